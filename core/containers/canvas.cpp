@@ -1,0 +1,69 @@
+#include "containers/canvas.h"
+
+#include "object/frame.h"
+
+void QCustomCanvas::SetOwner(QFrame* Value) {
+    FOwner = Value;
+    RedrawOwner();
+}
+
+void QCustomCanvas::RedrawOwner() const {
+    if (!FOwner || !IsWindow(FOwner->Handle())) return;
+    RedrawWindow(FOwner->Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE);
+    UpdateWindow(FOwner->Handle());
+}
+
+void QCanvas::Paint(QMessage&) {
+    SetBkColor(FDC, FColor);
+    ::SetTextColor(FDC, FTextColor);
+    SetBkMode(FDC, OPAQUE);
+    if (OnDraw) OnDraw(FOwner);
+}
+
+BOOL QCanvas::TextOut(int X, int Y, const std::string& Text) {
+    return TextOutA(FDC, X, Y, Text.data(), static_cast<int>(Text.size()));
+}
+
+BOOL QCanvas::MoveTo(int X, int Y) { return MoveToEx(FDC, X, Y, nullptr); }
+
+BOOL QCanvas::LineTo(int X, int Y) { return ::LineTo(FDC, X, Y); }
+
+BOOL QCanvas::Line(int X1, int Y1, int X2, int Y2) {
+    MoveToEx(FDC, X1, Y1, nullptr);
+    return ::LineTo(FDC, X2, Y2);
+}
+
+BOOL QCanvas::Ellipse(int Left, int Top, int Right, int Bottom) {
+    return ::Ellipse(FDC, Left, Top, Right, Bottom);
+}
+
+BOOL QCanvas::Rectangle(int Left, int Top, int Right, int Bottom) {
+    return ::Rectangle(FDC, Left, Top, Right, Bottom);
+}
+
+BOOL QCanvas::Rectangle(const RECT* R) { return ::Rectangle(FDC, R->left, R->top, R->right, R->bottom); }
+
+uint32_t QCanvas::Color() {
+    if (FDC) FColor = GetDCBrushColor(FDC);
+    return FColor;
+}
+
+void QCanvas::SetColor(uint32_t Value) {
+    FColor = Value;
+    FBrush.Reset(CreateSolidBrush(Value));
+    RedrawOwner();
+}
+
+void QCanvas::SetBrush(HBRUSH Value) {
+    FBrush.Reset();
+    LOGBRUSH description;
+    if (!GetObjectA(Value, sizeof description, &description)) return;
+    FBrush.Reset(CreateBrushIndirect(&description));
+    FColor = description.lbColor;
+    RedrawOwner();
+}
+
+void QCanvas::SetTextColor(uint32_t Value) {
+    FTextColor = Value;
+    RedrawOwner();
+}

@@ -1,0 +1,12 @@
+// Diagnostic lines on standard output, and the system's error texts.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Writes Line and CR LF to standard output, after whatever the C runtime has buffered.
+void WriteDiagnosticLine(const std::string& Line);
+
+// The system's message text for an error code, without surrounding spaces.
+std::string SysErrorText(DWORD Code);

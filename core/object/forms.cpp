@@ -1,0 +1,65 @@
+#include "object/forms.h"
+
+#include "object/window_class.h"
+
+QApplication* Application = nullptr;
+
+QCustomForm::QCustomForm() {
+    FWidth = 450;
+    FHeight = 250;
+    FStyle = WS_OVERLAPPEDWINDOW;
+    Canvas.SetColor(GetSysColor(COLOR_BTNFACE));
+}
+
+QCustomForm::~QCustomForm() { DestroyHandle(); }
+
+void QCustomForm::SetFormStyle(int Value) {
+    FFormStyle = Value;
+    switch (Value) {
+    case fsNormal:
+        SetExStyle(ExStyle() & ~WS_EX_MDICHILD);
+        SetExStyle(ExStyle() & ~WS_EX_TOPMOST);
+        break;
+    case fsMDIChild: SetExStyle(ExStyle() | WS_EX_MDICHILD); break;
+    case fsStayOnTop: SetExStyle(ExStyle() | WS_EX_TOPMOST); break;
+    }
+}
+
+QForm::QForm() {
+    FClassName = "QForm";
+    FWidth = 350;
+    FHeight = 250;
+}
+
+void QForm::CreateHandle() {
+    QFrame::CreateHandle();
+    SetMenu(FHandle, LoadMenuA(GetModuleHandleA(nullptr), "MainMenu"));
+    DrawMenuBar(FHandle);
+}
+
+int QApplication::Run() {
+    MSG msg{};
+    int result;
+    while ((result = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return result;
+}
+
+LRESULT CALLBACK FormWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    return FrameWindowProc<QCustomForm>(Window, Msg, WParam, LParam);
+}
+
+WNDPROC GetFormWndProc() { return &FormWndProc; }
+
+ATOM RegisterFormClass() {
+    WNDCLASSEXA record{};
+    record.cbSize = sizeof record;
+    record.lpfnWndProc = &FormWndProc;
+    record.cbWndExtra = sizeof(void*);
+    record.hInstance = GetModuleHandleA(nullptr);
+    record.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    record.lpszClassName = "QForm";
+    return RegisterClassExA(&record);
+}

@@ -1,0 +1,385 @@
+#include "object/frame.h"
+
+#include "object/diagnostics.h"
+#include "object/window_class.h"
+
+#include <unordered_set>
+
+namespace {
+
+// Every frame between its constructor and its destructor, so that addresses arriving in
+// messages are only used when they name a live frame.
+std::unordered_set<const void*>& LiveFrames() {
+    static std::unordered_set<const void*> frames;
+    return frames;
+}
+
+} // namespace
+
+bool IsLiveFrame(const void* Address) { return Address && LiveFrames().count(Address) != 0; }
+
+QFrame::QFrame() {
+    LiveFrames().insert(this);
+    Canvas.SetOwner(this);
+    Canvas.SetColor(GetSysColor(COLOR_WINDOW));
+}
+
+QFrame::~QFrame() {
+    if (FParent) FParent->RemoveControl(Self());
+    for (int i = 0; i < ControlCount(); ++i) {
+        QFrame* child = Controls(i);
+        child->DestroyHandle();
+        // The child outlives this frame: it must not keep a dangling parent.
+        child->FParent = nullptr;
+    }
+    // A window that outlives its frame must not route messages to freed memory.
+    if (IsWindow(FHandle) && BoundFrame(FHandle) == this) WriteBinding(FHandle, nullptr);
+    if (CreatingFrame == this) CreatingFrame = nullptr;
+    LiveFrames().erase(this);
+}
+
+void QFrame::ReadWindowRect(RECT& Rect) {
+    GetWindowRect(FHandle, &Rect);
+    MapWindowPoints(nullptr, GetParent(FHandle), reinterpret_cast<POINT*>(&Rect), 2);
+}
+
+int QFrame::Left() {
+    if (HasWindow()) {
+        RECT r;
+        ReadWindowRect(r);
+        FLeft = r.left;
+    }
+    return FLeft;
+}
+
+int QFrame::Top() {
+    if (HasWindow()) {
+        RECT r;
+        ReadWindowRect(r);
+        FTop = r.top;
+    }
+    return FTop;
+}
+
+int QFrame::Width() {
+    if (HasWindow()) {
+        RECT r;
+        ReadWindowRect(r);
+        FWidth = r.right - r.left;
+    }
+    return FWidth;
+}
+
+int QFrame::Height() {
+    if (HasWindow()) {
+        RECT r;
+        ReadWindowRect(r);
+        FHeight = r.bottom - r.top;
+    }
+    return FHeight;
+}
+
+// Each single write keeps the other three as the window has them now.
+void QFrame::SetLeft(int Value) { SetBounds(Value, Top(), Width(), Height()); }
+void QFrame::SetTop(int Value) { SetBounds(Left(), Value, Width(), Height()); }
+void QFrame::SetWidth(int Value) { SetBounds(Left(), Top(), Value, Height()); }
+void QFrame::SetHeight(int Value) { SetBounds(Left(), Top(), Width(), Value); }
+
+void QFrame::SetBounds(int Left, int Top, int Width, int Height) {
+    FLeft = Left;
+    FTop = Top;
+    FWidth = Width;
+    FHeight = Height;
+    if (HasWindow()) MoveWindow(FHandle, Left, Top, Width, Height, TRUE);
+}
+
+void QFrame::SetBoundsRect(const RECT& Bounds) {
+    SetBounds(Bounds.left, Bounds.top, Bounds.right, Bounds.bottom);
+}
+
+RECT QFrame::ClientRect() {
+    if (HasWindow()) GetClientRect(FHandle, &FClientRect);
+    return FClientRect;
+}
+
+int QFrame::ClientWidth() {
+    if (HasWindow()) FClientWidth = ClientRect().right;
+    return FClientWidth;
+}
+
+int QFrame::ClientHeight() {
+    if (HasWindow()) FClientHeight = ClientRect().bottom;
+    return FClientHeight;
+}
+
+std::string QFrame::Text() {
+    if (HasWindow()) {
+        std::string text(GetWindowTextLengthA(FHandle) + 1, '\0');
+        text.resize(GetWindowTextA(FHandle, text.data(), static_cast<int>(text.size())));
+        FText = text;
+    }
+    return FText;
+}
+
+void QFrame::SetText(const std::string& Value) {
+    FText = Value;
+    if (HasWindow()) SetWindowTextA(FHandle, Value.c_str());
+}
+
+uint32_t QFrame::Style() {
+    if (HasWindow()) FStyle = static_cast<uint32_t>(GetWindowLongPtrA(FHandle, GWL_STYLE));
+    return FStyle;
+}
+
+uint32_t QFrame::ExStyle() {
+    if (HasWindow()) FExStyle = static_cast<uint32_t>(GetWindowLongPtrA(FHandle, GWL_EXSTYLE));
+    return FExStyle;
+}
+
+void QFrame::WriteStyleBits(int Index, uint32_t Value) {
+    if (!HasWindow()) return;
+    SetWindowLongPtrA(FHandle, Index, static_cast<LONG>(Value));
+    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    UpdateWindow(FHandle);
+}
+
+void QFrame::SetStyle(uint32_t Value) {
+    FStyle = Value;
+    WriteStyleBits(GWL_STYLE, Value);
+}
+
+void QFrame::SetExStyle(uint32_t Value) {
+    FExStyle = Value;
+    WriteStyleBits(GWL_EXSTYLE, Value);
+}
+
+int QFrame::ID() {
+    if (HasWindow()) FID = static_cast<int>(GetWindowLongPtrA(FHandle, GWLP_ID));
+    return FID;
+}
+
+void QFrame::SetID(int Value) {
+    FID = Value;
+    if (HasWindow()) SetWindowLongPtrA(FHandle, GWLP_ID, Value);
+}
+
+bool QFrame::Enabled() {
+    if (HasWindow()) FEnabled = IsWindowEnabled(FHandle) != FALSE;
+    return FEnabled;
+}
+
+void QFrame::SetEnabled(bool Value) {
+    FEnabled = Value;
+    if (HasWindow()) EnableWindow(FHandle, Value);
+}
+
+bool QFrame::Visible() {
+    if (HasWindow()) FVisible = IsWindowVisible(FHandle) != FALSE;
+    return FVisible;
+}
+
+void QFrame::SetVisible(bool Value) {
+    FVisible = Value;
+    if (HasWindow()) ShowWindow(FHandle, Value ? SW_SHOW : SW_HIDE);
+}
+
+bool QFrame::TabStop() {
+    if (HasWindow()) FTabStop = (Style() & WS_TABSTOP) != 0;
+    return FTabStop;
+}
+
+bool QFrame::Group() {
+    if (HasWindow()) FGroup = (Style() & WS_GROUP) != 0;
+    return FGroup;
+}
+
+void QFrame::SetStyleBit(uint32_t Bit, bool On) {
+    // Start from the window's style: the stored one lacks WS_VISIBLE, which ShowWindow set.
+    uint32_t style = Style();
+    FStyle = On ? style | Bit : style & ~Bit;
+    if (HasWindow()) SetWindowLongPtrA(FHandle, GWL_STYLE, static_cast<LONG>(FStyle));
+}
+
+void QFrame::SetTabStop(bool Value) {
+    FTabStop = Value;
+    SetStyleBit(WS_TABSTOP, Value);
+}
+
+void QFrame::SetGroup(bool Value) {
+    FGroup = Value;
+    SetStyleBit(WS_GROUP, Value);
+}
+
+void QFrame::SetBackMode(int Value) {
+    FBackMode = Value > 2 ? 0 : Value;
+    if (FBackMode == 2 && HasWindow()) SetExStyle(ExStyle() | WS_EX_TRANSPARENT);
+}
+
+WNDPROC QFrame::WndProc() {
+    if (HasWindow()) {
+        FWndProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(FHandle, GWLP_WNDPROC));
+    } else {
+        WNDCLASSEXA info{};
+        info.cbSize = sizeof info;
+        if (GetClassInfoExA(GetModuleHandleA(nullptr), FClassName.c_str(), &info))
+            FWndProc = info.lpfnWndProc;
+    }
+    return FWndProc;
+}
+
+void QFrame::SetWndProc(WNDPROC Value) {
+    // A stale Handle may name someone else's window now: only a live one is subclassed.
+    WNDPROC current = HasWindow()
+                          ? reinterpret_cast<WNDPROC>(GetWindowLongPtrA(FHandle, GWLP_WNDPROC))
+                          : nullptr;
+    if (Value == current) return;
+    FWndProc = Value;
+    PrevWndProc = HasWindow() ? reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+                                    FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Value)))
+                              : nullptr;
+}
+
+void QFrame::SetAlign(int Value) {
+    FAlign = Value;
+    if (!FParent) return;
+    FParent->Realign();
+    FParent->Refresh();
+}
+
+void QFrame::InsertControl(QFrame* Control) {
+    AddControl(Control);
+    if (Control && Control->FParent) Control->FParent->Realign();
+}
+
+QFrame* QFrame::Parent() {
+    if (HasWindow())
+        if (QFrame* bound = FrameOfWindow(FHandle)) FParent = bound->FParent;
+    return FParent;
+}
+
+void QFrame::SetParent(QFrame* Value) {
+    if (FParent) FParentHandle = FParent->FHandle;
+    QFrame* old = FParent;
+    FParent = Value;
+    if (Value) FParentHandle = Value->FHandle;
+    if (HasWindow()) {
+        ::SetParent(FHandle, FParentHandle);
+        if (old) old->RemoveControl(Self());
+        if (Value) Value->AddControl(Self());
+        return;
+    }
+    if (Value) Value->AddControl(Self());
+    CreateHandle();
+}
+
+HWND QFrame::ParentHandle() {
+    if (HasWindow()) {
+        FParentHandle = GetParent(FHandle);
+        if (QFrame* parent = FrameOfWindow(FParentHandle)) FParent = parent->Self();
+    }
+    return FParentHandle;
+}
+
+void QFrame::SetParentHandle(HWND Value) {
+    FParentHandle = Value;
+    if (QFrame* parent = FrameOfWindow(Value)) FParent = parent->Self();
+    if (HasWindow()) ::SetParent(FHandle, Value);
+}
+
+void QFrame::Realign() {
+    if (ControlCount() == 0) return;
+    int w = ClientWidth(), h = ClientHeight(), l = 0, t = 0;
+    std::vector<QFrame*> bands[alClient + 1];
+    for (int i = 0; i < ControlCount(); ++i) {
+        QFrame* child = Controls(i);
+        int align = child->Align();
+        if (align >= alLeft && align <= alClient) bands[align].push_back(child);
+    }
+    for (QFrame* child : bands[alTop]) {
+        if (!child->FVisible) continue;
+        int height = child->Height();
+        t += height;
+        // AlignOptions[0] indents a top child by its own Left; the other options are unused.
+        int x = child->AlignOptions[0] ? child->Left() : 0;
+        child->SetBounds(x, t - height, w - x, height);
+    }
+    for (QFrame* child : bands[alBottom]) {
+        if (!child->FVisible) continue;
+        h -= child->Height();
+        child->SetBounds(0, h, w, child->Height());
+    }
+    for (QFrame* child : bands[alLeft]) {
+        if (!child->FVisible) continue;
+        int width = child->Width();
+        l += width;
+        child->SetBounds(l - width, t, width, h - t);
+    }
+    for (QFrame* child : bands[alRight]) {
+        if (!child->FVisible) continue;
+        int width = child->Width();
+        w -= width;
+        WriteDiagnosticLine(child->FClassName + " " + std::to_string(w) + " " + std::to_string(width));
+        child->SetBounds(w, t, width, h - t);
+    }
+    for (QFrame* child : bands[alClient])
+        if (child->FVisible) child->SetBounds(l, t, w - l, h - t);
+}
+
+LRESULT QFrame::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+    return SendMessageA(FHandle, Msg, WParam, LParam);
+}
+
+void QFrame::BringToFront() {
+    if (!HasWindow()) return;
+    // Remember how many siblings were above the window, so RestoreZOrder can put it back.
+    ZOrderIndex = 0;
+    for (HWND above = GetWindow(FHandle, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
+        ++ZOrderIndex;
+    BringWindowToTop(FHandle);
+}
+
+void QFrame::RestoreZOrder() {
+    if (!HasWindow()) return;
+    HWND after = HWND_TOP;
+    int skipped = 0;
+    for (HWND sibling = GetWindow(FHandle, GW_HWNDFIRST); sibling && skipped < ZOrderIndex;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        if (sibling == FHandle) continue;
+        after = sibling;
+        ++skipped;
+    }
+    SetWindowPos(FHandle, after, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void QFrame::SetFocus() {
+    if (HasWindow()) ::SetFocus(FHandle);
+}
+
+void QFrame::KillFocus() {
+    if (HasWindow()) Perform(WM_KILLFOCUS, 0, 0);
+}
+
+void QFrame::Invalidate() {
+    if (HasWindow()) InvalidateRect(FHandle, nullptr, FALSE);
+}
+
+void QFrame::Refresh() {
+    if (HasWindow()) RedrawWindow(FHandle, nullptr, nullptr, RDW_INTERNALPAINT);
+}
+
+void QFrame::Repaint() {
+    if (HasWindow()) RedrawWindow(FHandle, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE);
+}
+
+void QFrame::ClientToScreen(POINT& Point) {
+    if (HasWindow()) ::ClientToScreen(FHandle, &Point);
+}
+
+void QFrame::ScreenToClient(POINT& Point) {
+    if (HasWindow()) ::ScreenToClient(FHandle, &Point);
+}
+
+void QFrame::Click() {
+    if (OnClick) OnClick(this);
+}

@@ -1,0 +1,229 @@
+// QFrame, the window-backed component every form and control derives from, with the message
+// record and the private messages of the dispatcher.
+#pragma once
+
+#include "containers/canvas.h"
+#include "object/gdi_handles.h"
+#include "object/qobject.h"
+
+#include <cstdint>
+
+// Private messages: a parent reflects WM_COMMAND and the WM_CTLCOLOR messages to the control's
+// own window; a designer applies or reads a component's class and creation values.
+constexpr UINT QM_COMMAND = 0x8064;
+constexpr UINT QM_CTLCOLOR = 0x8065;
+constexpr UINT QM_SETWINDOWINFO = 0xA710;
+constexpr UINT QM_GETWINDOWINFO = 0xA711;
+
+// One window message on its way through HandleMessage and DefaultHandler.
+struct QMessage {
+    HWND Wnd;
+    UINT Msg;
+    WPARAM WParam;
+    LPARAM LParam;
+    LRESULT Result;
+    QFrame* Sender;
+    LONG_PTR Extra1;
+    LONG_PTR Extra2; // during WM_PAINT: the address of a variable holding the paint's DC
+};
+
+// The record of QM_SETWINDOWINFO and QM_GETWINDOWINFO. Its strings are the library's own
+// std::string, so a designer must be built with the same compiler and C++ runtime.
+struct QWindowInfo {
+    std::string ClassName;
+    std::string ClassAncestor;
+    uint32_t ExStyle = 0;
+    uint32_t Style = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;
+    WNDPROC WndProc = nullptr;
+};
+
+// Alignment of a child in its parent's client area.
+enum QAlign : int32_t { alNone, alLeft, alRight, alTop, alBottom, alClient };
+
+using QMouseEvent = void (*)(QFrame* Sender, int Button, int X, int Y, int Keys);
+using QMouseMoveEvent = void (*)(QFrame* Sender, int X, int Y, int Keys);
+using QMouseWheelEvent = void (*)(QFrame* Sender, int Direction, int X, int Y, int Keys);
+using QKeyEvent = void (*)(QFrame* Sender, uint16_t Key, int KeyCode);
+using QKeyPressEvent = void (*)(QFrame* Sender, uint8_t Char);
+using QCommandEvent = void (*)(QFrame* Sender, int Id, int Code);
+
+// The frame whose window is being created; it receives the messages of unbound library windows
+// until it binds itself at WM_NCCREATE.
+extern QFrame* CreatingFrame;
+// The last QWindowInfo seen by the dispatcher.
+extern QWindowInfo* WindowInfoPtr;
+
+class QFrame : public QClassObject {
+public:
+    QFrame();
+    ~QFrame() override;
+
+    void Initialize() override {}
+    ATOM RegisterWindowClass(WNDPROC WndProc) override;
+    void CreateHandle() override;
+    void RecreateHandle() override;
+    void DestroyHandle() override;
+    void HandleMessage(QMessage& Message) override;
+    void DefaultHandler(QMessage& Message) override;
+    QFrame* Self() override { return this; }
+
+    // Position in the parent's client coordinates and outer size.
+    int Left();
+    void SetLeft(int Value);
+    int Top();
+    void SetTop(int Value);
+    int Width();
+    void SetWidth(int Value);
+    int Height();
+    void SetHeight(int Value);
+    void SetBounds(int Left, int Top, int Width, int Height);
+    // Bounds holds left, top, width and height.
+    void SetBoundsRect(const RECT& Bounds);
+
+    // The client area, refreshed from the window when there is one.
+    int ClientWidth();
+    int ClientHeight();
+    RECT ClientRect();
+
+    // Window text: caption, label or content.
+    std::string Text();
+    void SetText(const std::string& Value);
+
+    uint32_t Style();
+    void SetStyle(uint32_t Value);
+    uint32_t ExStyle();
+    void SetExStyle(uint32_t Value);
+    int ID();
+    void SetID(int Value);
+    bool Enabled();
+    void SetEnabled(bool Value);
+    bool Visible();
+    void SetVisible(bool Value);
+    // Mirror WS_TABSTOP and WS_GROUP of Style.
+    bool TabStop();
+    void SetTabStop(bool Value);
+    bool Group();
+    void SetGroup(bool Value);
+
+    // 0, 1 or 2; 2 makes the window WS_EX_TRANSPARENT.
+    int BackMode() const { return FBackMode; }
+    void SetBackMode(int Value);
+
+    // The window's procedure or, before creation, the registered class's.
+    WNDPROC WndProc();
+    void SetWndProc(WNDPROC Value);
+
+    // Alignment in the parent; a write realigns and refreshes the parent.
+    int Align() const { return FAlign; }
+    void SetAlign(int Value);
+
+    // The child list: the frame does not own its children.
+    int ControlCount() const { return FControls.Count(); }
+    QFrame* Controls(int Index) const { return FControls.At(Index); }
+    void AddControl(QFrame* Control) { FControls.Add(Control); }
+    void RemoveControl(QFrame* Control) { FControls.Remove(Control); }
+    int IndexOfControl(QFrame* Control) const { return FControls.IndexOf(Control); }
+    void InsertControl(QFrame* Control);
+
+    // Writing Parent is how a component gets its window: it creates it when there is none.
+    QFrame* Parent();
+    void SetParent(QFrame* Value);
+    HWND ParentHandle();
+    void SetParentHandle(HWND Value);
+
+    // Places the children by their Align: top, bottom, left and right bands, then the client.
+    void Realign();
+    LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam);
+    // Raises the window to the top of its siblings; RestoreZOrder puts it back.
+    void BringToFront();
+    void RestoreZOrder();
+    void SetFocus();
+    void KillFocus();
+    void Invalidate();
+    void Refresh();
+    void Repaint();
+    void ClientToScreen(POINT& Point);
+    void ScreenToClient(POINT& Point);
+    void Click();
+
+    int NextTabIndex = 0;
+    WNDPROC PrevWndProc = nullptr;
+    int ZOrderIndex = 0;
+    QFrame* ActiveControl = nullptr;
+    WNDCLASSEXA WindowClass{};
+    RECT SpareRect{};
+    bool MouseTransparent = false;
+    int AlignOptions[4] = {};
+    QCanvas Canvas;
+
+    QNotifyEvent OnCreate = nullptr;
+    QNotifyEvent OnDestroy = nullptr;
+    QNotifyEvent OnClick = nullptr;
+    QNotifyEvent OnDblClick = nullptr;
+    QNotifyEvent OnPaint = nullptr;
+    QMouseEvent OnMouseDown = nullptr;
+    QMouseEvent OnMouseUp = nullptr;
+    QMouseMoveEvent OnMouseMove = nullptr;
+    void* SpareEvent1 = nullptr;
+    QKeyEvent OnKeyDown = nullptr;
+    QKeyEvent OnKeyUp = nullptr;
+    QKeyPressEvent OnKeyPress = nullptr;
+    void* SpareEvent2 = nullptr;
+    QCommandEvent OnMenuCommand = nullptr;
+    QCommandEvent OnAccelCommand = nullptr;
+    QMouseWheelEvent OnMouseWheel = nullptr;
+
+protected:
+    bool HasWindow() const { return IsWindow(FHandle) != FALSE; }
+    // Applies a style change through the frame refresh that style writes need.
+    void WriteStyleBits(int Index, uint32_t Value);
+    void SetStyleBit(uint32_t Bit, bool On);
+    void ReadWindowRect(RECT& Rect);
+
+    int FAlign = alNone;
+    int FClientWidth = 0;
+    int FClientHeight = 0;
+    int FBackMode = 0;
+    RECT FClientRect{};
+    QFrame* FParent = nullptr;
+    HWND FParentHandle = nullptr;
+    std::string FText;
+    uint32_t FStyle = 0;
+    uint32_t FExStyle = 0;
+    int FID = 0;
+    int FLeft = 0;
+    int FTop = 0;
+    int FWidth = 0;
+    int FHeight = 0;
+    bool FEnabled = true;
+    bool FVisible = true;
+    bool FGroup = false;
+    bool FTabStop = false;
+    WNDPROC FWndProc = nullptr;
+
+private:
+    friend LRESULT RouteToFrame(HWND, UINT, WPARAM, LPARAM, QFrame* (*)());
+
+    // Dispatcher steps, one per group of messages.
+    void BindToWindow();
+    void CreatePendingChildren();
+    void HandlePaint(QMessage& Message);
+    void HandleClose(QMessage& Message);
+    void HandleSize(QMessage& Message);
+    void StepTab();
+    void HandleFocusRequest(QMessage& Message);
+    void ReflectCommand(QMessage& Message);
+    void RaiseMouseEvent(QMessage& Message);
+    void ApplyWindowInfo(const QWindowInfo& Info);
+    void FillWindowInfo(QWindowInfo& Info);
+
+    QPtrList<QFrame> FControls;
+    QWindowDC PaintDC;
+    // Set for a frame the window procedure made and bound: the window then owns it.
+    bool OwnedByWindow = false;
+};
+
+// True when Address is a QFrame that is alive now.
+bool IsLiveFrame(const void* Address);

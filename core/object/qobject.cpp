@@ -1,0 +1,6 @@
+#include "object/qobject.h"
+
+void QObject::SetName(const std::string& Value) {
+    FName = Value;
+    if (OnNameChange) OnNameChange(this);
+}

@@ -1,0 +1,122 @@
+#include "object/window_class.h"
+
+#include "object/diagnostics.h"
+
+QFrame* CreatingFrame = nullptr;
+
+int BindingSlotIndex(HWND Window) {
+    LONG_PTR extra = GetClassLongPtrA(Window, GCL_CBWNDEXTRA);
+    // Without room for a pointer the index would be negative and name a system field.
+    return extra >= static_cast<LONG_PTR>(sizeof(void*)) ? static_cast<int>(extra - sizeof(void*))
+                                                         : -1;
+}
+
+QFrame* BoundFrame(HWND Window) {
+    int slot = BindingSlotIndex(Window);
+    return slot < 0 ? nullptr : reinterpret_cast<QFrame*>(GetWindowLongPtrA(Window, slot));
+}
+
+void WriteBinding(HWND Window, QFrame* Frame) {
+    int slot = BindingSlotIndex(Window);
+    if (slot >= 0) SetWindowLongPtrA(Window, slot, reinterpret_cast<LONG_PTR>(Frame));
+}
+
+QFrame* FrameOfWindow(HWND Window) {
+    if (!IsWindow(Window)) return nullptr;
+    QFrame* frame = BoundFrame(Window);
+    return IsLiveFrame(frame) ? frame : nullptr;
+}
+
+ATOM RegisterSuperclass(const std::string& ClassName, const std::string& ClassAncestor,
+                        WNDPROC WndProc) {
+    if (ClassName.empty()) return 0;
+    WNDCLASSEXA record{};
+    record.cbSize = sizeof record;
+    if (!GetClassInfoExA(nullptr, ClassAncestor.c_str(), &record)) return 0;
+    record.style |= LibraryClassStyle;
+    record.lpszClassName = ClassName.c_str();
+    record.hInstance = GetModuleHandleA(nullptr);
+    record.lpfnWndProc = WndProc;
+    record.cbWndExtra += sizeof(void*);
+    return RegisterClassExA(&record);
+}
+
+ATOM QFrame::RegisterWindowClass(WNDPROC Proc) {
+    WindowClass.cbSize = sizeof WindowClass;
+    WindowClass.style = LibraryClassStyle;
+    if (!GetClassInfoExA(nullptr, FClassAncestor.c_str(), &WindowClass))
+        WindowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    WindowClass.lpszClassName = FClassName.c_str();
+    WindowClass.hInstance = GetModuleHandleA(nullptr);
+    WindowClass.lpfnWndProc = Proc;
+    WindowClass.cbWndExtra += sizeof(void*);
+    return RegisterClassExA(&WindowClass);
+}
+
+void QFrame::CreateHandle() {
+    WindowClass.cbSize = sizeof WindowClass;
+    if (!GetClassInfoExA(GetModuleHandleA(nullptr), FClassName.c_str(), &WindowClass)) {
+        MessageBoxA(FParentHandle, "Can''t find the class.", FClassName.c_str(), MB_TOPMOST);
+        return;
+    }
+    WriteDiagnosticLine(FClassName);
+    CreatingFrame = Self();
+    CreateWindowExA(FExStyle, FClassName.c_str(), FText.c_str(),
+                    FStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, FLeft, FTop, FWidth, FHeight,
+                    FParentHandle, nullptr, GetModuleHandleA(nullptr), nullptr);
+    DWORD error = GetLastError();
+    // A creation that failed before WM_NCCREATE must not leave other windows' messages captured.
+    CreatingFrame = nullptr;
+    WriteDiagnosticLine("LastError Was=   " + std::to_string(error));
+    if (!HasWindow()) return;
+    if (FParent) FParent->Realign();
+    EnableWindow(FHandle, FEnabled);
+    ShowWindow(FHandle, FVisible ? SW_SHOW : SW_HIDE);
+    SetWindowLongPtrA(FHandle, GWLP_ID, FID);
+    UpdateWindow(FHandle);
+}
+
+void QFrame::RecreateHandle() {
+    DestroyHandle();
+    CreateHandle();
+}
+
+void QFrame::DestroyHandle() {
+    if (!HasWindow()) return;
+    DestroyWindow(FHandle);
+    FHandle = nullptr;
+}
+
+LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam, QFrame* (*MakeFallback)()) {
+    // A bound window always reaches its own frame; the creating frame takes only unbound ones.
+    QFrame* frame = BoundFrame(Window);
+    if (!frame) frame = CreatingFrame;
+    QMessage message{Window, Msg, WParam, LParam, 0, frame, 0, 0};
+    if (frame) {
+        frame->FHandle = Window;
+        frame->HandleMessage(message);
+        // A callback may have deleted the frame; only a live one is looked at.
+        if (Msg == WM_NCDESTROY && IsLiveFrame(frame) && frame->OwnedByWindow) {
+            WriteBinding(Window, nullptr);
+            frame->FHandle = nullptr;
+            delete frame;
+        }
+        return message.Result;
+    }
+    frame = MakeFallback();
+    if (!frame) return 0;
+    if (frame->FClassName.empty()) {
+        char name[256];
+        frame->FClassName.assign(name, GetClassNameA(Window, name, sizeof name));
+    }
+    frame->FHandle = Window;
+    frame->HandleMessage(message);
+    if (BoundFrame(Window) == frame) {
+        frame->OwnedByWindow = true;
+    } else {
+        // Made for a message before WM_NCCREATE: nothing will find this frame again.
+        frame->FHandle = nullptr;
+        delete frame;
+    }
+    return message.Result;
+}

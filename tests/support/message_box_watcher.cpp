@@ -1,0 +1,69 @@
+#include "support/message_box_watcher.h"
+
+namespace {
+
+struct Search {
+    HWND Found = nullptr;
+};
+
+// A dialog-class window of this process: message boxes of other test processes are not ours.
+BOOL CALLBACK FindOwnBox(HWND Window, LPARAM Context) {
+    char name[16];
+    DWORD process = 0;
+    GetWindowThreadProcessId(Window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(Window)) return TRUE;
+    if (GetClassNameA(Window, name, sizeof name) && lstrcmpA(name, "#32770") == 0) {
+        reinterpret_cast<Search*>(Context)->Found = Window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::string TextOf(HWND Window) {
+    char text[1024] = {};
+    GetWindowTextA(Window, text, sizeof text);
+    return text;
+}
+
+} // namespace
+
+MessageBoxWatcher::MessageBoxWatcher()
+    : Stop(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      Thread(CreateThread(nullptr, 0, &Watch, this, 0, nullptr)) {}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+    SetEvent(Stop);
+    WaitForSingleObject(Thread, INFINITE);
+    CloseHandle(Thread);
+    CloseHandle(Stop);
+}
+
+std::vector<CaughtBox> MessageBoxWatcher::Boxes() {
+    std::lock_guard<std::mutex> guard(Lock);
+    return Caught;
+}
+
+DWORD WINAPI MessageBoxWatcher::Watch(void* Self) {
+    auto* watcher = static_cast<MessageBoxWatcher*>(Self);
+    while (WaitForSingleObject(watcher->Stop, 5) == WAIT_TIMEOUT) {
+        Search search;
+        EnumWindows(&FindOwnBox, reinterpret_cast<LPARAM>(&search));
+        if (search.Found) watcher->DismissBox(search.Found);
+    }
+    return 0;
+}
+
+void MessageBoxWatcher::DismissBox(HWND Box) {
+    // The box fills in its text after it is shown: wait until the static has it.
+    std::string text;
+    for (int i = 0; i < 200 && text.empty(); ++i) {
+        text = TextOf(GetDlgItem(Box, 0xFFFF));
+        if (text.empty()) Sleep(5);
+    }
+    {
+        std::lock_guard<std::mutex> guard(Lock);
+        Caught.push_back({TextOf(Box), text, (GetWindowLongA(Box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0});
+    }
+    PostMessageA(Box, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 200 && IsWindow(Box); ++i) Sleep(5);
+}
