@@ -25,12 +25,13 @@ QFrame::QFrame() {
 }
 
 QFrame::~QFrame() {
-    if (FParent) FParent->RemoveControl(Self());
-    for (int i = 0; i < ControlCount(); ++i) {
-        QFrame* child = Controls(i);
-        child->DestroyHandle();
-        // The child outlives this frame: it must not keep a dangling parent.
-        child->FParent = nullptr;
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->DestroyHandle();
+    // Writing ParentHandle moves Parent without moving the frame between child lists, so
+    // any live frame may list this one or point at it; none may keep a dangling pointer.
+    for (const void* address : LiveFrames()) {
+        QFrame* frame = static_cast<QFrame*>(const_cast<void*>(address));
+        frame->RemoveControl(Self());
+        if (frame->FParent == Self()) frame->FParent = nullptr;
     }
     // A window that outlives its frame must not route messages to freed memory.
     if (IsWindow(FHandle) && BoundFrame(FHandle) == this) WriteBinding(FHandle, nullptr);

@@ -1,1 +1,62 @@
+// The growable lists of QObject and QFrame, and ownership between frames, without windows.
+#include "object/frame.h"
+
 #include <gtest/gtest.h>
+
+TEST(ChildList, RefusesDuplicatesAndKeepsOrderOnRemove) {
+    QFrame parent, a, b, c;
+    parent.AddControl(&a);
+    parent.AddControl(&a);
+    EXPECT_EQ(parent.ControlCount(), 1);
+    parent.RemoveControl(&a);
+    EXPECT_EQ(parent.ControlCount(), 0);
+    parent.RemoveControl(&a);
+    EXPECT_EQ(parent.ControlCount(), 0);
+
+    parent.AddControl(&a);
+    parent.AddControl(&b);
+    parent.AddControl(&c);
+    parent.RemoveControl(&b);
+    ASSERT_EQ(parent.ControlCount(), 2);
+    EXPECT_EQ(parent.Controls(0), &a);
+    EXPECT_EQ(parent.Controls(1), &c);
+    EXPECT_EQ(parent.IndexOfControl(&b), -1);
+    EXPECT_EQ(parent.Controls(-1), nullptr);
+    EXPECT_EQ(parent.Controls(parent.ControlCount()), nullptr);
+    parent.RemoveControl(&a);
+    parent.RemoveControl(&c);
+}
+
+TEST(ObjectList, SameRulesAsTheChildList) {
+    QObject holder, x, y;
+    holder.AddObject(&x);
+    holder.AddObject(&y);
+    holder.AddObject(&x);
+    EXPECT_EQ(holder.ObjectCount(), 2);
+    EXPECT_EQ(holder.IndexOfObject(&y), 1);
+    holder.RemoveObject(&x);
+    EXPECT_EQ(holder.Objects(0), &y);
+    EXPECT_EQ(holder.IndexOfObject(&x), -1);
+}
+
+namespace {
+int nameChanges = 0;
+void CountNameChange(QObject*) { ++nameChanges; }
+} // namespace
+
+TEST(ObjectName, EveryAssignmentRaisesOnNameChange) {
+    QObject object;
+    object.OnNameChange = CountNameChange;
+    object.SetName("Form1");
+    object.SetName("Form1");
+    EXPECT_EQ(nameChanges, 2);
+    EXPECT_EQ(object.Name(), "Form1");
+}
+
+TEST(FrameDestruction, LiveFrameSetFollowsConstructionAndDestruction) {
+    auto* frame = new QFrame;
+    EXPECT_TRUE(IsLiveFrame(frame));
+    delete frame;
+    EXPECT_FALSE(IsLiveFrame(frame));
+    EXPECT_FALSE(IsLiveFrame(nullptr));
+}

@@ -1,0 +1,27 @@
+// Shared set-up for the tests on real windows.
+#pragma once
+
+#include "object/forms.h"
+#include "object/window_class.h"
+#include "support/message_box_watcher.h"
+#include "support/message_log.h"
+#include "support/message_pump.h"
+#include "support/stdout_capture.h"
+
+#include <gtest/gtest.h>
+
+// Registers the form and test classes once; each test gets a fresh form with a window.
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        static bool registered = (RegisterFormClass(), RegisterTestFrameClass(), true);
+        (void)registered;
+    }
+    // A child logging frame of the test class on Parent, created at once when Parent has a window.
+    static void MakeChild(LoggingFrame& Child, QFrame& Parent, int Left = 0, int Top = 0,
+                          int Width = 50, int Height = 20) {
+        Child.SetStyle(WS_CHILD);
+        Child.SetBounds(Left, Top, Width, Height);
+        Child.SetParent(&Parent);
+    }
+};
