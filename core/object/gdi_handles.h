@@ -7,6 +7,7 @@
 template <class H> class QOwnedGdiObject {
 public:
     QOwnedGdiObject() = default;
+    explicit QOwnedGdiObject(H Owned) : Object(Owned) {}
     QOwnedGdiObject(const QOwnedGdiObject&) = delete;
     QOwnedGdiObject& operator=(const QOwnedGdiObject&) = delete;
     ~QOwnedGdiObject() { Reset(); }
