@@ -139,9 +139,16 @@ uint32_t QFrame::ExStyle() {
 
 void QFrame::WriteStyleBits(int Index, uint32_t Value) {
     if (!HasWindow()) return;
+    auto old = static_cast<uint32_t>(GetWindowLongPtrA(FHandle, Index));
     SetWindowLongPtrA(FHandle, Index, static_cast<LONG>(Value));
-    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    // The platform ignores WS_EX_TOPMOST in SetWindowLong: only the z-order change applies it.
+    HWND order = nullptr;
+    UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOZORDER;
+    if (Index == GWL_EXSTYLE && ((old ^ Value) & WS_EX_TOPMOST)) {
+        order = (Value & WS_EX_TOPMOST) ? HWND_TOPMOST : HWND_NOTOPMOST;
+        flags &= ~SWP_NOZORDER;
+    }
+    SetWindowPos(FHandle, order, 0, 0, 0, 0, flags);
     UpdateWindow(FHandle);
 }
 
