@@ -48,6 +48,11 @@ TEST_F(WindowTest, DestroyingAFormDestroysItsWindowClosingDoesNotDestroyTheObjec
     EXPECT_TRUE(IsWindow(kept.Handle())) << "the object can create a new window";
 }
 
+static void CALLBACK QuitLater(HWND, UINT, UINT_PTR Id, DWORD) {
+    KillTimer(nullptr, Id);
+    PostQuitMessage(4);
+}
+
 TEST_F(WindowTest, RunDeliversEventsAndEndsOnlyOnQuit) {
     QForm form;
     form.SetVisible(false);
@@ -59,10 +64,7 @@ TEST_F(WindowTest, RunDeliversEventsAndEndsOnlyOnQuit) {
     PostMessageA(form.Handle(), WM_LBUTTONDOWN, 0, 0);
     PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
     // Closing the only form must not end the loop: the quit comes later, from a timer.
-    SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR Id, DWORD) {
-        KillTimer(nullptr, Id);
-        PostQuitMessage(4);
-    });
+    SetTimer(nullptr, 0, 20, QuitLater);
     StdoutCapture out;
     QApplication application;
     EXPECT_EQ(application.Run(), 0);
