@@ -24,9 +24,13 @@ BOOL QCanvas::TextOut(int X, int Y, const std::string& Text) {
     return TextOutA(FDC, X, Y, Text.data(), static_cast<int>(Text.size()));
 }
 
-BOOL QCanvas::MoveTo(int X, int Y) { return MoveToEx(FDC, X, Y, nullptr); }
+BOOL QCanvas::MoveTo(int X, int Y) {
+    return MoveToEx(FDC, X, Y, nullptr);
+}
 
-BOOL QCanvas::LineTo(int X, int Y) { return ::LineTo(FDC, X, Y); }
+BOOL QCanvas::LineTo(int X, int Y) {
+    return ::LineTo(FDC, X, Y);
+}
 
 BOOL QCanvas::Line(int X1, int Y1, int X2, int Y2) {
     MoveToEx(FDC, X1, Y1, nullptr);
@@ -41,7 +45,9 @@ BOOL QCanvas::Rectangle(int Left, int Top, int Right, int Bottom) {
     return ::Rectangle(FDC, Left, Top, Right, Bottom);
 }
 
-BOOL QCanvas::Rectangle(const RECT* R) { return ::Rectangle(FDC, R->left, R->top, R->right, R->bottom); }
+BOOL QCanvas::Rectangle(const RECT* R) {
+    return ::Rectangle(FDC, R->left, R->top, R->right, R->bottom);
+}
 
 uint32_t QCanvas::Color() {
     if (FDC) FColor = GetDCBrushColor(FDC);

@@ -8,8 +8,12 @@ QWindowInfo* WindowInfoPtr = nullptr;
 
 namespace {
 
-int LowWord(LPARAM Value) { return static_cast<int>(Value & 0xFFFF); }
-int HighWord(LPARAM Value) { return static_cast<int>((Value >> 16) & 0xFFFF); }
+int LowWord(LPARAM Value) {
+    return static_cast<int>(Value & 0xFFFF);
+}
+int HighWord(LPARAM Value) {
+    return static_cast<int>((Value >> 16) & 0xFFFF);
+}
 
 // Mouse messages the dispatcher raises no event for; a transparent child swallows them.
 bool IsOtherMouseMessage(UINT Msg) {
@@ -21,7 +25,9 @@ bool IsOtherMouseMessage(UINT Msg) {
 
 void QFrame::HandleMessage(QMessage& Message) {
     switch (Message.Msg) {
-    case WM_NCCREATE: BindToWindow(); break;
+    case WM_NCCREATE:
+        BindToWindow();
+        break;
     case WM_CREATE:
         CreatePendingChildren();
         if (OnCreate) OnCreate(this);
@@ -31,7 +37,9 @@ void QFrame::HandleMessage(QMessage& Message) {
         Canvas.SetDC(nullptr);
         if (OnDestroy) OnDestroy(this);
         break;
-    case WM_SIZE: HandleSize(Message); break;
+    case WM_SIZE:
+        HandleSize(Message);
+        break;
     case WM_SETFOCUS:
         if (FParent) FParent->ActiveControl = Self();
         break;
@@ -41,15 +49,21 @@ void QFrame::HandleMessage(QMessage& Message) {
     case WM_SETTEXT:
         if (Message.LParam) FText = reinterpret_cast<const char*>(Message.LParam);
         break;
-    case WM_PAINT: HandlePaint(Message); break;
-    case WM_CLOSE: HandleClose(Message); return;
+    case WM_PAINT:
+        HandlePaint(Message);
+        break;
+    case WM_CLOSE:
+        HandleClose(Message);
+        return;
     case WM_ERASEBKGND:
         if (FClassAncestor.empty()) {
             GetClientRect(FHandle, &FClientRect);
             FillRect(reinterpret_cast<HDC>(Message.WParam), &FClientRect, Canvas.Brush());
         }
         break;
-    case WM_NEXTDLGCTL: HandleFocusRequest(Message); break;
+    case WM_NEXTDLGCTL:
+        HandleFocusRequest(Message);
+        break;
     case WM_NCHITTEST:
         if ((FStyle & WS_CHILD) && MouseTransparent) {
             Message.Result = HTTRANSPARENT;
@@ -66,7 +80,9 @@ void QFrame::HandleMessage(QMessage& Message) {
     case WM_CHAR:
         if (OnKeyPress) OnKeyPress(this, static_cast<uint8_t>(Message.WParam));
         break;
-    case WM_COMMAND: ReflectCommand(Message); break;
+    case WM_COMMAND:
+        ReflectCommand(Message);
+        break;
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
@@ -77,8 +93,8 @@ void QFrame::HandleMessage(QMessage& Message) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
-        Message.Result = SendMessageA(reinterpret_cast<HWND>(Message.LParam), QM_CTLCOLOR,
-                                      Message.WParam, 0);
+        Message.Result =
+            SendMessageA(reinterpret_cast<HWND>(Message.LParam), QM_CTLCOLOR, Message.WParam, 0);
         return;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
@@ -88,7 +104,9 @@ void QFrame::HandleMessage(QMessage& Message) {
     case WM_RBUTTONUP:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
-    case WM_MOUSEWHEEL: RaiseMouseEvent(Message); break;
+    case WM_MOUSEWHEEL:
+        RaiseMouseEvent(Message);
+        break;
     case QM_SETWINDOWINFO:
     case QM_GETWINDOWINFO:
         // The record is an address in the sender's memory: only our own thread's is trusted.
@@ -149,8 +167,11 @@ void QFrame::HandleClose(QMessage& Message) {
     QCustomForm* form = dynamic_cast<QCustomForm*>(this);
     if (form && form->OnClose) form->OnClose(this, action);
     switch (action) {
-    case 0: return;
-    case 1: WriteDiagnosticLine("destroy"); break;
+    case 0:
+        return;
+    case 1:
+        WriteDiagnosticLine("destroy");
+        break;
     case 2:
         ShowWindow(FHandle, SW_MINIMIZE);
         Message.Result = 1;
@@ -167,8 +188,7 @@ void QFrame::HandleClose(QMessage& Message) {
 void QFrame::StepTab() {
     NextTabIndex = FParent->IndexOfControl(Self()) + 1;
     if (NextTabIndex > FParent->ControlCount() - 1) NextTabIndex = 0;
-    Perform(WM_NEXTDLGCTL, NextTabIndex,
-            reinterpret_cast<LPARAM>(FParent->Controls(NextTabIndex)));
+    Perform(WM_NEXTDLGCTL, NextTabIndex, reinterpret_cast<LPARAM>(FParent->Controls(NextTabIndex)));
 }
 
 void QFrame::HandleFocusRequest(QMessage& Message) {
@@ -223,7 +243,8 @@ void QFrame::RaiseMouseEvent(QMessage& Message) {
     case WM_MOUSEWHEEL: {
         auto delta = static_cast<int32_t>(Message.WParam);
         int direction = delta > 0 ? 1 : delta < 0 ? -1 : 0;
-        if (OnMouseWheel) OnMouseWheel(this, direction, x, y, static_cast<int>(Message.WParam & 0xFFFF));
+        if (OnMouseWheel)
+            OnMouseWheel(this, direction, x, y, static_cast<int>(Message.WParam & 0xFFFF));
         break;
     }
     }

@@ -11,7 +11,9 @@ QCustomForm::QCustomForm() {
     Canvas.SetColor(GetSysColor(COLOR_BTNFACE));
 }
 
-QCustomForm::~QCustomForm() { DestroyHandle(); }
+QCustomForm::~QCustomForm() {
+    DestroyHandle();
+}
 
 void QCustomForm::SetFormStyle(int Value) {
     FFormStyle = Value;
@@ -20,8 +22,12 @@ void QCustomForm::SetFormStyle(int Value) {
         SetExStyle(ExStyle() & ~WS_EX_MDICHILD);
         SetExStyle(ExStyle() & ~WS_EX_TOPMOST);
         break;
-    case fsMDIChild: SetExStyle(ExStyle() | WS_EX_MDICHILD); break;
-    case fsStayOnTop: SetExStyle(ExStyle() | WS_EX_TOPMOST); break;
+    case fsMDIChild:
+        SetExStyle(ExStyle() | WS_EX_MDICHILD);
+        break;
+    case fsStayOnTop:
+        SetExStyle(ExStyle() | WS_EX_TOPMOST);
+        break;
     }
 }
 
@@ -51,7 +57,9 @@ LRESULT CALLBACK FormWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam
     return FrameWindowProc<QCustomForm>(Window, Msg, WParam, LParam);
 }
 
-WNDPROC GetFormWndProc() { return &FormWndProc; }
+WNDPROC GetFormWndProc() {
+    return &FormWndProc;
+}
 
 ATOM RegisterFormClass() {
     WNDCLASSEXA record{};

@@ -16,7 +16,9 @@ std::unordered_set<const void*>& LiveFrames() {
 
 } // namespace
 
-bool IsLiveFrame(const void* Address) { return Address && LiveFrames().count(Address) != 0; }
+bool IsLiveFrame(const void* Address) {
+    return Address && LiveFrames().count(Address) != 0;
+}
 
 QFrame::QFrame() {
     LiveFrames().insert(this);
@@ -25,7 +27,8 @@ QFrame::QFrame() {
 }
 
 QFrame::~QFrame() {
-    for (int i = 0; i < ControlCount(); ++i) Controls(i)->DestroyHandle();
+    for (int i = 0; i < ControlCount(); ++i)
+        Controls(i)->DestroyHandle();
     // Writing ParentHandle moves Parent without moving the frame between child lists, so
     // any live frame may list this one or point at it; none may keep a dangling pointer.
     for (const void* address : LiveFrames()) {
@@ -81,10 +84,18 @@ int QFrame::Height() {
 }
 
 // Each single write keeps the other three as the window has them now.
-void QFrame::SetLeft(int Value) { SetBounds(Value, Top(), Width(), Height()); }
-void QFrame::SetTop(int Value) { SetBounds(Left(), Value, Width(), Height()); }
-void QFrame::SetWidth(int Value) { SetBounds(Left(), Top(), Value, Height()); }
-void QFrame::SetHeight(int Value) { SetBounds(Left(), Top(), Width(), Value); }
+void QFrame::SetLeft(int Value) {
+    SetBounds(Value, Top(), Width(), Height());
+}
+void QFrame::SetTop(int Value) {
+    SetBounds(Left(), Value, Width(), Height());
+}
+void QFrame::SetWidth(int Value) {
+    SetBounds(Left(), Top(), Value, Height());
+}
+void QFrame::SetHeight(int Value) {
+    SetBounds(Left(), Top(), Width(), Value);
+}
 
 void QFrame::SetBounds(int Left, int Top, int Width, int Height) {
     FLeft = Left;
@@ -238,9 +249,8 @@ WNDPROC QFrame::WndProc() {
 
 void QFrame::SetWndProc(WNDPROC Value) {
     // A stale Handle may name someone else's window now: only a live one is subclassed.
-    WNDPROC current = HasWindow()
-                          ? reinterpret_cast<WNDPROC>(GetWindowLongPtrA(FHandle, GWLP_WNDPROC))
-                          : nullptr;
+    WNDPROC current =
+        HasWindow() ? reinterpret_cast<WNDPROC>(GetWindowLongPtrA(FHandle, GWLP_WNDPROC)) : nullptr;
     if (Value == current) return;
     FWndProc = Value;
     PrevWndProc = HasWindow() ? reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
@@ -327,7 +337,8 @@ void QFrame::Realign() {
         if (!child->FVisible) continue;
         int width = child->Width();
         w -= width;
-        WriteDiagnosticLine(child->FClassName + " " + std::to_string(w) + " " + std::to_string(width));
+        WriteDiagnosticLine(child->FClassName + " " + std::to_string(w) + " " +
+                            std::to_string(width));
         child->SetBounds(w, t, width, h - t);
     }
     for (QFrame* child : bands[alClient])

@@ -10,7 +10,9 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD Reason, LPVOID) {
         RegisterFormClass();
         Application = new (std::nothrow) QApplication;
         break;
-    case DLL_PROCESS_DETACH: UnregisterClassA("QForm", GetModuleHandleA(nullptr)); break;
+    case DLL_PROCESS_DETACH:
+        UnregisterClassA("QForm", GetModuleHandleA(nullptr));
+        break;
     }
     return TRUE;
 }

@@ -87,7 +87,8 @@ void QFrame::DestroyHandle() {
     FHandle = nullptr;
 }
 
-LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam, QFrame* (*MakeFallback)()) {
+LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
+                     QFrame* (*MakeFallback)()) {
     // A bound window always reaches its own frame; the creating frame takes only unbound ones.
     QFrame* frame = BoundFrame(Window);
     if (!frame) frame = CreatingFrame;

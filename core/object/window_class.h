@@ -25,9 +25,12 @@ ATOM RegisterSuperclass(const std::string& ClassName, const std::string& ClassAn
 
 // The body of every window procedure of the library; MakeFallback makes the frame for a window
 // that no frame has bound.
-LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam, QFrame* (*MakeFallback)());
+LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
+                     QFrame* (*MakeFallback)());
 
-template <class Fallback> QFrame* MakeFallbackFrame() { return new (std::nothrow) Fallback; }
+template <class Fallback> QFrame* MakeFallbackFrame() {
+    return new (std::nothrow) Fallback;
+}
 
 // The window procedure whose unbound windows get a frame of class Fallback.
 template <class Fallback>

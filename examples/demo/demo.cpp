@@ -6,7 +6,9 @@
 namespace {
 
 // Until the button control exists, a QForm-class child stands in for it.
-void ButtonClicked(QFrame*) { std::printf("Button clicked.\n"), std::fflush(stdout); }
+void ButtonClicked(QFrame*) {
+    std::printf("Button clicked.\n"), std::fflush(stdout);
+}
 
 } // namespace
 

@@ -44,7 +44,9 @@ TEST(Canvas, BrushWriteCopiesAndLeavesTheCallersBrush) {
 namespace {
 int draws = 0;
 QFrame* drawnFor = nullptr;
-void CountDraw(QFrame* Owner) { ++draws, drawnFor = Owner; }
+void CountDraw(QFrame* Owner) {
+    ++draws, drawnFor = Owner;
+}
 } // namespace
 
 TEST(Canvas, PaintPreparesTheContextAndDrawsOnceWithTheOwner) {

@@ -41,7 +41,9 @@ TEST(ObjectList, SameRulesAsTheChildList) {
 
 namespace {
 int nameChanges = 0;
-void CountNameChange(QObject*) { ++nameChanges; }
+void CountNameChange(QObject*) {
+    ++nameChanges;
+}
 } // namespace
 
 TEST(ObjectName, EveryAssignmentRaisesOnNameChange) {

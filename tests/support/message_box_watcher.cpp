@@ -62,8 +62,10 @@ void MessageBoxWatcher::DismissBox(HWND Box) {
     }
     {
         std::lock_guard<std::mutex> guard(Lock);
-        Caught.push_back({TextOf(Box), text, (GetWindowLongA(Box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0});
+        Caught.push_back(
+            {TextOf(Box), text, (GetWindowLongA(Box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0});
     }
     PostMessageA(Box, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 200 && IsWindow(Box); ++i) Sleep(5);
+    for (int i = 0; i < 200 && IsWindow(Box); ++i)
+        Sleep(5);
 }

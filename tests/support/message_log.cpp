@@ -6,7 +6,8 @@
 #include <sstream>
 
 void MessageLog::Record(const QMessage& Message) {
-    Entries.push_back({Message.Wnd, Message.Msg, Message.WParam, Message.LParam, InSendMessage() != FALSE});
+    Entries.push_back(
+        {Message.Wnd, Message.Msg, Message.WParam, Message.LParam, InSendMessage() != FALSE});
 }
 
 std::vector<LoggedMessage> MessageLog::Of(UINT Msg) const {
@@ -51,7 +52,9 @@ testing::AssertionResult MatchesMessages(const MessageLog& Log,
     return testing::AssertionFailure() << text.str();
 }
 
-LoggingFrame::LoggingFrame() { FClassName = "QTestFrame"; }
+LoggingFrame::LoggingFrame() {
+    FClassName = "QTestFrame";
+}
 
 void LoggingFrame::HandleMessage(QMessage& Message) {
     Log.Record(Message);

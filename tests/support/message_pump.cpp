@@ -28,10 +28,11 @@ DWORD WINAPI RunWork(void* Work) {
 } // namespace
 
 void RunOnOtherThread(const std::function<void()>& Work) {
-    HANDLE thread = CreateThread(nullptr, 0, RunWork, const_cast<std::function<void()>*>(&Work), 0,
-                                 nullptr);
+    HANDLE thread =
+        CreateThread(nullptr, 0, RunWork, const_cast<std::function<void()>*>(&Work), 0, nullptr);
     // The worker may send to this thread's windows: keep answering until it is done.
-    while (MsgWaitForMultipleObjects(1, &thread, FALSE, 5000, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, 5000, QS_SENDMESSAGE) ==
+           WAIT_OBJECT_0 + 1) {
         MSG msg;
         PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }

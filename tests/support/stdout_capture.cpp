@@ -10,7 +10,9 @@ StdoutCapture::StdoutCapture() {
     Reader = CreateThread(nullptr, 0, &Drain, this, 0, nullptr);
 }
 
-StdoutCapture::~StdoutCapture() { Finish(); }
+StdoutCapture::~StdoutCapture() {
+    Finish();
+}
 
 DWORD WINAPI StdoutCapture::Drain(void* Self) {
     auto* capture = static_cast<StdoutCapture*>(Self);

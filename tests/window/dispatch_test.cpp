@@ -12,24 +12,49 @@ namespace {
 // Callbacks are plain function pointers, so they report into one shared list.
 std::vector<std::string> Events;
 
-void Record(const std::string& Line) { Events.push_back(Line); }
+void Record(const std::string& Line) {
+    Events.push_back(Line);
+}
 std::string Join(std::initializer_list<int> Values) {
     std::string s;
-    for (int v : Values) s += " " + std::to_string(v);
+    for (int v : Values)
+        s += " " + std::to_string(v);
     return s;
 }
 
-void OnClickEvent(QFrame*) { Record("click"); }
-void OnDblClickEvent(QFrame*) { Record("dblclick"); }
-void OnDownEvent(QFrame*, int B, int X, int Y, int K) { Record("down" + Join({B, X, Y, K})); }
-void OnUpEvent(QFrame*, int B, int X, int Y, int K) { Record("up" + Join({B, X, Y, K})); }
-void OnMoveEvent(QFrame*, int X, int Y, int K) { Record("move" + Join({X, Y, K})); }
-void OnWheelEvent(QFrame*, int D, int X, int Y, int K) { Record("wheel" + Join({D, X, Y, K})); }
-void OnKeyDownEvent(QFrame*, uint16_t Key, int Code) { Record("keydown" + Join({Key, Code})); }
-void OnKeyUpEvent(QFrame*, uint16_t Key, int Code) { Record("keyup" + Join({Key, Code})); }
-void OnKeyPressEvent(QFrame*, uint8_t Char) { Record("char" + Join({Char})); }
-void OnMenuEvent(QFrame*, int Id, int Code) { Record("menu" + Join({Id, Code})); }
-void OnAccelEvent(QFrame*, int Id, int Code) { Record("accel" + Join({Id, Code})); }
+void OnClickEvent(QFrame*) {
+    Record("click");
+}
+void OnDblClickEvent(QFrame*) {
+    Record("dblclick");
+}
+void OnDownEvent(QFrame*, int B, int X, int Y, int K) {
+    Record("down" + Join({B, X, Y, K}));
+}
+void OnUpEvent(QFrame*, int B, int X, int Y, int K) {
+    Record("up" + Join({B, X, Y, K}));
+}
+void OnMoveEvent(QFrame*, int X, int Y, int K) {
+    Record("move" + Join({X, Y, K}));
+}
+void OnWheelEvent(QFrame*, int D, int X, int Y, int K) {
+    Record("wheel" + Join({D, X, Y, K}));
+}
+void OnKeyDownEvent(QFrame*, uint16_t Key, int Code) {
+    Record("keydown" + Join({Key, Code}));
+}
+void OnKeyUpEvent(QFrame*, uint16_t Key, int Code) {
+    Record("keyup" + Join({Key, Code}));
+}
+void OnKeyPressEvent(QFrame*, uint8_t Char) {
+    Record("char" + Join({Char}));
+}
+void OnMenuEvent(QFrame*, int Id, int Code) {
+    Record("menu" + Join({Id, Code}));
+}
+void OnAccelEvent(QFrame*, int Id, int Code) {
+    Record("accel" + Join({Id, Code}));
+}
 
 // A child control that answers QM_CTLCOLOR with a brush of its own.
 class ColoredFrame : public LoggingFrame {
@@ -78,10 +103,10 @@ TEST_F(DispatchTest, MouseMessagesRaiseTheirEventsWithTheirArguments) {
     Send(child, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, 120), MAKELPARAM(400, 500));
     Send(child, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), MAKELPARAM(1, 1));
     Send(child, WM_MOUSEWHEEL, 0, MAKELPARAM(2, 2));
-    std::vector<std::string> expected{
-        "move 300 40 284281",  "click",           "down 1 65531 7 1", "up 1 1 2 0",
-        "dblclick",            "down 3 3 4 2",    "up 3 3 4 0",       "down 2 5 6 16",
-        "up 2 5 6 0",          "wheel 1 400 500 4", "wheel -1 1 1 0", "wheel 0 2 2 0"};
+    std::vector<std::string> expected{"move 300 40 284281", "click",          "down 1 65531 7 1",
+                                      "up 1 1 2 0",         "dblclick",       "down 3 3 4 2",
+                                      "up 3 3 4 0",         "down 2 5 6 16",  "up 2 5 6 0",
+                                      "wheel 1 400 500 4",  "wheel -1 1 1 0", "wheel 0 2 2 0"};
     EXPECT_EQ(Events, expected);
 }
 
@@ -129,9 +154,8 @@ TEST_F(DispatchTest, FocusRequestTrustsOnlyLiveFramesFromItsOwnThread) {
     Send(child, WM_NEXTDLGCTL, 1, TRUE);       // the platform's flag form
     Send(child, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(other.Handle()), TRUE);
     EXPECT_TRUE(IsWindow(child.Handle()));
-    RunOnOtherThread([&] {
-        SendMessageA(child.Handle(), WM_NEXTDLGCTL, 0, reinterpret_cast<LPARAM>(&other));
-    });
+    RunOnOtherThread(
+        [&] { SendMessageA(child.Handle(), WM_NEXTDLGCTL, 0, reinterpret_cast<LPARAM>(&other)); });
     EXPECT_EQ(GetFocus(), child.Handle()) << "a frame address from another thread is ignored";
     Send(child, WM_NEXTDLGCTL, 0, reinterpret_cast<LPARAM>(&other));
     EXPECT_EQ(GetFocus(), other.Handle());
@@ -268,7 +292,8 @@ TEST_F(DispatchTest, WindowInfoIsReadAndWrittenOnlyFromTheOwnThread) {
     EXPECT_EQ(info.ClassName, "QTestFrame");
     EXPECT_EQ(info.Width, 50);
     EXPECT_EQ(info.Style, static_cast<uint32_t>(GetWindowLongA(child.Handle(), GWL_STYLE)));
-    EXPECT_EQ(info.WndProc, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(child.Handle(), GWLP_WNDPROC)));
+    EXPECT_EQ(info.WndProc,
+              reinterpret_cast<WNDPROC>(GetWindowLongPtrA(child.Handle(), GWLP_WNDPROC)));
     info.Width = 77;
     info.ClassAncestor = "Ancestor";
     info.Style |= WS_BORDER;
