@@ -43,6 +43,7 @@ private:
 class QObject {
 public:
     QObject() = default;
+    ~QObject();
     QObject(const QObject&) = delete;
     QObject& operator=(const QObject&) = delete;
 
@@ -60,6 +61,12 @@ public:
     int Reserved1 = 0;
     int Reserved2 = 0;
     QObjectEvent OnNameChange = nullptr;
+
+protected:
+    // A field of an object that points at the object holding it: cleared when the holder is
+    // destroyed, so the field never names freed memory.
+    static void WatchHolder(QObject** Field);
+    static void UnwatchHolder(QObject** Field);
 
 private:
     QPtrList<QObject> FObjects;

@@ -1,0 +1,304 @@
+#include "containers/string_list.h"
+#include "containers/paths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <clocale>
+
+namespace {
+
+const char* const Caption = "QStrings";
+
+void ShowProblem(const char* Text) {
+    MessageBoxA(nullptr, Text, Caption, MB_TOPMOST);
+}
+
+// Items never hold a NUL byte: a string is stored up to its first one.
+std::string UpToNul(const std::string& S) {
+    return S.substr(0, S.find('\0'));
+}
+
+// Closes a file handle on every path out.
+class QFileHandle {
+public:
+    explicit QFileHandle(HANDLE Handle) : Handle(Handle) {}
+    QFileHandle(const QFileHandle&) = delete;
+    QFileHandle& operator=(const QFileHandle&) = delete;
+    ~QFileHandle() { Close(); }
+    bool Valid() const { return Handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return Handle; }
+    bool Close() {
+        bool closed = !Valid() || CloseHandle(Handle);
+        Handle = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE Handle;
+};
+
+void ReadWholeFile(HANDLE File, std::string& Bytes) {
+    char chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(File, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        Bytes.append(chunk, got);
+}
+
+bool WriteAll(HANDLE File, const std::string& Bytes) {
+    size_t done = 0;
+    while (done < Bytes.size()) {
+        DWORD wrote = 0;
+        DWORD size = static_cast<DWORD>(std::min<size_t>(Bytes.size() - done, 1 << 20));
+        if (!WriteFile(File, Bytes.data() + done, size, &wrote, nullptr) || wrote == 0)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string LowerCase(const std::string& S) {
+    static const bool localeSelected = (std::setlocale(LC_CTYPE, ""), true);
+    (void)localeSelected;
+    std::string lower = S;
+    for (char& c : lower) {
+        auto byte = static_cast<unsigned char>(c);
+        if (std::isupper(byte)) c = static_cast<char>(std::tolower(byte));
+    }
+    return lower;
+}
+
+QStrings::QStrings(const char* const*) {
+    WatchHolder(&FParent);
+}
+
+QStrings::~QStrings() {
+    if (FParent) FParent->RemoveObject(this);
+    UnwatchHolder(&FParent);
+}
+
+void QStrings::Changed(int32_t Code) {
+    Operation = Code;
+    if (OnChange) OnChange(this, Code);
+}
+
+void QStrings::Unindex(const std::string& S) {
+    auto found = FLowerIndex.find(LowerCase(S));
+    if (found != FLowerIndex.end() && --found->second == 0) FLowerIndex.erase(found);
+}
+
+void QStrings::Store(int Index, const std::string& S) {
+    Unindex(FItems[Index]);
+    FItems[Index] = UpToNul(S);
+    ++FLowerIndex[LowerCase(FItems[Index])];
+}
+
+int QStrings::Add(const std::string& S, int32_t Value) {
+    std::string item = UpToNul(S);
+    std::string lower = LowerCase(item);
+    // The index gives the answer of a case-insensitive scan without making loading quadratic.
+    if (!AllowDuplicates && !item.empty() && FLowerIndex.count(lower)) return Count();
+    FItems.push_back(std::move(item));
+    FValues.push_back(Value);
+    ++FLowerIndex[lower];
+    Changed(soAdded);
+    return Count();
+}
+
+int QStrings::IndexOf(const std::string& S) const {
+    std::string wanted = LowerCase(UpToNul(S));
+    if (!FLowerIndex.count(wanted)) return -1;
+    for (int i = 0; i < Count(); ++i)
+        if (LowerCase(FItems[i]) == wanted) return i;
+    return -1;
+}
+
+int QStrings::IndexOfValue(int32_t Value) const {
+    for (int i = 0; i < Count(); ++i)
+        if (FValues[i] == Value) return i;
+    return 0;
+}
+
+void QStrings::Delete(int Index) {
+    if (Index < 0 || Index >= Count()) {
+        ShowProblem("Invalid string index -1.");
+        return;
+    }
+    Unindex(FItems[Index]);
+    FItems.erase(FItems.begin() + Index);
+    FValues.erase(FValues.begin() + Index);
+    Changed(soDeleted);
+}
+
+void QStrings::Remove(const std::string& S) {
+    int index = IndexOf(S);
+    if (index >= 0) Delete(index);
+}
+
+void QStrings::Clear() {
+    FItems.clear();
+    FValues.clear();
+    FLowerIndex.clear();
+    FTextBuffer.clear();
+    Changed(soCleared);
+}
+
+// Count writes: 0 clears, a larger count appends empty items, a smaller one deletes from the
+// end; each step reports through OnChange like the operation it uses. Negative counts are
+// ignored.
+void QStrings::SetCount(int Value) {
+    if (Value == 0) return Clear();
+    while (Value > Count())
+        Add("");
+    while (Value >= 0 && Value < Count())
+        Delete(Count() - 1);
+}
+
+std::string QStrings::Item(int Index) const {
+    return Index >= 0 && Index < Count() ? FItems[Index] : std::string();
+}
+
+void QStrings::SetItem(int Index, const std::string& Value) {
+    if (Index >= 0 && Index < Count()) Store(Index, Value);
+}
+
+int32_t QStrings::Value(int Index) const {
+    return Index >= 0 && Index < Count() ? FValues[Index] : 0;
+}
+
+std::string QStrings::Text() {
+    FTextBuffer.clear();
+    for (int i = 0; i < Count(); ++i) {
+        if (i > 0) FTextBuffer += '\n';
+        FTextBuffer += FItems[i];
+    }
+    if (Count() > 0) FTextBuffer += '\0';
+    return FTextBuffer;
+}
+
+void QStrings::SetText(const std::string& Value) {
+    FTextBuffer = Value;
+    if (Value.empty()) return Clear();
+    size_t start = 0;
+    for (size_t end; (end = Value.find('\n', start)) != std::string::npos; start = end + 1)
+        Add(Value.substr(start, end - start));
+}
+
+std::string QStrings::CommaText() const {
+    std::string text;
+    for (const std::string& item : FItems)
+        text += text.empty() ? item : " " + item;
+    return text;
+}
+
+void QStrings::SetCommaText(const std::string& Value) {
+    if (Value.empty()) return Clear();
+    size_t start = 0;
+    for (size_t comma; (comma = Value.find(',', start)) != std::string::npos; start = comma + 1)
+        Add(Value.substr(start, comma + 1 - start));
+    Add(Value.substr(start));
+}
+
+// Capacity writes that pass the check only reserve room: Count and the items stay as they are,
+// so no place is ever read that was not stored. 0 empties the list.
+void QStrings::SetCapacity(int Value) {
+    if (Value % 4 != 0) {
+        AlertBox("Wrong capacity value.", Caption, MB_ICONERROR);
+        return;
+    }
+    FCapacity = Value;
+    if (Value == 0) return Clear();
+    if (Value > 0) {
+        FItems.reserve(static_cast<size_t>(Value));
+        FValues.reserve(static_cast<size_t>(Value));
+    }
+}
+
+const char* const* QStrings::List() {
+    FListView.clear();
+    for (const std::string& item : FItems)
+        FListView.push_back(item.c_str());
+    return FListView.data();
+}
+
+void QStrings::SetList(const char* const* Items) {
+    if (!Items) return;
+    for (int i = 0; i < Count(); ++i)
+        Store(i, Items[i] ? Items[i] : "");
+}
+
+void QStrings::SetParent(QObject* Value) {
+    FParent = Value;
+    if (Value) Value->AddObject(this);
+}
+
+void QStrings::LoadFromFile(const std::string& FileName) {
+    FFileName = FileName;
+    Clear();
+    if (FileName.empty() || GetFileAttributesA(FileName.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        Operation = soFileFailed;
+        ShowProblem("File not found.");
+        return;
+    }
+    std::string bytes;
+    {
+        QFileHandle file(CreateFileA(FileName.c_str(), GENERIC_READ,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) return;
+        ReadWholeFile(file.Get(), bytes);
+    }
+    // A line ends at LF; a CR before it, or a CR ending the file, goes with it.
+    if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        size_t stop = end > start && bytes[end - 1] == '\r' && end < bytes.size() ? end - 1 : end;
+        Add(bytes.substr(start, stop - start));
+        start = end + 1;
+    }
+    Changed(soLoaded);
+}
+
+void QStrings::SaveToFile(const std::string& FileName) {
+    FFileName = FileName;
+    std::string bytes;
+    for (const std::string& item : FItems)
+        bytes += item + "\r\n";
+    if (!WriteFileSafely(bytes)) {
+        Operation = soFileFailed;
+        ShowProblem("Can't save. Bad file.");
+        return;
+    }
+    Changed(soSaved);
+}
+
+// The old file is replaced only once every byte of the new one is written and closed, so a
+// failing disk never leaves a truncated or missing file behind.
+bool QStrings::WriteFileSafely(const std::string& Bytes) {
+    std::string folder = FolderOf(FFileName);
+    char temporary[MAX_PATH];
+    if (FFileName.empty() || FileNameOf(FFileName).empty() ||
+        !GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "qst", 0, temporary))
+        return false;
+    // An existing target must be writable (not read-only, not locked) before it is replaced.
+    DWORD attributes = GetFileAttributesA(FFileName.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        ((attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) ||
+         !QFileHandle(CreateFileA(FFileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+              .Valid())) {
+        DeleteFileA(temporary);
+        return false;
+    }
+    QFileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    bool written = file.Valid() && WriteAll(file.Get(), Bytes);
+    written = file.Close() && written;
+    if (written && MoveFileExA(temporary, FFileName.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return true;
+    DeleteFileA(temporary);
+    return false;
+}
