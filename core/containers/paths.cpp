@@ -1,5 +1,8 @@
 #include "containers/paths.h"
 
+#include <cctype>
+#include <clocale>
+
 HWND* OwnerCell = nullptr;
 
 namespace {
@@ -68,4 +71,15 @@ void InfoBox(const std::string& Text) {
 
 int AlertBox(const std::string& Text, const std::string& Caption, UINT Style) {
     return MessageBoxA(OwnerWindow(), Text.c_str(), Caption.c_str(), Style | MB_TOPMOST);
+}
+
+std::string LowerCase(const std::string& S) {
+    static const bool localeSelected = (std::setlocale(LC_CTYPE, ""), true);
+    (void)localeSelected;
+    std::string lower = S;
+    for (char& c : lower) {
+        auto byte = static_cast<unsigned char>(c);
+        if (std::isupper(byte)) c = static_cast<char>(std::tolower(byte));
+    }
+    return lower;
 }

@@ -13,6 +13,9 @@ std::string ExtensionOf(const std::string& Path);
 std::string ReplaceExtension(const std::string& Path, const std::string& Extension);
 std::string ReplaceFolder(const std::string& Path, const std::string& Folder);
 
+// S in lower case, byte by byte, under the user's default locale.
+std::string LowerCase(const std::string& S);
+
 // The cell OwnerWindow answers through; allocated at library load, freed at unload.
 extern HWND* OwnerCell;
 void AllocateOwnerCell();

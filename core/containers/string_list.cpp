@@ -1,9 +1,6 @@
 #include "containers/string_list.h"
+#include "containers/files.h"
 #include "containers/paths.h"
-
-#include <algorithm>
-#include <cctype>
-#include <clocale>
 
 namespace {
 
@@ -18,56 +15,7 @@ std::string UpToNul(const std::string& S) {
     return S.substr(0, S.find('\0'));
 }
 
-// Closes a file handle on every path out.
-class QFileHandle {
-public:
-    explicit QFileHandle(HANDLE Handle) : Handle(Handle) {}
-    QFileHandle(const QFileHandle&) = delete;
-    QFileHandle& operator=(const QFileHandle&) = delete;
-    ~QFileHandle() { Close(); }
-    bool Valid() const { return Handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return Handle; }
-    bool Close() {
-        bool closed = !Valid() || CloseHandle(Handle);
-        Handle = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE Handle;
-};
-
-void ReadWholeFile(HANDLE File, std::string& Bytes) {
-    char chunk[65536];
-    DWORD got = 0;
-    while (ReadFile(File, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        Bytes.append(chunk, got);
-}
-
-bool WriteAll(HANDLE File, const std::string& Bytes) {
-    size_t done = 0;
-    while (done < Bytes.size()) {
-        DWORD wrote = 0;
-        DWORD size = static_cast<DWORD>(std::min<size_t>(Bytes.size() - done, 1 << 20));
-        if (!WriteFile(File, Bytes.data() + done, size, &wrote, nullptr) || wrote == 0)
-            return false;
-        done += wrote;
-    }
-    return true;
-}
-
 } // namespace
-
-std::string LowerCase(const std::string& S) {
-    static const bool localeSelected = (std::setlocale(LC_CTYPE, ""), true);
-    (void)localeSelected;
-    std::string lower = S;
-    for (char& c : lower) {
-        auto byte = static_cast<unsigned char>(c);
-        if (std::isupper(byte)) c = static_cast<char>(std::tolower(byte));
-    }
-    return lower;
-}
 
 QStrings::QStrings(const char* const*) {
     WatchHolder(&FParent);
@@ -242,13 +190,7 @@ void QStrings::LoadFromFile(const std::string& FileName) {
         return;
     }
     std::string bytes;
-    {
-        QFileHandle file(CreateFileA(FileName.c_str(), GENERIC_READ,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) return;
-        ReadWholeFile(file.Get(), bytes);
-    }
+    if (!ReadWholeFile(FileName, bytes)) return;
     // A line ends at LF; a CR before it, or a CR ending the file, goes with it.
     if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
     size_t start = 0;
@@ -267,38 +209,10 @@ void QStrings::SaveToFile(const std::string& FileName) {
     std::string bytes;
     for (const std::string& item : FItems)
         bytes += item + "\r\n";
-    if (!WriteFileSafely(bytes)) {
+    if (!ReplaceFileContents(FileName, bytes)) {
         Operation = soFileFailed;
         ShowProblem("Can't save. Bad file.");
         return;
     }
     Changed(soSaved);
-}
-
-// The old file is replaced only once every byte of the new one is written and closed, so a
-// failing disk never leaves a truncated or missing file behind.
-bool QStrings::WriteFileSafely(const std::string& Bytes) {
-    std::string folder = FolderOf(FFileName);
-    char temporary[MAX_PATH];
-    if (FFileName.empty() || FileNameOf(FFileName).empty() ||
-        !GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "qst", 0, temporary))
-        return false;
-    // An existing target must be writable (not read-only, not locked) before it is replaced.
-    DWORD attributes = GetFileAttributesA(FFileName.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        ((attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) ||
-         !QFileHandle(CreateFileA(FFileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-              .Valid())) {
-        DeleteFileA(temporary);
-        return false;
-    }
-    QFileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    bool written = file.Valid() && WriteAll(file.Get(), Bytes);
-    written = file.Close() && written;
-    if (written && MoveFileExA(temporary, FFileName.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return true;
-    DeleteFileA(temporary);
-    return false;
 }

@@ -68,7 +68,6 @@ private:
     void Changed(int32_t Code);
     void Store(int Index, const std::string& S);
     void Unindex(const std::string& S);
-    bool WriteFileSafely(const std::string& Bytes);
 
     std::vector<std::string> FItems;
     std::vector<int32_t> FValues;
@@ -80,6 +79,3 @@ private:
     std::string FFileName;
     QObject* FParent = nullptr;
 };
-
-// S in lower case, byte by byte, under the user's default locale.
-std::string LowerCase(const std::string& S);

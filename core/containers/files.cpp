@@ -1,0 +1,76 @@
+#include "containers/files.h"
+#include "containers/paths.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+
+// Closes a file handle on every path out.
+class QFileHandle {
+public:
+    explicit QFileHandle(HANDLE Handle) : Handle(Handle) {}
+    QFileHandle(const QFileHandle&) = delete;
+    QFileHandle& operator=(const QFileHandle&) = delete;
+    ~QFileHandle() { Close(); }
+    bool Valid() const { return Handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return Handle; }
+    bool Close() {
+        bool closed = !Valid() || CloseHandle(Handle);
+        Handle = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE Handle;
+};
+
+bool WriteAll(HANDLE File, const std::string& Bytes) {
+    size_t done = 0;
+    while (done < Bytes.size()) {
+        DWORD wrote = 0;
+        DWORD size = static_cast<DWORD>(std::min<size_t>(Bytes.size() - done, 1 << 20));
+        if (!WriteFile(File, Bytes.data() + done, size, &wrote, nullptr) || wrote == 0)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
+
+bool IsWritableTarget(const std::string& Path) {
+    DWORD attributes = GetFileAttributesA(Path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return false;
+    return QFileHandle(CreateFileA(Path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+        .Valid();
+}
+
+} // namespace
+
+bool ReadWholeFile(const std::string& Path, std::string& Bytes) {
+    QFileHandle file(CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return false;
+    char chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0)
+        Bytes.append(chunk, got);
+    return true;
+}
+
+bool ReplaceFileContents(const std::string& Path, const std::string& Bytes) {
+    std::string folder = FolderOf(Path);
+    char temporary[MAX_PATH];
+    if (FileNameOf(Path).empty() || !IsWritableTarget(Path) ||
+        !GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "qst", 0, temporary))
+        return false;
+    QFileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    bool written = file.Valid() && WriteAll(file.Get(), Bytes);
+    written = file.Close() && written;
+    if (written && MoveFileExA(temporary, Path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    DeleteFileA(temporary);
+    return false;
+}
