@@ -270,6 +270,14 @@ void QFrame::FillWindowInfo(QWindowInfo& Info) {
     Info.WndProc = WndProc();
 }
 
+void QFrame::AnswerColorRequest(QMessage& Message) {
+    HDC dc = reinterpret_cast<HDC>(Message.WParam);
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, Canvas.Color());
+    SetTextColor(dc, Canvas.TextColor());
+    Message.Result = reinterpret_cast<LRESULT>(Canvas.Brush());
+}
+
 void QFrame::DefaultHandler(QMessage& Message) {
     if (FClassAncestor.empty()) {
         Message.Result = DefWindowProcA(FHandle, Message.Msg, Message.WParam, Message.LParam);

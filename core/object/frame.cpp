@@ -42,6 +42,17 @@ QFrame::~QFrame() {
     LiveFrames().erase(this);
 }
 
+void QFrame::SetControlDefaults(const char* ClassName, uint32_t Style, uint32_t ExStyle, int Width,
+                                int Height, int BackgroundColor) {
+    FClassName = ClassName;
+    FStyle = Style;
+    FExStyle = ExStyle;
+    FWidth = Width;
+    FHeight = Height;
+    Canvas.SetColor(GetSysColor(BackgroundColor));
+    Canvas.SetTextColor(0);
+}
+
 void QFrame::ReadWindowRect(RECT& Rect) {
     GetWindowRect(FHandle, &Rect);
     MapWindowPoints(nullptr, GetParent(FHandle), reinterpret_cast<POINT*>(&Rect), 2);

@@ -175,6 +175,12 @@ public:
     QCommandEvent OnAccelCommand = nullptr;
     QMouseWheelEvent OnMouseWheel = nullptr;
 
+    // The controls' answer to QM_CTLCOLOR: the canvas colours on the DC, its brush as result.
+    void AnswerColorRequest(QMessage& Message);
+    // The construction values a control class sets over its base's (no window exists yet).
+    void SetControlDefaults(const char* ClassName, uint32_t Style, uint32_t ExStyle, int Width,
+                            int Height, int BackgroundColor);
+
 protected:
     bool HasWindow() const { return IsWindow(FHandle) != FALSE; }
     // Applies a style change through the frame refresh that style writes need.

@@ -1,0 +1,65 @@
+// Labels and the button family: push button, radio button, check box and group box, on the
+// system's "Static" and "Button" controls under window classes of the library's own.
+#pragma once
+
+#include "object/frame.h"
+
+class QCustomLabel : public QFrame {
+public:
+    QCustomLabel();
+    QCustomLabel* Self() override { return this; }
+    // Colours the label on the parent's request and raises OnClick for identifier 0.
+    void HandleMessage(QMessage& Message) override;
+};
+
+class QLabel : public QCustomLabel {
+public:
+    QLabel();
+    QLabel* Self() override { return this; }
+    using QClassObject::Handle;
+};
+
+class QCustomButton : public QFrame {
+public:
+    QCustomButton();
+    QCustomButton* Self() override { return this; }
+    // The label's answers, plus the class name line when the window is created.
+    void HandleMessage(QMessage& Message) override;
+};
+
+class QButton : public QCustomButton {
+public:
+    QButton();
+    QButton* Self() override { return this; }
+    using QClassObject::Handle;
+};
+
+class QRadioButton : public QCustomButton {
+public:
+    QRadioButton();
+    QRadioButton* Self() override { return this; }
+    using QClassObject::Handle;
+};
+
+class QCheckBox : public QButton {
+public:
+    QCheckBox();
+    QCheckBox* Self() override { return this; }
+    using QClassObject::Handle;
+};
+
+class QGroupBox : public QButton {
+public:
+    QGroupBox();
+    QGroupBox* Self() override { return this; }
+    using QClassObject::Handle;
+};
+
+LRESULT CALLBACK LabelWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+LRESULT CALLBACK ButtonWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+
+ATOM RegisterLabelClass();
+ATOM RegisterButtonClass();
+ATOM RegisterRadioButtonClass();
+ATOM RegisterCheckBoxClass();
+ATOM RegisterGroupBoxClass();
