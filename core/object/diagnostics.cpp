@@ -2,13 +2,16 @@
 
 #include <cstdio>
 
-void WriteDiagnosticLine(const std::string& Line) {
+void WriteStandardOutput(const std::string& Bytes) {
     // Written past the C runtime so that a text-mode stdout does not double the CR.
     fflush(stdout);
-    std::string bytes = Line + "\r\n";
     DWORD written;
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), Bytes.data(), static_cast<DWORD>(Bytes.size()),
               &written, nullptr);
+}
+
+void WriteDiagnosticLine(const std::string& Line) {
+    WriteStandardOutput(Line + "\r\n");
 }
 
 std::string SysErrorText(DWORD Code) {

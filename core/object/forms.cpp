@@ -1,5 +1,6 @@
 #include "object/forms.h"
 
+#include "object/form_defaults.h"
 #include "object/window_class.h"
 
 QApplication* Application = nullptr;
@@ -33,8 +34,8 @@ void QCustomForm::SetFormStyle(int Value) {
 
 QForm::QForm() {
     FClassName = "QForm";
-    FWidth = 350;
-    FHeight = 250;
+    FWidth = FormDefaults.Width;
+    FHeight = FormDefaults.Height;
 }
 
 void QForm::CreateHandle() {

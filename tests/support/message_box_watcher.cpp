@@ -3,17 +3,19 @@
 namespace {
 
 struct Search {
+    DWORD ProcessId;
     HWND Found = nullptr;
 };
 
-// A dialog-class window of this process: message boxes of other test processes are not ours.
-BOOL CALLBACK FindOwnBox(HWND Window, LPARAM Context) {
+// A dialog-class window of the watched process: boxes of other test processes are not ours.
+BOOL CALLBACK FindBox(HWND Window, LPARAM Context) {
+    auto* search = reinterpret_cast<Search*>(Context);
     char name[16];
     DWORD process = 0;
     GetWindowThreadProcessId(Window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(Window)) return TRUE;
+    if (process != search->ProcessId || !IsWindowVisible(Window)) return TRUE;
     if (GetClassNameA(Window, name, sizeof name) && lstrcmpA(name, "#32770") == 0) {
-        reinterpret_cast<Search*>(Context)->Found = Window;
+        search->Found = Window;
         return FALSE;
     }
     return TRUE;
@@ -27,8 +29,8 @@ std::string TextOf(HWND Window) {
 
 } // namespace
 
-MessageBoxWatcher::MessageBoxWatcher()
-    : Stop(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+MessageBoxWatcher::MessageBoxWatcher(DWORD ProcessId)
+    : ProcessId(ProcessId), Stop(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
       Thread(CreateThread(nullptr, 0, &Watch, this, 0, nullptr)) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
@@ -46,8 +48,8 @@ std::vector<CaughtBox> MessageBoxWatcher::Boxes() {
 DWORD WINAPI MessageBoxWatcher::Watch(void* Self) {
     auto* watcher = static_cast<MessageBoxWatcher*>(Self);
     while (WaitForSingleObject(watcher->Stop, 5) == WAIT_TIMEOUT) {
-        Search search;
-        EnumWindows(&FindOwnBox, reinterpret_cast<LPARAM>(&search));
+        Search search{watcher->ProcessId};
+        EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&search));
         if (search.Found) watcher->DismissBox(search.Found);
     }
     return 0;

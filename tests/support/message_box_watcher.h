@@ -1,4 +1,5 @@
-// Catches the message boxes of this process from a watcher thread, reads and dismisses them.
+// Catches the message boxes of one process (this one unless told otherwise) from a watcher
+// thread, reads and dismisses them.
 #pragma once
 
 #include <windows.h>
@@ -15,7 +16,7 @@ struct CaughtBox {
 
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher();
+    explicit MessageBoxWatcher(DWORD ProcessId = GetCurrentProcessId());
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -27,6 +28,7 @@ private:
     static DWORD WINAPI Watch(void* Self);
     void DismissBox(HWND Box);
 
+    DWORD ProcessId;
     HANDLE Stop;
     HANDLE Thread;
     std::mutex Lock;

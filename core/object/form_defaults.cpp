@@ -1,0 +1,3 @@
+#include "object/form_defaults.h"
+
+const QFormDefaults FormDefaults{350, 250};
