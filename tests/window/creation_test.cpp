@@ -83,6 +83,17 @@ TEST_F(WindowTest, DirectlyCreatedFormGetsItsOwnFrameThatTheWindowFrees) {
     EXPECT_FALSE(IsLiveFrame(frame)) << "the window owns the frame it was given";
 }
 
+TEST_F(WindowTest, FrameOfWindowAnswersNullWithoutALiveFrame) {
+    EXPECT_EQ(FrameOfWindow(nullptr), nullptr);
+    // A system window's last extra bytes are the system's own, not a frame address.
+    HWND plain = CreateWindowExA(0, "Button", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(FrameOfWindow(plain), nullptr);
+    DestroyWindow(plain);
+    EXPECT_EQ(FrameOfWindow(plain), nullptr);
+}
+
 TEST_F(WindowTest, DirectChildOfTheTestClassBindsAfterTheSystemExtraMemory) {
     QForm form;
     form.SetVisible(false);
