@@ -63,12 +63,6 @@ WNDPROC GetFormWndProc() {
 }
 
 ATOM RegisterFormClass() {
-    WNDCLASSEXA record{};
-    record.cbSize = sizeof record;
-    record.lpfnWndProc = &FormWndProc;
-    record.cbWndExtra = sizeof(void*);
-    record.hInstance = GetModuleHandleA(nullptr);
-    record.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    record.lpszClassName = "QForm";
-    return RegisterClassExA(&record);
+    return RegisterOwnClass("QForm", &FormWndProc, 0, GetModuleHandleA(nullptr),
+                            LoadCursorA(nullptr, IDC_ARROW));
 }

@@ -187,6 +187,9 @@ protected:
     void WriteStyleBits(int Index, uint32_t Value);
     void SetStyleBit(uint32_t Bit, bool On);
     void ReadWindowRect(RECT& Rect);
+    // The canvas and OnPaint part of WM_PAINT, without default processing; panels run it
+    // around their own drawing.
+    void HandlePaint(QMessage& Message);
 
     int FAlign = alNone;
     int FClientWidth = 0;
@@ -215,7 +218,6 @@ private:
     // Dispatcher steps, one per group of messages.
     void BindToWindow();
     void CreatePendingChildren();
-    void HandlePaint(QMessage& Message);
     void HandleClose(QMessage& Message);
     void HandleSize(QMessage& Message);
     void StepTab();

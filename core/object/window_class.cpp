@@ -41,6 +41,19 @@ ATOM RegisterSuperclass(const std::string& ClassName, const std::string& ClassAn
     return RegisterClassExA(&record);
 }
 
+ATOM RegisterOwnClass(const char* ClassName, WNDPROC WndProc, UINT Style, HINSTANCE Instance,
+                      HCURSOR Cursor) {
+    WNDCLASSEXA record{};
+    record.cbSize = sizeof record;
+    record.style = Style;
+    record.lpfnWndProc = WndProc;
+    record.cbWndExtra = sizeof(void*);
+    record.hInstance = Instance;
+    record.hCursor = Cursor;
+    record.lpszClassName = ClassName;
+    return RegisterClassExA(&record);
+}
+
 ATOM QFrame::RegisterWindowClass(WNDPROC Proc) {
     WindowClass.cbSize = sizeof WindowClass;
     WindowClass.style = LibraryClassStyle;

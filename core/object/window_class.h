@@ -23,6 +23,11 @@ QFrame* FrameOfWindow(HWND Window);
 ATOM RegisterSuperclass(const std::string& ClassName, const std::string& ClassAncestor,
                         WNDPROC WndProc);
 
+// Registers a class of the library's own (no system ancestor) with room for the binding slot
+// and no background brush: the frames paint their own backgrounds.
+ATOM RegisterOwnClass(const char* ClassName, WNDPROC WndProc, UINT Style, HINSTANCE Instance,
+                      HCURSOR Cursor = nullptr);
+
 // The body of every window procedure of the library; MakeFallback makes the frame for a window
 // that no frame has bound.
 LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,

@@ -1,0 +1,158 @@
+// Panels: stored values, the border's client edge at paint, the caption rectangle and images.
+#include "containers/panel.h"
+#include "test_forms.h"
+
+namespace {
+
+// Exposes the rectangle the last paint drew the caption into.
+class ProbePanel : public QPanel {
+public:
+    RECT CaptionRect() const { return FClientRect; }
+};
+
+int Paints = 0;
+void CountPaint(QFrame*) {
+    ++Paints;
+}
+
+class PanelTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        static bool registered = (RegisterPanelClass(), true);
+        (void)registered;
+        form.SetParent(nullptr);
+        panel.SetText("caption");
+        panel.SetBounds(10, 10, 100, 60);
+        panel.SetVisible(true);
+        panel.SetParent(&form);
+        UpdateWindow(form.Handle());
+        PumpMessages(20);
+        Paints = 0;
+        panel.OnPaint = CountPaint;
+    }
+    // Invalidates a part of the panel and has it painted.
+    void PaintPart(RECT Part) {
+        InvalidateRect(panel.Handle(), &Part, TRUE);
+        UpdateWindow(panel.Handle());
+    }
+    // A file of Bytes in the temporary folder; removed by the test's end.
+    std::string TempFile(const std::string& Name, const std::string& Bytes) {
+        char folder[MAX_PATH];
+        GetTempPathA(sizeof folder, folder);
+        std::string path = std::string(folder) + Name;
+        HANDLE file =
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written;
+        WriteFile(file, Bytes.data(), static_cast<DWORD>(Bytes.size()), &written, nullptr);
+        CloseHandle(file);
+        files.push_back(path);
+        return path;
+    }
+    void TearDown() override {
+        for (const std::string& path : files)
+            DeleteFileA(path.c_str());
+    }
+    QForm form;
+    ProbePanel panel;
+    std::vector<std::string> files;
+};
+
+// A 1 x 1 24-bit bitmap file.
+std::string TinyBitmap() {
+    const unsigned char bytes[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54,   0, 0, 0,  40,
+                                   0,   0,   0,  1, 0, 0, 0, 1, 0, 0, 0,    1, 0, 24, 0,
+                                   0,   0,   0,  0, 4, 0, 0, 0, 0, 0, 0,    0, 0, 0,  0,
+                                   0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0xFF, 0};
+    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+} // namespace
+
+TEST_F(PanelTest, StartsAsTheDesignersPanelAndClampsItsProperties) {
+    QPanel fresh;
+    EXPECT_EQ(fresh.ClassName(), "QPanel");
+    EXPECT_EQ(fresh.Style(), static_cast<uint32_t>(WS_CHILD));
+    EXPECT_EQ(fresh.ExStyle(), static_cast<uint32_t>(WS_EX_CONTROLPARENT));
+    EXPECT_EQ(fresh.Width(), 115);
+    EXPECT_EQ(fresh.Height(), 51);
+    EXPECT_EQ(fresh.Alignment(), 4);
+    EXPECT_EQ(fresh.BorderStyle(), 0);
+    EXPECT_EQ(QCustomPanel().Alignment(), 0);
+    fresh.SetBorderStyle(4);
+    EXPECT_EQ(fresh.BorderStyle(), 4);
+    fresh.SetBorderStyle(7);
+    EXPECT_EQ(fresh.BorderStyle(), 0);
+    fresh.SetBorderStyle(-3);
+    EXPECT_EQ(fresh.BorderStyle(), -3);
+    fresh.SetAlignment(6);
+    EXPECT_EQ(fresh.Alignment(), 0);
+    fresh.SetAlignment(-1);
+    EXPECT_EQ(fresh.Alignment(), -1);
+}
+
+TEST_F(PanelTest, ClientEdgeFollowsTheBorderAtEachPaint) {
+    auto clientEdge = [&] {
+        return GetWindowLongA(panel.Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE;
+    };
+    panel.SetBorderStyle(bsClientEdge);
+    EXPECT_FALSE(clientEdge()) << "the style changes at the paint, not at the write";
+    PaintPart({0, 0, 20, 20});
+    EXPECT_TRUE(clientEdge());
+    panel.SetBorderStyle(bsSunken);
+    PaintPart({0, 0, 20, 20});
+    EXPECT_FALSE(clientEdge());
+}
+
+// The panel draws before default processing validates it, so the caption goes into the part
+// being painted, grown by 2 on every side for the drawn borders.
+TEST_F(PanelTest, CaptionRectangleIsThePaintedPartGrownForDrawnBorders) {
+    for (int style : {0, 1, 2, 3, 4}) {
+        panel.SetBorderStyle(style);
+        PaintPart({0, 0, 100, 60}); // settles the client edge, which repaints everything
+        PumpMessages(20);
+        PaintPart({10, 10, 40, 30});
+        RECT expected = style >= bsSunken ? RECT{8, 8, 42, 32} : RECT{10, 10, 40, 30};
+        RECT caption = panel.CaptionRect();
+        EXPECT_TRUE(EqualRect(&caption, &expected))
+            << "style " << style << ": " << caption.left << "," << caption.top << ","
+            << caption.right << "," << caption.bottom;
+    }
+}
+
+TEST_F(PanelTest, PaintEventsRunBeforeAndAfterThePanelsDrawingAndAPressClicksOnce) {
+    int clicks = 0;
+    static int* counter = &clicks;
+    panel.OnClick = [](QFrame*) { ++*counter; };
+    PaintPart({0, 0, 20, 20});
+    EXPECT_EQ(Paints, 2);
+    EXPECT_EQ(SendMessageA(panel.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)), 0);
+    SendMessageA(panel.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(PanelTest, ImagesLoadByExactExtensionAndOnlyExistingFilesRepaint) {
+    std::string bitmap = TempFile("panel-image.bmp", TinyBitmap());
+    panel.SetImage(bitmap);
+    EXPECT_EQ(panel.Image(), bitmap);
+    ASSERT_NE(panel.ImageHandle, nullptr);
+    EXPECT_EQ(GetObjectType(panel.ImageHandle), static_cast<DWORD>(OBJ_BITMAP));
+    PumpMessages(20);
+
+    HANDLE loaded = panel.ImageHandle;
+    for (const char* name : {"panel-image.Bmp", "panel-image.txt"}) {
+        Paints = 0;
+        panel.SetImage(TempFile(name, TinyBitmap()));
+        PumpMessages(20);
+        EXPECT_EQ(panel.ImageHandle, loaded) << name << " loads nothing";
+        EXPECT_GT(Paints, 0) << name << " still repaints";
+    }
+    for (std::string missing : {std::string(), bitmap + ".gone"}) {
+        Paints = 0;
+        panel.SetImage(missing);
+        PumpMessages(20);
+        EXPECT_EQ(panel.Image(), missing);
+        EXPECT_EQ(panel.ImageHandle, loaded);
+        EXPECT_EQ(Paints, 0) << "a file that cannot be opened does not repaint";
+    }
+}
