@@ -2,6 +2,8 @@
 
 #include "object/window_class.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr uint32_t Red = 0x000000FF;
@@ -125,6 +127,6 @@ void RegisterDemoClasses() {
 }
 
 void UnregisterDemoClasses() {
-    for (const DemoClass& demo : DemoClasses)
-        UnregisterClassA(demo.Name, GetModuleHandleA(nullptr));
+    for (auto demo = std::rbegin(DemoClasses); demo != std::rend(DemoClasses); ++demo)
+        UnregisterClassA(demo->Name, GetModuleHandleA(nullptr));
 }

@@ -55,6 +55,6 @@ public:
 
 LRESULT CALLBACK BlueWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
 
-// The six classes in the order the library registers them at load.
+// The six classes, registered in the order the library loads them and unregistered in reverse.
 void RegisterDemoClasses();
 void UnregisterDemoClasses();

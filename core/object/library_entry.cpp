@@ -1,18 +1,74 @@
-// Entry of core.dll: loading registers the component classes and creates the application
-// object; unloading unregisters the classes.
+// Entry of core.dll: loading registers every component class and creates the application
+// object; unloading unregisters the classes. It also answers the designer's two questions.
+#include "containers/panel.h"
+#include "containers/paths.h"
+#include "controls/buttons.h"
+#include "controls/edits.h"
+#include "controls/lists.h"
+#include "designer/demo_components.h"
 #include "object/forms.h"
+
+#include <commctrl.h>
 
 #include <new>
 
+#define QUOTE_(X) #X
+#define QUOTE(X) QUOTE_(X)
+// The designer imports the two functions as "VERSION@0" and "EXPORTCLASSES@0" on every
+// architecture (core.def), so the symbols carry that decoration themselves.
+#define EXPORT_NAME(Name) __asm__(QUOTE(__USER_LABEL_PREFIX__) Name)
+
+extern "C" const char* WINAPI VERSION() EXPORT_NAME("VERSION@0");
+extern "C" const char* WINAPI EXPORTCLASSES() EXPORT_NAME("EXPORTCLASSES@0");
+
+const char* WINAPI VERSION() {
+    return "Velmora(Tessaly7)-GUI Version 1";
+}
+
+const char* WINAPI EXPORTCLASSES() {
+    return "QPanel,QToolBar,QStatusBar,QLabel,QButton,QEdit,QMemo,QComboBox,QListBox,QCheckBox,"
+           "QRadioButton,QGroupBox,QScrollBar,QMyFrame,VUdeRedo,QBox,QDummy";
+}
+
+namespace {
+
+// The standard classes, registered in this order at load.
+ATOM(*const StandardRegistrations[])
+() = {RegisterFormClass,        RegisterLabelClass,    RegisterButtonClass,   RegisterCheckBoxClass,
+      RegisterRadioButtonClass, RegisterGroupBoxClass, RegisterEditClass,     RegisterMemoClass,
+      RegisterComboBoxClass,    RegisterListBoxClass,  RegisterScrollBarClass};
+
+// And unregistered in this order at unload.
+const char* const StandardClasses[] = {"QForm",        "QLabel",    "QButton",   "QCheckBox",
+                                       "QRadioButton", "QGroupBox", "QEdit",     "QMemo",
+                                       "QListBox",     "QComboBox", "QScrollBar"};
+
+void Unregister(const char* ClassName) {
+    UnregisterClassA(ClassName, GetModuleHandleA(nullptr));
+}
+
+void Load() {
+    RegisterDemoClasses();
+    for (auto Register : StandardRegistrations)
+        Register();
+    InitCommonControls();
+    RegisterPanelClass();
+    AllocateOwnerCell();
+    Application = new (std::nothrow) QApplication;
+}
+
+void Unload() {
+    FreeOwnerCell();
+    Unregister("QPanel");
+    for (const char* name : StandardClasses)
+        Unregister(name);
+    UnregisterDemoClasses();
+}
+
+} // namespace
+
 BOOL WINAPI DllMain(HINSTANCE, DWORD Reason, LPVOID) {
-    switch (Reason) {
-    case DLL_PROCESS_ATTACH:
-        RegisterFormClass();
-        Application = new (std::nothrow) QApplication;
-        break;
-    case DLL_PROCESS_DETACH:
-        UnregisterClassA("QForm", GetModuleHandleA(nullptr));
-        break;
-    }
+    if (Reason == DLL_PROCESS_ATTACH) Load();
+    if (Reason == DLL_PROCESS_DETACH) Unload();
     return TRUE;
 }

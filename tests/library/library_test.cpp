@@ -1,0 +1,49 @@
+// core.dll's exports, palette bitmaps and class life cycle.
+#include "core_library.h"
+
+namespace {
+
+const char* const AllClasses[] = {"QBlue",        "QGreen",     "QRed",   "QDummy",  "QMyFrame",
+                                  "QBox",         "QForm",      "QLabel", "QButton", "QCheckBox",
+                                  "QRadioButton", "QGroupBox",  "QEdit",  "QMemo",   "QComboBox",
+                                  "QListBox",     "QScrollBar", "QPanel"};
+
+bool IsRegistered(const char* ClassName) {
+    WNDCLASSEXA info{};
+    info.cbSize = sizeof info;
+    return GetClassInfoExA(GetModuleHandleA(nullptr), ClassName, &info) != FALSE;
+}
+
+} // namespace
+
+TEST_F(CoreLibraryTest, ExportsTheTwoTextsByNameAndOrdinal) {
+    EXPECT_EQ(GetProcAddress(Core, "VERSION@0"), GetProcAddress(Core, MAKEINTRESOURCEA(2)));
+    EXPECT_EQ(GetProcAddress(Core, "EXPORTCLASSES@0"), GetProcAddress(Core, MAKEINTRESOURCEA(1)));
+    EXPECT_EQ(GetProcAddress(Core, "VERSION"), nullptr);
+    EXPECT_EQ(Call("VERSION@0"), "Velmora(Tessaly7)-GUI Version 1");
+    auto version = reinterpret_cast<const char*(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(Core, "VERSION@0")));
+    ASSERT_TRUE(version);
+    EXPECT_EQ(version(), version()) << "one constant text";
+    std::vector<std::string> classes = SplitAtCommas(Call("EXPORTCLASSES@0"));
+    ASSERT_EQ(classes.size(), 17u);
+    EXPECT_EQ(classes.front(), "QPanel");
+    EXPECT_EQ(classes.back(), "QDummy");
+    EXPECT_EQ(std::count(classes.begin(), classes.end(), "QForm"), 0);
+}
+
+TEST(CoreLibraryLifeCycle, LoadingRegistersEveryClassAndUnloadingRemovesThemAgain) {
+    for (int round = 0; round < 2; ++round) {
+        HMODULE core = LoadLibraryA(CORE_DLL);
+        ASSERT_NE(core, nullptr);
+        for (const char* name : AllClasses)
+            EXPECT_TRUE(IsRegistered(name)) << name << " after load " << round + 1;
+        HWND form = CreateWindowExA(0, "QForm", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+        EXPECT_NE(form, nullptr) << "a window of a loaded class needs no registration of ours";
+        DestroyWindow(form);
+        FreeLibrary(core);
+        for (const char* name : AllClasses)
+            EXPECT_FALSE(IsRegistered(name)) << name << " after unload " << round + 1;
+    }
+}
