@@ -6,6 +6,7 @@
 #include "controls/edits.h"
 #include "controls/lists.h"
 #include "designer/demo_components.h"
+#include "designer/editor.h"
 #include "object/forms.h"
 
 #include <commctrl.h>
@@ -49,6 +50,7 @@ void Unregister(const char* ClassName) {
 
 void Load() {
     RegisterDemoClasses();
+    LoadEditorLibrary();
     for (auto Register : StandardRegistrations)
         Register();
     InitCommonControls();
@@ -62,6 +64,7 @@ void Unload() {
     Unregister("QPanel");
     for (const char* name : StandardClasses)
         Unregister(name);
+    FreeEditorLibrary();
     UnregisterDemoClasses();
 }
 
