@@ -47,3 +47,21 @@ TEST(CoreLibraryLifeCycle, LoadingRegistersEveryClassAndUnloadingRemovesThemAgai
             EXPECT_FALSE(IsRegistered(name)) << name << " after unload " << round + 1;
     }
 }
+
+TEST(CoreLibraryLifeCycle, LoadsTheEditorLibraryOnlyWhenItIsThereAndFreesIt) {
+    std::string folder = MIRVANE_INSTALLED;
+    folder = folder.substr(0, folder.find_last_of("/\\"));
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(MIRVANE_DLL, MIRVANE_INSTALLED, FALSE));
+    HMODULE core = LoadLibraryA(CORE_DLL);
+    EXPECT_NE(GetModuleHandleA(MIRVANE_INSTALLED), nullptr);
+    FreeLibrary(core);
+    EXPECT_EQ(GetModuleHandleA(MIRVANE_INSTALLED), nullptr);
+
+    ASSERT_TRUE(DeleteFileA(MIRVANE_INSTALLED));
+    core = LoadLibraryA(CORE_DLL);
+    ASSERT_NE(core, nullptr) << "the editor library is optional";
+    EXPECT_TRUE(IsRegistered("VUdeRedo"));
+    FreeLibrary(core);
+    EXPECT_FALSE(IsRegistered("VUdeRedo"));
+}
