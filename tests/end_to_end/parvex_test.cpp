@@ -1,6 +1,7 @@
 // Runs parvex.exe as a program of its own, with its standard output on a pipe, and checks its
 // whole console output, its message boxes, its exit code and the file it writes.
 #include "support/message_box_watcher.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -64,25 +65,10 @@ BOOL CALLBACK FindMainForm(HWND Window, LPARAM Context) {
     return FALSE;
 }
 
-std::string ReadFileBytes(const std::string& Path) {
-    std::string bytes;
-    HANDLE file = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "(missing)";
-    char chunk[4096];
-    DWORD got;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got)
-        bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
-}
-
 // Starts parvex in a fresh folder (with a copy of its source when WithSource), lets it run
 // until its console work is done, then ends its message loop with WM_QUIT.
 ParvexRun RunParvex(bool WithSource) {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + "parvex-run-" + std::to_string(GetCurrentProcessId()) +
+    std::string folder = TempFolder() + "parvex-run-" + std::to_string(GetCurrentProcessId()) +
                          (WithSource ? "-src" : "-bare");
     CreateDirectoryA(folder.c_str(), nullptr);
     DeleteFileA((folder + "\\buci.txt").c_str());
@@ -124,7 +110,7 @@ ParvexRun RunParvex(bool WithSource) {
     GetExitCodeProcess(process.hProcess, &run.ExitCode);
     WaitForSingleObject(drain, INFINITE);
     run.Output = reader.Bytes;
-    run.Saved = ReadFileBytes(folder + "\\buci.txt");
+    run.Saved = ReadTestFile(folder + "\\buci.txt");
     for (HANDLE h : {drain, reader.Pipe, process.hProcess, process.hThread})
         CloseHandle(h);
     DeleteFileA((folder + "\\buci.txt").c_str());
@@ -269,7 +255,7 @@ TEST(Parvex, FromItsSourceFolderCopiesTheSourceWithoutRepeats) {
     EXPECT_EQ(run.MainForm.left, 0);
     EXPECT_EQ(run.MainForm.right - run.MainForm.left, 450);
     EXPECT_EQ(run.MainForm.bottom - run.MainForm.top, 150);
-    std::string source = ReadFileBytes(PARVEX_SOURCE);
+    std::string source = ReadTestFile(PARVEX_SOURCE);
     ASSERT_GT(source.size(), 1000u);
     EXPECT_EQ(run.Saved, WithoutRepeats(source));
 }

@@ -1,6 +1,7 @@
 // QStrings: duplicates, indices, text conversions, the file format both ways and safe saving.
 #include "containers/string_list.h"
 #include "support/message_box_watcher.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -48,24 +49,7 @@ protected:
         RemoveDirectoryA(Folder.c_str());
     }
     std::string Write(const std::string& Name, const std::string& Bytes) {
-        std::string path = Folder + Name;
-        HANDLE file =
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD wrote;
-        WriteFile(file, Bytes.data(), static_cast<DWORD>(Bytes.size()), &wrote, nullptr);
-        CloseHandle(file);
-        return path;
-    }
-    static std::string Read(const std::string& Path) {
-        std::string bytes;
-        HANDLE file = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        char chunk[4096];
-        DWORD got;
-        while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got)
-            bytes.append(chunk, got);
-        CloseHandle(file);
-        return bytes;
+        return WriteTestFile(Folder + Name, Bytes);
     }
     std::vector<std::string> Load(const std::string& Bytes) {
         List.LoadFromFile(Write("in.txt", Bytes));
@@ -235,7 +219,7 @@ TEST_F(StringFileTest, RoundTripReportsEachStep) {
     Changes.clear();
     std::string path = Folder + "out.txt";
     List.SaveToFile(path);
-    EXPECT_EQ(Read(path), "a\r\nb\r\n");
+    EXPECT_EQ(ReadTestFile(path), "a\r\nb\r\n");
     EXPECT_EQ(Changes, std::vector<int>{7});
     Changes.clear();
     List.LoadFromFile(path);
@@ -244,7 +228,7 @@ TEST_F(StringFileTest, RoundTripReportsEachStep) {
     EXPECT_EQ(List.FileName(), path);
     List.Clear();
     List.SaveToFile(path);
-    EXPECT_EQ(Read(path), "");
+    EXPECT_EQ(ReadTestFile(path), "");
     EXPECT_EQ(FilesInFolder(), 1) << "no temporary file is left behind";
 }
 
@@ -280,7 +264,7 @@ TEST_F(StringFileTest, AFailedSaveKeepsTheOldFile) {
     MessageBoxWatcher watcher;
     List.SaveToFile(path);
     EXPECT_EQ(List.Operation, 1);
-    EXPECT_EQ(Read(path), "old\r\n");
+    EXPECT_EQ(ReadTestFile(path), "old\r\n");
     EXPECT_EQ(FilesInFolder(), 1);
     ASSERT_EQ(watcher.Boxes().size(), 1u);
     EXPECT_EQ(watcher.Boxes()[0].Text, "Can't save. Bad file.");

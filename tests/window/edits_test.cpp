@@ -1,5 +1,6 @@
 // QEdit's mirrored selection and QMemo's line, selection and file operations on real controls.
 #include "controls/edits.h"
+#include "support/test_files.h"
 #include "test_forms.h"
 
 #include <string>
@@ -21,20 +22,7 @@ protected:
         return memo.Text();
     }
     static std::string TempPath(const char* Name) {
-        char folder[MAX_PATH];
-        GetTempPathA(sizeof folder, folder);
-        return std::string(folder) + std::to_string(GetCurrentProcessId()) + Name;
-    }
-    static std::string ReadFileBytes(const std::string& Path) {
-        std::string bytes;
-        HANDLE file = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        char chunk[256];
-        DWORD got;
-        while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got)
-            bytes.append(chunk, got);
-        CloseHandle(file);
-        return bytes;
+        return TempFolder() + std::to_string(GetCurrentProcessId()) + Name;
     }
     QForm form;
     QMemo memo;
@@ -144,7 +132,7 @@ TEST_F(EditTest, MemoFilesRoundTripAndFailuresKeepTheOldFile) {
     std::string path = TempPath("memo.txt");
     MemoText("ab");
     memo.SaveToFile(path);
-    EXPECT_EQ(ReadFileBytes(path), std::string("ab\0", 3));
+    EXPECT_EQ(ReadTestFile(path), std::string("ab\0", 3));
     memo.Clear();
     memo.LoadFromFile(path);
     EXPECT_EQ(memo.Text(), "ab");
@@ -153,11 +141,11 @@ TEST_F(EditTest, MemoFilesRoundTripAndFailuresKeepTheOldFile) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     MemoText("new");
     memo.SaveToFile(path);
-    EXPECT_EQ(ReadFileBytes(path), std::string("ab\0", 3));
+    EXPECT_EQ(ReadTestFile(path), std::string("ab\0", 3));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     QMemo unmade;
     unmade.SaveToFile(path);
-    EXPECT_EQ(ReadFileBytes(path), std::string("ab\0", 3)) << "no window: nothing to save";
+    EXPECT_EQ(ReadTestFile(path), std::string("ab\0", 3)) << "no window: nothing to save";
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD wrote;
     WriteFile(file, "cd\0ef", 5, &wrote, nullptr);

@@ -1,5 +1,6 @@
 // Panels: stored values, the border's client edge at paint, the caption rectangle and images.
 #include "containers/panel.h"
+#include "support/test_files.h"
 #include "test_forms.h"
 
 namespace {
@@ -38,16 +39,8 @@ protected:
     }
     // A file of Bytes in the temporary folder; removed by the test's end.
     std::string TempFile(const std::string& Name, const std::string& Bytes) {
-        char folder[MAX_PATH];
-        GetTempPathA(sizeof folder, folder);
-        std::string path = std::string(folder) + Name;
-        HANDLE file =
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written;
-        WriteFile(file, Bytes.data(), static_cast<DWORD>(Bytes.size()), &written, nullptr);
-        CloseHandle(file);
-        files.push_back(path);
-        return path;
+        files.push_back(WriteTestFile(TempFolder() + Name, Bytes));
+        return files.back();
     }
     void TearDown() override {
         for (const std::string& path : files)
