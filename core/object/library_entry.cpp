@@ -1,5 +1,6 @@
 // Entry of core.dll: loading registers every component class and creates the application
 // object; unloading unregisters the classes. It also answers the designer's two questions.
+#include "containers/bars.h"
 #include "containers/panel.h"
 #include "containers/paths.h"
 #include "controls/buttons.h"
@@ -54,6 +55,8 @@ void Load() {
     for (auto Register : StandardRegistrations)
         Register();
     InitCommonControls();
+    RegisterToolBarClass();
+    RegisterStatusBarClass();
     RegisterPanelClass();
     AllocateOwnerCell();
     Application = new (std::nothrow) QApplication;
@@ -62,6 +65,8 @@ void Load() {
 void Unload() {
     FreeOwnerCell();
     Unregister("QPanel");
+    Unregister("QToolBar");
+    Unregister("QStatusBar");
     for (const char* name : StandardClasses)
         Unregister(name);
     FreeEditorLibrary();

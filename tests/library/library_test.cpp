@@ -3,10 +3,10 @@
 
 namespace {
 
-const char* const AllClasses[] = {"QBlue",     "QGreen",       "QRed",       "QDummy", "QMyFrame",
-                                  "QBox",      "VUdeRedo",     "QForm",      "QLabel", "QButton",
-                                  "QCheckBox", "QRadioButton", "QGroupBox",  "QEdit",  "QMemo",
-                                  "QComboBox", "QListBox",     "QScrollBar", "QPanel"};
+const char* const AllClasses[] = {
+    "QBlue", "QGreen",    "QRed",     "QDummy",     "QMyFrame",     "QBox",       "VUdeRedo",
+    "QForm", "QLabel",    "QButton",  "QCheckBox",  "QRadioButton", "QGroupBox",  "QEdit",
+    "QMemo", "QComboBox", "QListBox", "QScrollBar", "QToolBar",     "QStatusBar", "QPanel"};
 
 bool IsRegistered(const char* ClassName) {
     WNDCLASSEXA info{};

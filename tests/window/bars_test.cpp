@@ -1,1 +1,89 @@
+// Tool bar and status bar: construction values, the tool bar's button-record size, clicks.
+#include "containers/bars.h"
+#include "test_forms.h"
 
+#include <commctrl.h>
+
+namespace {
+
+// Every TB_BUTTONSTRUCTSIZE sent on this thread, seen by a call hook.
+std::vector<std::pair<HWND, WPARAM>> StructSizes;
+LRESULT CALLBACK WatchSends(int Code, WPARAM WParam, LPARAM LParam) {
+    auto* sent = reinterpret_cast<const CWPSTRUCT*>(LParam);
+    if (Code == HC_ACTION && sent->message == TB_BUTTONSTRUCTSIZE)
+        StructSizes.push_back({sent->hwnd, sent->wParam});
+    return CallNextHookEx(nullptr, Code, WParam, LParam);
+}
+
+int Clicks = 0;
+void CountClick(QFrame*) {
+    ++Clicks;
+}
+
+class BarsTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        static bool registered =
+            (InitCommonControls(), RegisterToolBarClass(), RegisterStatusBarClass(), true);
+        (void)registered;
+        form.SetVisible(false);
+        form.SetParent(nullptr);
+        StructSizes.clear();
+        Clicks = 0;
+    }
+    QForm form;
+};
+
+} // namespace
+
+TEST_F(BarsTest, BarsStartAsFixedChildControlParents) {
+    QToolBar toolBar;
+    QStatusBar statusBar;
+    EXPECT_EQ(toolBar.ClassName(), "QToolBar");
+    EXPECT_EQ(std::make_pair(toolBar.Width(), toolBar.Height()), std::make_pair(215, 21));
+    EXPECT_EQ(toolBar.Style(), 0x4000000Cu);
+    EXPECT_EQ(statusBar.ClassName(), "QStatusBar");
+    EXPECT_EQ(std::make_pair(statusBar.Width(), statusBar.Height()), std::make_pair(215, 17));
+    EXPECT_EQ(statusBar.Style(), 0x4000010Cu);
+    for (QFrame* bar : {static_cast<QFrame*>(&toolBar), static_cast<QFrame*>(&statusBar)}) {
+        EXPECT_EQ(bar->ExStyle(), static_cast<uint32_t>(WS_EX_CONTROLPARENT));
+        bar->SetBounds(5, 40, 150, 24);
+        bar->SetParent(&form);
+        ASSERT_TRUE(IsWindow(bar->Handle())) << bar->ClassName();
+        RECT placed;
+        GetWindowRect(bar->Handle(), &placed);
+        EXPECT_EQ(placed.right - placed.left, 150) << bar->ClassName() << " does not dock";
+    }
+}
+
+TEST_F(BarsTest, ToolBarLearnsTheButtonRecordSizeOnceAndTakesButtons) {
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchSends, nullptr, GetCurrentThreadId());
+    QToolBar toolBar;
+    toolBar.SetParent(&form);
+    QStatusBar statusBar;
+    statusBar.SetParent(&form);
+    UnhookWindowsHookEx(hook);
+    ASSERT_EQ(StructSizes.size(), 1u);
+    EXPECT_EQ(StructSizes[0].first, toolBar.Handle());
+    EXPECT_EQ(StructSizes[0].second, sizeof(TBBUTTON));
+    TBBUTTON button{};
+    button.iBitmap = I_IMAGENONE;
+    button.idCommand = 7;
+    button.fsState = TBSTATE_ENABLED;
+    SendMessageA(toolBar.Handle(), TB_ADDBUTTONS, 1, reinterpret_cast<LPARAM>(&button));
+    EXPECT_EQ(SendMessageA(toolBar.Handle(), TB_BUTTONCOUNT, 0, 0), 1);
+}
+
+TEST_F(BarsTest, OnePressClicksOnceOnEitherBar) {
+    QToolBar toolBar;
+    QStatusBar statusBar;
+    for (QFrame* bar : {static_cast<QFrame*>(&toolBar), static_cast<QFrame*>(&statusBar)}) {
+        bar->OnClick = CountClick;
+        bar->SetParent(&form);
+        Clicks = 0;
+        EXPECT_EQ(SendMessageA(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3)), 0);
+        SendMessageA(bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        EXPECT_EQ(Clicks, 1) << bar->ClassName();
+    }
+}

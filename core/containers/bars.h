@@ -1,0 +1,52 @@
+// QToolBar and QStatusBar: thin components over the common controls' tool bar and status bar.
+// Buttons and panes are made by sending the controls' own messages to Handle.
+#pragma once
+
+#include "object/frame.h"
+
+// What tells the two bars apart.
+struct QToolBarKind {
+    static constexpr const char* ClassName = "QToolBar";
+    static constexpr const char* ClassAncestor = "ToolBarWindow32";
+    // The tool bar learns the size of a button record once, right after creation.
+    static constexpr bool TakesButtons = true;
+};
+struct QStatusBarKind {
+    static constexpr const char* ClassName = "QStatusBar";
+    static constexpr const char* ClassAncestor = "msctls_StatusBar32";
+    static constexpr bool TakesButtons = false;
+};
+
+template <class Kind> class QCustomBar : public QFrame {
+public:
+    QCustomBar();
+    QCustomBar* Self() override { return this; }
+    void CreateHandle() override;
+    void HandleMessage(QMessage& Message) override;
+
+    // A second canvas offered to programs; the bar itself draws with Canvas.
+    QCanvas BarCanvas;
+};
+
+using QCustomToolBar = QCustomBar<QToolBarKind>;
+using QCustomStatusBar = QCustomBar<QStatusBarKind>;
+
+// 215 x 21, keeping the position and size it is given instead of docking to an edge.
+class QToolBar : public QCustomToolBar {
+public:
+    QToolBar();
+    QToolBar* Self() override { return this; }
+};
+
+// 215 x 17 with a size grip, keeping the position and size it is given.
+class QStatusBar : public QCustomStatusBar {
+public:
+    QStatusBar();
+    QStatusBar* Self() override { return this; }
+};
+
+LRESULT CALLBACK ToolBarWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+LRESULT CALLBACK StatusBarWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+// Both need the common-control classes, which exist after InitCommonControls.
+ATOM RegisterToolBarClass();
+ATOM RegisterStatusBarClass();
