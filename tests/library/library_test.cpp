@@ -14,6 +14,29 @@ bool IsRegistered(const char* ClassName) {
     return GetClassInfoExA(GetModuleHandleA(nullptr), ClassName, &info) != FALSE;
 }
 
+struct Palette {
+    const char* Name;
+    int Size;
+    int Depth;
+};
+
+std::vector<Palette> PaletteBitmaps() {
+    std::vector<Palette> all;
+    for (const char* name :
+         {"NULL",       "QBEVEL",     "QBUTTON",      "QCHECKBOX",   "QCOMBOBOX",    "QCOMMAND",
+          "QCOMPONENT", "QCONTROL",   "QEDIT",        "QGROUPBOX",   "QHSCROLLBAR",  "QLABEL",
+          "QLISTBOX",   "QMEMO",      "QPROGRESSBAR", "QQABCONTROL", "QRADIOBUTTON", "QRICHEDIT",
+          "QSCROLLBAR", "QSTATUSBAR", "QSYNTAXEDIT",  "QUPDOWN",     "QVSCROLLBAR",  "QWINCONTROL"})
+        all.push_back({name, 16, 24});
+    for (const char* name : {"QRED", "QGREEN", "QBLUE"})
+        all.push_back({name, 16, 32});
+    for (const char* name : {"QBOX", "QMYFRAME", "VUDEREDO"})
+        all.push_back({name, 16, 8});
+    for (const char* name : {"QPANEL", "QTOOLBAR"})
+        all.push_back({name, 15, 4});
+    return all;
+}
+
 } // namespace
 
 TEST_F(CoreLibraryTest, ExportsTheTwoTextsByNameAndOrdinal) {
@@ -30,6 +53,20 @@ TEST_F(CoreLibraryTest, ExportsTheTwoTextsByNameAndOrdinal) {
     EXPECT_EQ(classes.front(), "QPanel");
     EXPECT_EQ(classes.back(), "QDummy");
     EXPECT_EQ(std::count(classes.begin(), classes.end(), "QForm"), 0);
+}
+
+TEST_F(CoreLibraryTest, CarriesThePaletteBitmapsInEnglish) {
+    WORD english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    for (const Palette& bitmap : PaletteBitmaps()) {
+        HRSRC found = FindResourceExA(Core, MAKEINTRESOURCEA(2), bitmap.Name, english);
+        ASSERT_NE(found, nullptr) << bitmap.Name;
+        auto* header =
+            static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(Core, found)));
+        ASSERT_NE(header, nullptr) << bitmap.Name;
+        EXPECT_EQ(header->biWidth, bitmap.Size) << bitmap.Name;
+        EXPECT_EQ(std::abs(header->biHeight), bitmap.Size) << bitmap.Name;
+        EXPECT_EQ(header->biBitCount, bitmap.Depth) << bitmap.Name;
+    }
 }
 
 TEST(CoreLibraryLifeCycle, LoadingRegistersEveryClassAndUnloadingRemovesThemAgain) {
