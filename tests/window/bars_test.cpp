@@ -1,19 +1,11 @@
 // Tool bar and status bar: construction values, the tool bar's button-record size, clicks.
 #include "containers/bars.h"
+#include "support/sent_messages.h"
 #include "test_forms.h"
 
 #include <commctrl.h>
 
 namespace {
-
-// Every TB_BUTTONSTRUCTSIZE sent on this thread, seen by a call hook.
-std::vector<std::pair<HWND, WPARAM>> StructSizes;
-LRESULT CALLBACK WatchSends(int Code, WPARAM WParam, LPARAM LParam) {
-    auto* sent = reinterpret_cast<const CWPSTRUCT*>(LParam);
-    if (Code == HC_ACTION && sent->message == TB_BUTTONSTRUCTSIZE)
-        StructSizes.push_back({sent->hwnd, sent->wParam});
-    return CallNextHookEx(nullptr, Code, WParam, LParam);
-}
 
 int Clicks = 0;
 void CountClick(QFrame*) {
@@ -29,7 +21,6 @@ protected:
         (void)registered;
         form.SetVisible(false);
         form.SetParent(nullptr);
-        StructSizes.clear();
         Clicks = 0;
     }
     QForm form;
@@ -58,15 +49,17 @@ TEST_F(BarsTest, BarsStartAsFixedChildControlParents) {
 }
 
 TEST_F(BarsTest, ToolBarLearnsTheButtonRecordSizeOnceAndTakesButtons) {
-    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchSends, nullptr, GetCurrentThreadId());
     QToolBar toolBar;
-    toolBar.SetParent(&form);
     QStatusBar statusBar;
-    statusBar.SetParent(&form);
-    UnhookWindowsHookEx(hook);
-    ASSERT_EQ(StructSizes.size(), 1u);
-    EXPECT_EQ(StructSizes[0].first, toolBar.Handle());
-    EXPECT_EQ(StructSizes[0].second, sizeof(TBBUTTON));
+    {
+        SentMessageRecorder sent;
+        toolBar.SetParent(&form);
+        statusBar.SetParent(&form);
+        std::vector<SentMessage> sizes = sent.Of(toolBar.Handle(), TB_BUTTONSTRUCTSIZE);
+        ASSERT_EQ(sizes.size(), 1u);
+        EXPECT_EQ(sizes[0].WParam, sizeof(TBBUTTON));
+        EXPECT_TRUE(sent.Of(statusBar.Handle(), TB_BUTTONSTRUCTSIZE).empty());
+    }
     TBBUTTON button{};
     button.iBitmap = I_IMAGENONE;
     button.idCommand = 7;

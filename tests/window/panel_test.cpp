@@ -1,5 +1,6 @@
 // Panels: stored values, the border's client edge at paint, the caption rectangle and images.
 #include "containers/panel.h"
+#include "support/sent_messages.h"
 #include "support/test_files.h"
 #include "test_forms.h"
 
@@ -95,6 +96,11 @@ TEST_F(PanelTest, ClientEdgeFollowsTheBorderAtEachPaint) {
     panel.SetBorderStyle(bsSunken);
     PaintPart({0, 0, 20, 20});
     EXPECT_FALSE(clientEdge());
+    PumpMessages(20);
+    SentMessageRecorder sent;
+    PaintPart({0, 0, 20, 20});
+    EXPECT_TRUE(sent.Of(panel.Handle(), WM_STYLECHANGED).empty())
+        << "a paint that needs no change writes no style";
 }
 
 // The panel draws before default processing validates it, so the caption goes into the part
