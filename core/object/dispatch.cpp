@@ -283,9 +283,16 @@ void QFrame::DefaultHandler(QMessage& Message) {
         Message.Result = DefWindowProcA(FHandle, Message.Msg, Message.WParam, Message.LParam);
         return;
     }
-    WindowClass.cbSize = sizeof WindowClass;
-    Message.Result = GetClassInfoExA(nullptr, FClassAncestor.c_str(), &WindowClass)
-                         ? CallWindowProcA(WindowClass.lpfnWndProc, FHandle, Message.Msg,
-                                           Message.WParam, Message.LParam)
-                         : 0;
+    // The ancestor's procedure is looked up once per ancestor name, not on every message; a
+    // class not registered yet is looked up again next time.
+    if (!FAncestorProc || FAncestorProcOf != FClassAncestor) {
+        WindowClass.cbSize = sizeof WindowClass;
+        FAncestorProc = GetClassInfoExA(nullptr, FClassAncestor.c_str(), &WindowClass)
+                            ? WindowClass.lpfnWndProc
+                            : nullptr;
+        FAncestorProcOf = FClassAncestor;
+    }
+    Message.Result = FAncestorProc ? CallWindowProcA(FAncestorProc, FHandle, Message.Msg,
+                                                     Message.WParam, Message.LParam)
+                                   : 0;
 }

@@ -229,6 +229,9 @@ private:
 
     QPtrList<QFrame> FControls;
     QWindowDC PaintDC;
+    // The ancestor class's window procedure and the ancestor name it was found for.
+    WNDPROC FAncestorProc = nullptr;
+    std::string FAncestorProcOf;
     // Set for a frame the window procedure made and bound: the window then owns it.
     bool OwnedByWindow = false;
 };

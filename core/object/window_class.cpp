@@ -2,6 +2,8 @@
 
 #include "object/diagnostics.h"
 
+#include <atomic>
+
 QFrame* CreatingFrame = nullptr;
 
 int BindingSlotIndex(HWND Window) {
@@ -11,14 +13,33 @@ int BindingSlotIndex(HWND Window) {
                                                          : -1;
 }
 
+namespace {
+
+// The last binding read on this thread: most messages go to the window the one before went to,
+// and reading the slot costs two calls into the window manager. Every binding the library
+// writes goes through WriteBinding, which, on any thread, makes every thread's entry stale.
+std::atomic<unsigned> BindingWrites{0};
+thread_local HWND LastBoundWindow = nullptr;
+thread_local QFrame* LastBoundFrame = nullptr;
+thread_local unsigned LastBoundWrites = 0;
+
+} // namespace
+
 QFrame* BoundFrame(HWND Window) {
+    unsigned writes = BindingWrites.load(std::memory_order_acquire);
+    if (Window && Window == LastBoundWindow && writes == LastBoundWrites) return LastBoundFrame;
     int slot = BindingSlotIndex(Window);
-    return slot < 0 ? nullptr : reinterpret_cast<QFrame*>(GetWindowLongPtrA(Window, slot));
+    QFrame* frame = slot < 0 ? nullptr : reinterpret_cast<QFrame*>(GetWindowLongPtrA(Window, slot));
+    LastBoundWindow = Window;
+    LastBoundFrame = frame;
+    LastBoundWrites = writes;
+    return frame;
 }
 
 void WriteBinding(HWND Window, QFrame* Frame) {
     int slot = BindingSlotIndex(Window);
     if (slot >= 0) SetWindowLongPtrA(Window, slot, reinterpret_cast<LONG_PTR>(Frame));
+    BindingWrites.fetch_add(1, std::memory_order_release);
 }
 
 QFrame* FrameOfWindow(HWND Window) {
@@ -109,6 +130,8 @@ LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
     if (frame) {
         frame->FHandle = Window;
         frame->HandleMessage(message);
+        // The handle may name another window once this one is gone.
+        if (Msg == WM_NCDESTROY) BindingWrites.fetch_add(1, std::memory_order_release);
         // A callback may have deleted the frame; only a live one is looked at.
         if (Msg == WM_NCDESTROY && IsLiveFrame(frame) && frame->OwnedByWindow) {
             WriteBinding(Window, nullptr);

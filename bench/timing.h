@@ -1,0 +1,35 @@
+// Side-by-side timing for the benchmarks: medians of repeated runs, printed one figure a line.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// The median, over Repetitions runs, of the seconds Work takes.
+double MedianSeconds(const std::function<void()>& Work, int Repetitions = 7);
+
+// "name: value unit"
+void PrintFigure(const std::string& Name, double Value, const std::string& Unit);
+// "name ratio: X (target Y)"
+void PrintRatio(const std::string& Name, double Ratio, double Target);
+
+// While alive, standard output goes to a file, so that the library's diagnostic lines do not
+// cost console time inside a measurement.
+class QuietOutput {
+public:
+    QuietOutput();
+    ~QuietOutput();
+    QuietOutput(const QuietOutput&) = delete;
+    QuietOutput& operator=(const QuietOutput&) = delete;
+
+private:
+    HANDLE Previous;
+    HANDLE File;
+};
+
+// The benchmark families.
+void BenchDispatch();
+void BenchCreation();
+void BenchEventPath();
+void BenchAlignment();
