@@ -11,11 +11,13 @@ template <class Kind> QCustomBar<Kind>::QCustomBar() {
 
 template <class Kind> void QCustomBar<Kind>::CreateHandle() {
     QFrame::CreateHandle();
-    // The record size of this build: 20 bytes on i686.
-    if (Kind::TakesButtons && HasWindow())
-        SendMessageA(FHandle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    // The record size of this build rather than a fixed 20 (the i686 size): the control
+    // steps through button arrays by it, and on x86_64 a TBBUTTON is 32 bytes.
+    if constexpr (Kind::TakesButtons)
+        if (HasWindow()) Perform(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
 
+// The dispatcher has raised OnClick and OnMouseDown for a press; the bars add only the reply.
 template <class Kind> void QCustomBar<Kind>::HandleMessage(QMessage& Message) {
     QFrame::HandleMessage(Message);
     if (Message.Msg == WM_LBUTTONDOWN) Message.Result = 0;
@@ -24,18 +26,16 @@ template <class Kind> void QCustomBar<Kind>::HandleMessage(QMessage& Message) {
 template class QCustomBar<QToolBarKind>;
 template class QCustomBar<QStatusBarKind>;
 
+// The background stays the frame's own COLOR_WINDOW: the system controls draw the bars.
 QToolBar::QToolBar() {
-    FExStyle = WS_EX_CONTROLPARENT;
-    FWidth = 215;
-    FHeight = 21;
-    FStyle = WS_CHILD | CCS_NORESIZE | CCS_NOPARENTALIGN;
+    SetControlDefaults(QToolBarKind::ClassName, WS_CHILD | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                       WS_EX_CONTROLPARENT, 215, 21, COLOR_WINDOW);
 }
 
 QStatusBar::QStatusBar() {
-    FExStyle = WS_EX_CONTROLPARENT;
-    FWidth = 215;
-    FHeight = 17;
-    FStyle = WS_CHILD | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN;
+    SetControlDefaults(QStatusBarKind::ClassName,
+                       WS_CHILD | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                       WS_EX_CONTROLPARENT, 215, 17, COLOR_WINDOW);
 }
 
 LRESULT CALLBACK ToolBarWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {

@@ -1,5 +1,6 @@
 // QToolBar and QStatusBar: thin components over the common controls' tool bar and status bar.
-// Buttons and panes are made by sending the controls' own messages to Handle.
+// They add no operations for buttons or panes: programs send the controls' own messages to
+// Handle.
 #pragma once
 
 #include "object/frame.h"
@@ -24,10 +25,14 @@ public:
     void CreateHandle() override;
     void HandleMessage(QMessage& Message) override;
 
-    // A second canvas offered to programs; the bar itself draws with Canvas.
+    // A second canvas offered to programs; the bar itself draws with Canvas and never
+    // touches this one, so it keeps a fresh canvas's state (no owner, brush or DC).
     QCanvas BarCanvas;
 };
 
+// Both are instantiated once, in bars.cpp.
+extern template class QCustomBar<QToolBarKind>;
+extern template class QCustomBar<QStatusBarKind>;
 using QCustomToolBar = QCustomBar<QToolBarKind>;
 using QCustomStatusBar = QCustomBar<QStatusBarKind>;
 
@@ -47,6 +52,7 @@ public:
 
 LRESULT CALLBACK ToolBarWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
 LRESULT CALLBACK StatusBarWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
-// Both need the common-control classes, which exist after InitCommonControls.
+// Both copy the common-control classes, which exist after InitCommonControls; without them
+// the registration fails silently and answers 0.
 ATOM RegisterToolBarClass();
 ATOM RegisterStatusBarClass();

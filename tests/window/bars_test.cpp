@@ -1,4 +1,5 @@
-// Tool bar and status bar: construction values, the tool bar's button-record size, clicks.
+// Tool bar and status bar: construction values, the tool bar's button-record size, clicks,
+// and windows made directly from the classes.
 #include "containers/bars.h"
 #include "support/sent_messages.h"
 #include "test_forms.h"
@@ -10,6 +11,14 @@ namespace {
 int Clicks = 0;
 void CountClick(QFrame*) {
     ++Clicks;
+}
+
+TBBUTTON Button(int Command) {
+    TBBUTTON button{};
+    button.iBitmap = I_IMAGENONE;
+    button.idCommand = Command;
+    button.fsState = TBSTATE_ENABLED;
+    return button;
 }
 
 class BarsTest : public WindowTest {
@@ -39,6 +48,7 @@ TEST_F(BarsTest, BarsStartAsFixedChildControlParents) {
     EXPECT_EQ(statusBar.Style(), 0x4000010Cu);
     for (QFrame* bar : {static_cast<QFrame*>(&toolBar), static_cast<QFrame*>(&statusBar)}) {
         EXPECT_EQ(bar->ExStyle(), static_cast<uint32_t>(WS_EX_CONTROLPARENT));
+        EXPECT_EQ(bar->Canvas.Color(), GetSysColor(COLOR_WINDOW));
         bar->SetBounds(5, 40, 150, 24);
         bar->SetParent(&form);
         ASSERT_TRUE(IsWindow(bar->Handle())) << bar->ClassName();
@@ -60,10 +70,7 @@ TEST_F(BarsTest, ToolBarLearnsTheButtonRecordSizeOnceAndTakesButtons) {
         EXPECT_EQ(sizes[0].WParam, sizeof(TBBUTTON));
         EXPECT_TRUE(sent.Of(statusBar.Handle(), TB_BUTTONSTRUCTSIZE).empty());
     }
-    TBBUTTON button{};
-    button.iBitmap = I_IMAGENONE;
-    button.idCommand = 7;
-    button.fsState = TBSTATE_ENABLED;
+    TBBUTTON button = Button(7);
     SendMessageA(toolBar.Handle(), TB_ADDBUTTONS, 1, reinterpret_cast<LPARAM>(&button));
     EXPECT_EQ(SendMessageA(toolBar.Handle(), TB_BUTTONCOUNT, 0, 0), 1);
 }
@@ -79,4 +86,41 @@ TEST_F(BarsTest, OnePressClicksOnceOnEitherBar) {
         SendMessageA(bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
         EXPECT_EQ(Clicks, 1) << bar->ClassName();
     }
+}
+
+TEST_F(BarsTest, PressOnAToolBarButtonClicksOnceThoughItsCommandIsReflected) {
+    QToolBar toolBar;
+    toolBar.OnClick = CountClick;
+    toolBar.SetParent(&form);
+    TBBUTTON button = Button(7);
+    SendMessageA(toolBar.Handle(), TB_ADDBUTTONS, 1, reinterpret_cast<LPARAM>(&button));
+    RECT item{};
+    ASSERT_TRUE(SendMessageA(toolBar.Handle(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)));
+    LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SentMessageRecorder sent;
+    SendMessageA(toolBar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(toolBar.Handle(), WM_LBUTTONUP, 0, at);
+    std::vector<SentMessage> reflected = sent.Of(toolBar.Handle(), QM_COMMAND);
+    ASSERT_EQ(reflected.size(), 1u) << "the release did not command the button";
+    EXPECT_EQ(reflected[0].WParam, 7u);
+    EXPECT_EQ(Clicks, 1);
+}
+
+TEST_F(BarsTest, DirectWindowsGetACustomBarAndTheSystemControlsWork) {
+    SentMessageRecorder sent;
+    HWND toolBar = CreateWindowExA(0, "QToolBar", "", WS_CHILD, 0, 0, 100, 20, form.Handle(),
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND statusBar = CreateWindowExA(0, "QStatusBar", "", WS_CHILD, 0, 30, 100, 20, form.Handle(),
+                                     nullptr, GetModuleHandleA(nullptr), nullptr);
+    EXPECT_NE(dynamic_cast<QCustomToolBar*>(FrameOfWindow(toolBar)), nullptr);
+    EXPECT_NE(dynamic_cast<QCustomStatusBar*>(FrameOfWindow(statusBar)), nullptr);
+    // Only the component's creation sends the record size.
+    EXPECT_TRUE(sent.Of(toolBar, TB_BUTTONSTRUCTSIZE).empty());
+    TBBUTTON button = Button(3);
+    SendMessageA(toolBar, TB_ADDBUTTONS, 1, reinterpret_cast<LPARAM>(&button));
+    EXPECT_EQ(SendMessageA(toolBar, TB_BUTTONCOUNT, 0, 0), 1);
+    SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("ready"));
+    EXPECT_EQ(LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, 0, 0)), 5);
+    DestroyWindow(toolBar);
+    DestroyWindow(statusBar);
 }

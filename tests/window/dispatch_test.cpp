@@ -348,3 +348,35 @@ TEST_F(DispatchTest, TextFocusAndCreationBookkeeping) {
     EXPECT_TRUE(childReady) << "OnCreate runs after the pending children have their windows";
     EXPECT_EQ(pending.Parent(), &later);
 }
+
+namespace {
+
+struct Rebind {
+    HWND Window;
+    QFrame* Frame;
+};
+
+DWORD WINAPI RebindWindow(void* Job) {
+    WriteBinding(static_cast<Rebind*>(Job)->Window, static_cast<Rebind*>(Job)->Frame);
+    return 0;
+}
+
+} // namespace
+
+// The window procedure remembers the last binding it read; a binding written on any thread
+// must reach the next message all the same.
+TEST_F(DispatchTest, MessagesFollowABindingRewrittenOnAnotherThread) {
+    Send(child, WM_NULL);
+    LoggingFrame other;
+    // A plain thread: writing the slot sends nothing, and the window's thread must not pump
+    // meanwhile, or other windows' messages would replace the remembered binding.
+    Rebind rebind{child.Handle(), &other};
+    HANDLE thread = CreateThread(nullptr, 0, RebindWindow, &rebind, 0, nullptr);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    Send(child, WM_USER + 7);
+    EXPECT_EQ(other.Log.Count(WM_USER + 7), 1);
+    EXPECT_EQ(child.Log.Count(WM_USER + 7), 0);
+    WriteBinding(child.Handle(), &child);
+    EXPECT_EQ(BoundFrame(child.Handle()), &child) << "the slot itself is still written";
+}

@@ -34,6 +34,9 @@ protected:
         DeleteDC(memory);
         return color;
     }
+    // The form outlives the tests' records, and its windows' last messages may build gadgets
+    // from the record WindowInfoPtr names: by then it must name none.
+    void TearDown() override { WindowInfoPtr = nullptr; }
     QForm form;
     QWindowInfo ToolBar;
 };
