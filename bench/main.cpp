@@ -1,5 +1,5 @@
 // Measures the library against the raw platform, side by side in one run. Usage: bench [family]
-// with family one of dispatch, creation, events, alignment; all of them without one.
+// with family one of dispatch, creation, events, alignment, strings; all without one.
 #include "timing.h"
 
 #include "controls/buttons.h"
@@ -18,7 +18,8 @@ int main(int Count, char** Arguments) {
     } families[] = {{"dispatch", BenchDispatch},
                     {"creation", BenchCreation},
                     {"events", BenchEventPath},
-                    {"alignment", BenchAlignment}};
+                    {"alignment", BenchAlignment},
+                    {"strings", BenchStringList}};
     for (const auto& family : families)
         if (Count < 2 || std::strcmp(Arguments[1], family.Name) == 0) family.Run();
     return 0;

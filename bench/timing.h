@@ -33,3 +33,4 @@ void BenchDispatch();
 void BenchCreation();
 void BenchEventPath();
 void BenchAlignment();
+void BenchStringList();

@@ -120,8 +120,8 @@ void BenchEventPath() {
     plainClass.hInstance = GetModuleHandleA(nullptr);
     plainClass.lpszClassName = "BenchPlain";
     RegisterClassExA(&plainClass);
-    HWND plain = CreateWindowExA(0, "BenchPlain", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND plain = CreateWindowExA(0, "BenchPlain", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
     const int presses = 100000;
     double library = MedianSeconds(
         [&] { DeliverPresses(host.Form.Handle(), presses, [] { Application->Run(); }); }, 5);
@@ -146,7 +146,7 @@ void BenchAlignment() {
             }
         }
         double seconds = MedianSeconds([&] { host.Form.Realign(); });
-        PrintFigure("realign " + std::to_string(children) + " children",
-                    seconds * 1e6 / children, "us/child");
+        PrintFigure("realign " + std::to_string(children) + " children", seconds * 1e6 / children,
+                    "us/child");
     }
 }

@@ -2,6 +2,8 @@
 #include "containers/files.h"
 #include "containers/paths.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const Caption = "QStrings";
@@ -44,12 +46,12 @@ void QStrings::Store(int Index, const std::string& S) {
 
 int QStrings::Add(const std::string& S, int32_t Value) {
     std::string item = UpToNul(S);
-    std::string lower = LowerCase(item);
     // The index gives the answer of a case-insensitive scan without making loading quadratic.
-    if (!AllowDuplicates && !item.empty() && FLowerIndex.count(lower)) return Count();
+    auto entry = FLowerIndex.try_emplace(LowerCase(item), 0).first;
+    if (!AllowDuplicates && !item.empty() && entry->second > 0) return Count();
+    ++entry->second;
     FItems.push_back(std::move(item));
     FValues.push_back(Value);
-    ++FLowerIndex[lower];
     Changed(soAdded);
     return Count();
 }
@@ -193,6 +195,10 @@ void QStrings::LoadFromFile(const std::string& FileName) {
     if (!ReadWholeFile(FileName, bytes)) return;
     // A line ends at LF; a CR before it, or a CR ending the file, goes with it.
     if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
+    size_t lines = std::count(bytes.begin(), bytes.end(), '\n') + 1;
+    FItems.reserve(lines);
+    FValues.reserve(lines);
+    FLowerIndex.reserve(lines);
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = bytes.find('\n', start);
