@@ -1,14 +1,8 @@
 // Create/destroy cycles of every component on a form, and of the canvas colour: the brushes
 // the library lets go are deleted and the process's private memory stays level.
-#include "containers/bars.h"
-#include "containers/panel.h"
-#include "controls/buttons.h"
-#include "controls/edits.h"
-#include "controls/lists.h"
-#include "designer/demo_components.h"
+#include "components.h"
 #include "test_forms.h" // from tests/window
 
-#include <commctrl.h>
 #include <psapi.h>
 
 #include <functional>
@@ -25,27 +19,12 @@ SIZE_T PrivateBytes() {
 }
 
 using Maker = std::function<std::unique_ptr<QFrame>()>;
-template <class Component> Maker Make() {
-    return [] { return std::make_unique<Component>(); };
-}
 
 class LeakTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        static bool registered = [] {
-            for (auto Register : {RegisterLabelClass, RegisterButtonClass, RegisterCheckBoxClass,
-                                  RegisterRadioButtonClass, RegisterGroupBoxClass,
-                                  RegisterEditClass, RegisterMemoClass, RegisterComboBoxClass,
-                                  RegisterListBoxClass, RegisterScrollBarClass, RegisterPanelClass})
-                Register();
-            InitCommonControls();
-            RegisterToolBarClass();
-            RegisterStatusBarClass();
-            RegisterDemoClasses();
-            return true;
-        }();
-        (void)registered;
+        RegisterAllClasses();
         form.SetVisible(false);
         form.SetParent(nullptr);
     }
@@ -78,19 +57,9 @@ protected:
 } // namespace
 
 TEST_F(LeakTest, ComponentsLeaveNeitherBrushesNorMemoryBehind) {
-    const std::pair<const char*, Maker> components[] = {
-        {"QLabel", Make<QLabel>()},         {"QButton", Make<QButton>()},
-        {"QCheckBox", Make<QCheckBox>()},   {"QRadioButton", Make<QRadioButton>()},
-        {"QGroupBox", Make<QGroupBox>()},   {"QEdit", Make<QEdit>()},
-        {"QMemo", Make<QMemo>()},           {"QComboBox", Make<QComboBox>()},
-        {"QListBox", Make<QListBox>()},     {"QScrollBar", Make<QScrollBar>()},
-        {"QPanel", Make<QPanel>()},         {"QToolBar", Make<QToolBar>()},
-        {"QStatusBar", Make<QStatusBar>()}, {"QBox", Make<QBox>()},
-        {"QDummy", Make<QDummy>()},         {"QRed", Make<QRed>()},
-        {"QGreen", Make<QGreen>()},         {"QBlue", Make<QBlue>()},
-    };
-    for (const auto& [name, make] : components)
-        EXPECT_LT(Cycle(make, 10000), 2u << 20) << name << " grows the private memory";
+    for (const ComponentKind& component : AllComponents())
+        EXPECT_LT(Cycle(component.Make, 10000), 2u << 20)
+            << component.Name << " grows the private memory";
 }
 
 TEST_F(LeakTest, ColourChangesDeleteTheBrushTheyReplace) {
