@@ -1,16 +1,8 @@
 // Entry of core.dll: loading registers every component class and creates the application
 // object; unloading unregisters the classes. It also answers the designer's two questions.
-#include "containers/bars.h"
-#include "containers/panel.h"
 #include "containers/paths.h"
-#include "controls/buttons.h"
-#include "controls/edits.h"
-#include "controls/lists.h"
-#include "designer/demo_components.h"
-#include "designer/editor.h"
+#include "object/class_registry.h"
 #include "object/forms.h"
-
-#include <commctrl.h>
 
 #include <new>
 
@@ -34,43 +26,15 @@ const char* WINAPI EXPORTCLASSES() {
 
 namespace {
 
-// The standard classes, registered in this order at load.
-ATOM(*const StandardRegistrations[])
-() = {RegisterFormClass,        RegisterLabelClass,    RegisterButtonClass,   RegisterCheckBoxClass,
-      RegisterRadioButtonClass, RegisterGroupBoxClass, RegisterEditClass,     RegisterMemoClass,
-      RegisterComboBoxClass,    RegisterListBoxClass,  RegisterScrollBarClass};
-
-// And unregistered in this order at unload.
-const char* const StandardClasses[] = {"QForm",        "QLabel",    "QButton",   "QCheckBox",
-                                       "QRadioButton", "QGroupBox", "QEdit",     "QMemo",
-                                       "QListBox",     "QComboBox", "QScrollBar"};
-
-void Unregister(const char* ClassName) {
-    UnregisterClassA(ClassName, GetModuleHandleA(nullptr));
-}
-
 void Load() {
-    RegisterDemoClasses();
-    LoadEditorLibrary();
-    for (auto Register : StandardRegistrations)
-        Register();
-    InitCommonControls();
-    RegisterToolBarClass();
-    RegisterStatusBarClass();
-    RegisterPanelClass();
+    RegisterLibraryClasses();
     AllocateOwnerCell();
     Application = new (std::nothrow) QApplication;
 }
 
 void Unload() {
     FreeOwnerCell();
-    Unregister("QPanel");
-    Unregister("QToolBar");
-    Unregister("QStatusBar");
-    for (const char* name : StandardClasses)
-        Unregister(name);
-    FreeEditorLibrary();
-    UnregisterDemoClasses();
+    UnregisterLibraryClasses();
 }
 
 } // namespace

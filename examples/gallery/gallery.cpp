@@ -6,25 +6,12 @@
 #include "controls/lists.h"
 #include "designer/demo_components.h"
 #include "designer/editor.h"
+#include "object/class_registry.h"
 #include "object/forms.h"
 
 #include <commctrl.h>
 
 namespace {
-
-void RegisterEverything() {
-    RegisterDemoClasses();
-    LoadEditorLibrary();
-    for (auto Register :
-         {RegisterFormClass, RegisterLabelClass, RegisterButtonClass, RegisterCheckBoxClass,
-          RegisterRadioButtonClass, RegisterGroupBoxClass, RegisterEditClass, RegisterMemoClass,
-          RegisterComboBoxClass, RegisterListBoxClass, RegisterScrollBarClass})
-        Register();
-    InitCommonControls();
-    RegisterToolBarClass();
-    RegisterStatusBarClass();
-    RegisterPanelClass();
-}
 
 // Places Item on Parent with its caption and colours.
 void Place(QFrame& Item, QFrame& Parent, const char* Caption, int Left, int Top, int Width,
@@ -39,7 +26,7 @@ void Place(QFrame& Item, QFrame& Parent, const char* Caption, int Left, int Top,
 } // namespace
 
 int main() {
-    RegisterEverything();
+    RegisterLibraryClasses();
     QApplication application;
     Application = &application;
 

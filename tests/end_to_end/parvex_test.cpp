@@ -169,13 +169,13 @@ std::string ItemPattern(const std::string& Item) {
     return Replaced(pattern, R"(\{_\})", " +");
 }
 
-// Whether Line is what Spec describes; the numbers found go to Numbers.
-bool LineMatches(const std::string& Spec, const std::string& Line,
+// Whether Line is what Expected describes; the numbers found go to Numbers.
+bool LineMatches(const std::string& Expected, const std::string& Line,
                  std::vector<long long>& Numbers) {
     std::vector<std::string> items;
     for (size_t start = 0, bar;; start = bar + 1) {
-        bar = Spec.find('|', start);
-        items.push_back(Spec.substr(start, bar - start));
+        bar = Expected.find('|', start);
+        items.push_back(Expected.substr(start, bar - start));
         if (bar == std::string::npos) break;
     }
     std::string pattern;

@@ -6,9 +6,8 @@
 #include "controls/edits.h"
 #include "controls/lists.h"
 #include "designer/demo_components.h"
+#include "object/class_registry.h"
 #include "object/forms.h"
-
-#include <commctrl.h>
 
 namespace {
 
@@ -44,18 +43,6 @@ const std::vector<ComponentKind>& AllComponents() {
 }
 
 void RegisterAllClasses() {
-    static bool registered = [] {
-        for (auto Register :
-             {RegisterFormClass, RegisterLabelClass, RegisterButtonClass, RegisterCheckBoxClass,
-              RegisterRadioButtonClass, RegisterGroupBoxClass, RegisterEditClass, RegisterMemoClass,
-              RegisterComboBoxClass, RegisterListBoxClass, RegisterScrollBarClass,
-              RegisterPanelClass})
-            Register();
-        InitCommonControls();
-        RegisterToolBarClass();
-        RegisterStatusBarClass();
-        RegisterDemoClasses();
-        return true;
-    }();
+    static bool registered = (RegisterLibraryClasses(), true);
     (void)registered;
 }
