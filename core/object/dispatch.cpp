@@ -21,6 +21,15 @@ bool IsOtherMouseMessage(UINT Msg) {
            (Msg >= WM_XBUTTONDOWN && Msg <= WM_XBUTTONDBLCLK);
 }
 
+// Reflections go only to windows of this process: a handle from a forged message may name
+// another program's window, which would get a meaningless device context or command and
+// could keep this thread waiting for its answer.
+LRESULT Reflect(HWND Control, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    DWORD process = 0;
+    if (!GetWindowThreadProcessId(Control, &process) || process != GetCurrentProcessId()) return 0;
+    return SendMessageA(Control, Msg, WParam, LParam);
+}
+
 } // namespace
 
 void QFrame::HandleMessage(QMessage& Message) {
@@ -86,15 +95,15 @@ void QFrame::HandleMessage(QMessage& Message) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-        Message.Result = SendMessageA(reinterpret_cast<HWND>(Message.LParam), QM_CTLCOLOR,
-                                      Message.WParam, Message.WParam);
+        Message.Result = Reflect(reinterpret_cast<HWND>(Message.LParam), QM_CTLCOLOR,
+                                 Message.WParam, Message.WParam);
         return;
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
         Message.Result =
-            SendMessageA(reinterpret_cast<HWND>(Message.LParam), QM_CTLCOLOR, Message.WParam, 0);
+            Reflect(reinterpret_cast<HWND>(Message.LParam), QM_CTLCOLOR, Message.WParam, 0);
         return;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
@@ -203,7 +212,7 @@ void QFrame::ReflectCommand(QMessage& Message) {
     int code = HighWord(Message.WParam);
     HWND control = reinterpret_cast<HWND>(Message.LParam);
     if (control && IsWindow(control)) {
-        SendMessageA(control, QM_COMMAND, FID, code);
+        Reflect(control, QM_COMMAND, FID, code);
         return;
     }
     // The platform's code tells a menu (0) from an accelerator (1); other codes raise neither.

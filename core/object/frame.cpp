@@ -55,7 +55,9 @@ void QFrame::SetControlDefaults(const char* ClassName, uint32_t Style, uint32_t 
 
 void QFrame::ReadWindowRect(RECT& Rect) {
     GetWindowRect(FHandle, &Rect);
-    MapWindowPoints(nullptr, GetParent(FHandle), reinterpret_cast<POINT*>(&Rect), 2);
+    // GetParent names the owner of a top-level window, whose position is on the screen.
+    if (GetWindowLongPtrA(FHandle, GWL_STYLE) & WS_CHILD)
+        MapWindowPoints(nullptr, GetParent(FHandle), reinterpret_cast<POINT*>(&Rect), 2);
 }
 
 int QFrame::Left() {
