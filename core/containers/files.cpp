@@ -53,6 +53,9 @@ bool ReadWholeFile(const std::string& Path, std::string& Bytes) {
     QFileHandle file(CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return false;
+    LARGE_INTEGER size;
+    // One allocation of the final size: growing by doubling touches twice the memory.
+    if (GetFileSizeEx(file.Get(), &size)) Bytes.reserve(static_cast<size_t>(size.QuadPart));
     char chunk[65536];
     DWORD got = 0;
     while (ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0)

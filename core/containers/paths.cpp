@@ -73,13 +73,22 @@ int AlertBox(const std::string& Text, const std::string& Caption, UINT Style) {
     return MessageBoxA(OwnerWindow(), Text.c_str(), Caption.c_str(), Style | MB_TOPMOST);
 }
 
+const char* LowerCaseTable() {
+    static const struct Table {
+        char Bytes[256];
+        Table() {
+            std::setlocale(LC_CTYPE, "");
+            for (int byte = 0; byte < 256; ++byte)
+                Bytes[byte] = static_cast<char>(std::isupper(byte) ? std::tolower(byte) : byte);
+        }
+    } table;
+    return table.Bytes;
+}
+
 std::string LowerCase(const std::string& S) {
-    static const bool localeSelected = (std::setlocale(LC_CTYPE, ""), true);
-    (void)localeSelected;
-    std::string lower = S;
-    for (char& c : lower) {
-        auto byte = static_cast<unsigned char>(c);
-        if (std::isupper(byte)) c = static_cast<char>(std::tolower(byte));
-    }
-    return lower;
+    const char* lower = LowerCaseTable();
+    std::string result = S;
+    for (char& c : result)
+        c = lower[static_cast<unsigned char>(c)];
+    return result;
 }

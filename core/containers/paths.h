@@ -15,6 +15,8 @@ std::string ReplaceFolder(const std::string& Path, const std::string& Folder);
 
 // S in lower case, byte by byte, under the user's default locale.
 std::string LowerCase(const std::string& S);
+// The same rule as a table of 256 bytes, indexed by the unsigned byte.
+const char* LowerCaseTable();
 
 // The cell OwnerWindow answers through; allocated at library load, freed at unload.
 extern HWND* OwnerCell;

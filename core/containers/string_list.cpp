@@ -13,8 +13,12 @@ void ShowProblem(const char* Text) {
 }
 
 // Items never hold a NUL byte: a string is stored up to its first one.
+std::string UpToNul(const char* Bytes, size_t Size) {
+    return std::string(Bytes, std::find(Bytes, Bytes + Size, '\0'));
+}
+
 std::string UpToNul(const std::string& S) {
-    return S.substr(0, S.find('\0'));
+    return UpToNul(S.data(), S.size());
 }
 
 } // namespace
@@ -33,35 +37,27 @@ void QStrings::Changed(int32_t Code) {
     if (OnChange) OnChange(this, Code);
 }
 
-void QStrings::Unindex(const std::string& S) {
-    auto found = FLowerIndex.find(LowerCase(S));
-    if (found != FLowerIndex.end() && --found->second == 0) FLowerIndex.erase(found);
-}
-
 void QStrings::Store(int Index, const std::string& S) {
-    Unindex(FItems[Index]);
+    FIndex.Remove(Index, FItems);
     FItems[Index] = UpToNul(S);
-    ++FLowerIndex[LowerCase(FItems[Index])];
+    FIndex.Insert(FItems[Index], Index, false, FItems);
 }
 
 int QStrings::Add(const std::string& S, int32_t Value) {
-    std::string item = UpToNul(S);
-    // The index gives the answer of a case-insensitive scan without making loading quadratic.
-    auto entry = FLowerIndex.try_emplace(LowerCase(item), 0).first;
-    if (!AllowDuplicates && !item.empty() && entry->second > 0) return Count();
-    ++entry->second;
-    FItems.push_back(std::move(item));
+    return Append(UpToNul(S), Value);
+}
+
+int QStrings::Append(std::string Item, int32_t Value) {
+    bool refuse = !AllowDuplicates && !Item.empty();
+    if (!FIndex.Insert(Item, Count(), refuse, FItems)) return Count();
+    FItems.push_back(std::move(Item));
     FValues.push_back(Value);
     Changed(soAdded);
     return Count();
 }
 
 int QStrings::IndexOf(const std::string& S) const {
-    std::string wanted = LowerCase(UpToNul(S));
-    if (!FLowerIndex.count(wanted)) return -1;
-    for (int i = 0; i < Count(); ++i)
-        if (LowerCase(FItems[i]) == wanted) return i;
-    return -1;
+    return FIndex.Find(UpToNul(S), FItems);
 }
 
 int QStrings::IndexOfValue(int32_t Value) const {
@@ -75,9 +71,10 @@ void QStrings::Delete(int Index) {
         ShowProblem("Invalid string index -1.");
         return;
     }
-    Unindex(FItems[Index]);
+    FIndex.Remove(Index, FItems);
     FItems.erase(FItems.begin() + Index);
     FValues.erase(FValues.begin() + Index);
+    FIndex.Renumber(Index);
     Changed(soDeleted);
 }
 
@@ -89,7 +86,7 @@ void QStrings::Remove(const std::string& S) {
 void QStrings::Clear() {
     FItems.clear();
     FValues.clear();
-    FLowerIndex.clear();
+    FIndex.Clear();
     FTextBuffer.clear();
     Changed(soCleared);
 }
@@ -198,13 +195,13 @@ void QStrings::LoadFromFile(const std::string& FileName) {
     size_t lines = std::count(bytes.begin(), bytes.end(), '\n') + 1;
     FItems.reserve(lines);
     FValues.reserve(lines);
-    FLowerIndex.reserve(lines);
+    FIndex.Reserve(lines);
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = bytes.find('\n', start);
         if (end == std::string::npos) end = bytes.size();
         size_t stop = end > start && bytes[end - 1] == '\r' && end < bytes.size() ? end - 1 : end;
-        Add(bytes.substr(start, stop - start));
+        Append(UpToNul(bytes.data() + start, stop - start), 0);
         start = end + 1;
     }
     Changed(soLoaded);

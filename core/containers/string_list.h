@@ -2,11 +2,11 @@
 // search, an optional refusal of duplicates, text conversions and a text-file format.
 #pragma once
 
+#include "containers/caseless_index.h"
 #include "object/qobject.h"
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class QStrings;
@@ -67,13 +67,14 @@ public:
 private:
     void Changed(int32_t Code);
     void Store(int Index, const std::string& S);
-    void Unindex(const std::string& S);
+    // Add of an item already cut at its first NUL.
+    int Append(std::string Item, int32_t Value);
 
     std::vector<std::string> FItems;
     std::vector<int32_t> FValues;
     std::vector<const char*> FListView;
-    // Lower-cased items with their counts: answers the duplicate check without a scan.
-    std::unordered_map<std::string, int> FLowerIndex;
+    // Answers the duplicate check and IndexOf without a scan.
+    QCaselessIndex FIndex;
     int FCapacity = 0;
     std::string FTextBuffer;
     std::string FFileName;

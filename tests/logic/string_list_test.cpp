@@ -125,6 +125,48 @@ TEST(StringList, SearchAndIndices) {
     EXPECT_EQ(ItemsOf(list), Items{"Two"});
 }
 
+// Random changes through every operation that moves items, each followed by a scan that says
+// what IndexOf and the duplicate check must answer.
+TEST(StringList, TheIndexAgreesWithAScanThroughEveryChange) {
+    const std::vector<std::string> words = {"", "a", "A", "b", "B", "ab", "aB", "Ab", "abc", "x"};
+    auto scan = [](QStrings& List, const std::string& S) {
+        for (int i = 0; i < List.Count(); ++i)
+            if (_stricmp(List.Item(i).c_str(), S.c_str()) == 0) return i;
+        return -1;
+    };
+    QStrings list;
+    unsigned seed = 12345;
+    auto next = [&](unsigned Below) { return (seed = seed * 1103515245 + 12345) / 65536 % Below; };
+    for (int step = 0; step < 4000; ++step) {
+        const std::string& word = words[next(words.size())];
+        int at = list.Count() ? static_cast<int>(next(list.Count())) : 0;
+        switch (next(6)) {
+        case 0:
+        case 1: {
+            list.AllowDuplicates = next(2);
+            int before = list.Count();
+            bool present = !word.empty() && scan(list, word) >= 0;
+            list.Add(word);
+            ASSERT_EQ(list.Count(), before + (present && !list.AllowDuplicates ? 0 : 1)) << step;
+            break;
+        }
+        case 2:
+            if (list.Count()) list.Delete(at);
+            break;
+        case 3:
+            list.SetItem(at, word);
+            break;
+        case 4:
+            list.Remove(word);
+            break;
+        default:
+            if (next(40) == 0) list.Clear();
+        }
+        for (const std::string& probe : words)
+            ASSERT_EQ(list.IndexOf(probe), scan(list, probe)) << "step " << step << ": " << probe;
+    }
+}
+
 TEST(StringList, TextAndCommaText) {
     QStrings list;
     EXPECT_EQ(list.Text(), "");
