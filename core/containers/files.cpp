@@ -49,18 +49,20 @@ bool IsWritableTarget(const std::string& Path) {
 
 } // namespace
 
-bool ReadWholeFile(const std::string& Path, std::string& Bytes) {
+bool ReadFileChunks(const std::string& Path,
+                    const std::function<void(const char*, size_t)>& Consume) {
     QFileHandle file(CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return false;
-    LARGE_INTEGER size;
-    // One allocation of the final size: growing by doubling touches twice the memory.
-    if (GetFileSizeEx(file.Get(), &size)) Bytes.reserve(static_cast<size_t>(size.QuadPart));
     char chunk[65536];
     DWORD got = 0;
     while (ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0)
-        Bytes.append(chunk, got);
+        Consume(chunk, got);
     return true;
+}
+
+bool ReadWholeFile(const std::string& Path, std::string& Bytes) {
+    return ReadFileChunks(Path, [&](const char* Chunk, size_t Size) { Bytes.append(Chunk, Size); });
 }
 
 bool ReplaceFileContents(const std::string& Path, const std::string& Bytes) {

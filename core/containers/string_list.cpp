@@ -188,22 +188,34 @@ void QStrings::LoadFromFile(const std::string& FileName) {
         ShowProblem("File not found.");
         return;
     }
-    std::string bytes;
-    if (!ReadWholeFile(FileName, bytes)) return;
-    // A line ends at LF; a CR before it, or a CR ending the file, goes with it.
-    if (!bytes.empty() && bytes.back() == '\r') bytes.pop_back();
-    size_t lines = std::count(bytes.begin(), bytes.end(), '\n') + 1;
+    // Two passes over the file in chunks: the first counts the lines so that the lists are
+    // allocated once, and neither holds the whole file.
+    size_t lines = 1;
+    if (!ReadFileChunks(FileName, [&](const char* Chunk, size_t Size) {
+            lines += std::count(Chunk, Chunk + Size, '\n');
+        }))
+        return;
     FItems.reserve(lines);
     FValues.reserve(lines);
     FIndex.Reserve(lines);
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        size_t stop = end > start && bytes[end - 1] == '\r' && end < bytes.size() ? end - 1 : end;
-        Append(UpToNul(bytes.data() + start, stop - start), 0);
-        start = end + 1;
-    }
+    // A line ends at LF; a CR before it, or a CR ending the file, goes with it.
+    std::string line;
+    auto dropEndingCr = [&] {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+    };
+    ReadFileChunks(FileName, [&](const char* Chunk, size_t Size) {
+        for (const char *at = Chunk, *end = Chunk + Size; at < end;) {
+            const char* lf = std::find(at, end, '\n');
+            line.append(at, lf);
+            if (lf == end) break;
+            dropEndingCr();
+            Append(UpToNul(line), 0);
+            line.clear();
+            at = lf + 1;
+        }
+    });
+    dropEndingCr();
+    if (!line.empty()) Append(UpToNul(line), 0);
     Changed(soLoaded);
 }
 
