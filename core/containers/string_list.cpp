@@ -74,7 +74,8 @@ void QStrings::Delete(int Index) {
     FIndex.Remove(Index, FItems);
     FItems.erase(FItems.begin() + Index);
     FValues.erase(FValues.begin() + Index);
-    FIndex.Renumber(Index);
+    // Renumbering walks the whole index: not needed when the last item went (shrinking Count).
+    if (Index < Count()) FIndex.Renumber(Index);
     Changed(soDeleted);
 }
 
