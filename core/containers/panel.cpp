@@ -31,6 +31,28 @@ int ImageTypeOf(const std::string& Extension) {
     return -1;
 }
 
+// Frees an image the panel loaded, by what kind of object it is.
+void ReleaseImage(HANDLE Image) {
+    if (!Image) return;
+    switch (GetObjectType(Image)) {
+    case OBJ_BITMAP:
+        DeleteObject(Image);
+        return;
+    case OBJ_ENHMETAFILE:
+        DeleteEnhMetaFile(static_cast<HENHMETAFILE>(Image));
+        return;
+    }
+    ICONINFO info{};
+    if (!GetIconInfo(static_cast<HICON>(Image), &info)) return;
+    // GetIconInfo hands out copies of the image's bitmaps.
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.fIcon)
+        DestroyIcon(static_cast<HICON>(Image));
+    else
+        DestroyCursor(static_cast<HCURSOR>(Image));
+}
+
 bool CanOpenForReading(const std::string& FileName) {
     HANDLE file = CreateFileA(FileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
@@ -43,6 +65,10 @@ bool CanOpenForReading(const std::string& FileName) {
 
 QCustomPanel::QCustomPanel() {
     FClassName = "QPanel";
+}
+
+QCustomPanel::~QCustomPanel() {
+    ReleaseImage(ImageHandle);
 }
 
 void QCustomPanel::SetBorderStyle(int Value) {
@@ -58,7 +84,12 @@ void QCustomPanel::SetImage(const std::string& FileName) {
     FImage = FileName;
     if (!CanOpenForReading(FileName)) return;
     int type = ImageTypeOf(ExtensionOf(FileName));
-    if (type >= 0) ImageHandle = LoadImageA(nullptr, FileName.c_str(), type, 0, 0, LR_LOADFROMFILE);
+    if (type >= 0) {
+        // The panel owns what it loads: the image it replaces is freed, not leaked.
+        HANDLE previous = ImageHandle;
+        ImageHandle = LoadImageA(nullptr, FileName.c_str(), type, 0, 0, LR_LOADFROMFILE);
+        if (previous != ImageHandle) ReleaseImage(previous);
+    }
     Refresh();
 }
 

@@ -10,6 +10,7 @@ enum QBorderStyle : int32_t { bsNone, bsClientEdge, bsSunken, bsRaised, bsBump }
 class QCustomPanel : public QFrame {
 public:
     QCustomPanel();
+    ~QCustomPanel() override;
     QCustomPanel* Self() override { return this; }
     void HandleMessage(QMessage& Message) override;
 
@@ -22,7 +23,8 @@ public:
     const std::string& Image() const { return FImage; }
     void SetImage(const std::string& FileName);
 
-    // The image last loaded; the panel keeps it and does not draw it.
+    // The image last loaded; the panel keeps it, does not draw it, and frees it when it is
+    // replaced or the panel is destroyed.
     HANDLE ImageHandle = nullptr;
 
 protected:

@@ -28,7 +28,6 @@ QStrings::QStrings(const char* const*) {
 }
 
 QStrings::~QStrings() {
-    if (FParent) FParent->RemoveObject(this);
     UnwatchHolder(&FParent);
 }
 

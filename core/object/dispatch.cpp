@@ -8,6 +8,13 @@ QWindowInfo* WindowInfoPtr = nullptr;
 
 namespace {
 
+// The copy of the last record that came by message; never destroyed, as gadget windows may be
+// made while static components are destroyed.
+QWindowInfo& LastMessageRecord() {
+    static auto* record = new QWindowInfo;
+    return *record;
+}
+
 int LowWord(LPARAM Value) {
     return static_cast<int>(Value & 0xFFFF);
 }
@@ -120,9 +127,7 @@ void QFrame::HandleMessage(QMessage& Message) {
     case QM_GETWINDOWINFO:
         // The record is an address in the sender's memory: only our own thread's is trusted.
         if (InSendMessage()) break;
-        WindowInfoPtr = reinterpret_cast<QWindowInfo*>(Message.LParam);
-        if (WindowInfoPtr && Message.Msg == QM_SETWINDOWINFO) ApplyWindowInfo(*WindowInfoPtr);
-        if (WindowInfoPtr && Message.Msg == QM_GETWINDOWINFO) FillWindowInfo(*WindowInfoPtr);
+        HandleWindowInfo(Message);
         break;
     default:
         if (IsOtherMouseMessage(Message.Msg) && (FStyle & WS_CHILD) && MouseTransparent) {
@@ -257,6 +262,18 @@ void QFrame::RaiseMouseEvent(QMessage& Message) {
         break;
     }
     }
+}
+
+void QFrame::HandleWindowInfo(QMessage& Message) {
+    auto* record = reinterpret_cast<QWindowInfo*>(Message.LParam);
+    WindowInfoPtr = record;
+    if (!record) return;
+    if (Message.Msg == QM_SETWINDOWINFO) ApplyWindowInfo(*record);
+    if (Message.Msg == QM_GETWINDOWINFO) FillWindowInfo(*record);
+    // The sender may free its record as soon as the message returns: later gadget windows are
+    // built from a copy of it as it stood then.
+    LastMessageRecord() = *record;
+    WindowInfoPtr = &LastMessageRecord();
 }
 
 void QFrame::ApplyWindowInfo(const QWindowInfo& Info) {

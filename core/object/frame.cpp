@@ -9,9 +9,10 @@ namespace {
 
 // Every frame between its constructor and its destructor, so that addresses arriving in
 // messages are only used when they name a live frame.
+// Never destroyed, so that static frames may be destroyed in any order.
 std::unordered_set<const void*>& LiveFrames() {
-    static std::unordered_set<const void*> frames;
-    return frames;
+    static auto* frames = new std::unordered_set<const void*>;
+    return *frames;
 }
 
 } // namespace
@@ -35,6 +36,7 @@ QFrame::~QFrame() {
         QFrame* frame = static_cast<QFrame*>(const_cast<void*>(address));
         frame->RemoveControl(Self());
         if (frame->FParent == Self()) frame->FParent = nullptr;
+        if (frame->ActiveControl == Self()) frame->ActiveControl = nullptr;
     }
     // A window that outlives its frame must not route messages to freed memory.
     if (IsWindow(FHandle) && BoundFrame(FHandle) == this) WriteBinding(FHandle, nullptr);

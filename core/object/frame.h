@@ -52,7 +52,9 @@ using QCommandEvent = void (*)(QFrame* Sender, int Id, int Code);
 // The frame whose window is being created; it receives the messages of unbound library windows
 // until it binds itself at WM_NCCREATE.
 extern QFrame* CreatingFrame;
-// The last QWindowInfo seen by the dispatcher.
+// The record gadget windows without a component are built from: a program may point it at a
+// record of its own; after QM_SETWINDOWINFO or QM_GETWINDOWINFO it names the library's copy of
+// the record that message carried (null after a null record).
 extern QWindowInfo* WindowInfoPtr;
 
 class QFrame : public QClassObject {
@@ -224,6 +226,7 @@ private:
     void HandleFocusRequest(QMessage& Message);
     void ReflectCommand(QMessage& Message);
     void RaiseMouseEvent(QMessage& Message);
+    void HandleWindowInfo(QMessage& Message);
     void ApplyWindowInfo(const QWindowInfo& Info);
     void FillWindowInfo(QWindowInfo& Info);
 

@@ -27,8 +27,9 @@ public:
         return -1;
     }
 
+    // A null entry would be called through by every walk of the list: it is never added.
     void Add(T* Item) {
-        if (IndexOf(Item) < 0) Items.push_back(Item);
+        if (Item && IndexOf(Item) < 0) Items.push_back(Item);
     }
 
     void Remove(const void* Item) {
@@ -51,11 +52,12 @@ public:
     const std::string& Name() const { return FName; }
     void SetName(const std::string& Value);
 
-    // The object list: objects hung under this one. It does not own them.
+    // The object list: objects hung under this one. It does not own them; a destroyed object
+    // leaves every list that named it.
     int ObjectCount() const { return FObjects.Count(); }
     QObject* Objects(int Index) const { return FObjects.At(Index); }
-    void AddObject(QObject* P) { FObjects.Add(P); }
-    void RemoveObject(QObject* P) { FObjects.Remove(P); }
+    void AddObject(QObject* P);
+    void RemoveObject(QObject* P);
     int IndexOfObject(QObject* P) const { return FObjects.IndexOf(P); }
 
     int Reserved1 = 0;

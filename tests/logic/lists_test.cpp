@@ -1,4 +1,5 @@
 // The growable lists of QObject and QFrame, and ownership between frames, without windows.
+#include "containers/string_list.h"
 #include "object/frame.h"
 
 #include <gtest/gtest.h>
@@ -61,4 +62,32 @@ TEST(FrameDestruction, LiveFrameSetFollowsConstructionAndDestruction) {
     delete frame;
     EXPECT_FALSE(IsLiveFrame(frame));
     EXPECT_FALSE(IsLiveFrame(nullptr));
+}
+
+TEST(ChildList, NullNeverEntersAList) {
+    QFrame parent;
+    parent.InsertControl(nullptr);
+    parent.AddControl(nullptr);
+    parent.AddObject(nullptr);
+    EXPECT_EQ(parent.ControlCount(), 0);
+    EXPECT_EQ(parent.ObjectCount(), 0);
+}
+
+TEST(ObjectList, ADestroyedListLeavesEveryHolderThatNamedIt) {
+    QObject first, second;
+    auto* list = new QStrings;
+    list->SetParent(&first);
+    list->SetParent(&second); // the first parent keeps it in its list
+    EXPECT_EQ(first.IndexOfObject(list), 0);
+    EXPECT_EQ(second.IndexOfObject(list), 0);
+    delete list;
+    EXPECT_EQ(first.ObjectCount(), 0);
+    EXPECT_EQ(second.ObjectCount(), 0);
+
+    // A holder destroyed first must not be reached from its former entries.
+    auto* holder = new QObject;
+    QStrings kept;
+    kept.SetParent(holder);
+    delete holder;
+    EXPECT_EQ(kept.Parent(), nullptr);
 }

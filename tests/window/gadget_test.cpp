@@ -97,3 +97,36 @@ TEST_F(GadgetTest, OwnClassAndMissingRecord) {
     ASSERT_EQ(watcher.Boxes().size(), 1u);
     EXPECT_EQ(watcher.Boxes()[0].Text, "Can''t find the class.");
 }
+
+TEST_F(GadgetTest, ARecordThatCameByMessageIsCopiedAndAProgramsOwnRecordIsReadLive) {
+    QGadget asked(&ToolBar);
+    asked.SetParent(&form);
+    auto MadeByName = [&] {
+        HWND window = CreateWindowExA(0, "QToolBarGadget", "", WS_CHILD, 0, 0, 50, 20,
+                                      form.Handle(), nullptr, nullptr, nullptr);
+        return dynamic_cast<QGadget*>(FrameOfWindow(window));
+    };
+    // The sender reuses and frees its record once the message has returned.
+    auto* record = new QWindowInfo;
+    SendMessageA(asked.Handle(), QM_GETWINDOWINFO, 0, reinterpret_cast<LPARAM>(record));
+    *record = QWindowInfo{};
+    record->ClassAncestor = "freed";
+    delete record;
+    QGadget* fromMessage = MadeByName();
+    ASSERT_NE(fromMessage, nullptr);
+    EXPECT_EQ(fromMessage->ClassAncestor(), "toolbarwindow32");
+
+    // A program that points WindowInfoPtr at its own record and refills it between creations.
+    QWindowInfo own = ToolBar;
+    WindowInfoPtr = &own;
+    own.ClassAncestor = "Static";
+    QGadget* first = MadeByName();
+    own.ClassAncestor = "Button";
+    QGadget* second = MadeByName();
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->ClassAncestor(), "Static");
+    EXPECT_EQ(second->ClassAncestor(), "Button");
+
+    SendMessageA(asked.Handle(), QM_SETWINDOWINFO, 0, 0);
+    EXPECT_EQ(WindowInfoPtr, nullptr) << "a null record clears it";
+}

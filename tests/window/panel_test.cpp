@@ -61,7 +61,69 @@ std::string TinyBitmap() {
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
+// A 1 x 1 32-bit icon (Kind 1) or cursor (Kind 2) file.
+std::string TinyIconFile(int Kind) {
+    const unsigned char bytes[] = {0,    0, static_cast<unsigned char>(Kind),
+                                   0,    1, 0, // header: one image
+                                   1,    1, 0,
+                                   0,    1, 0,
+                                   32,   0, 48,
+                                   0,    0, 0,
+                                   22,   0, 0,
+                                   0, // entry: 48 bytes at 22
+                                   40,   0, 0,
+                                   0,    1, 0,
+                                   0,    0, 2,
+                                   0,    0, 0,
+                                   1,    0, 32,
+                                   0, // header: 1 x (2 x 1), 32 bits
+                                   0,    0, 0,
+                                   0,    8, 0,
+                                   0,    0, 0,
+                                   0,    0, 0,
+                                   0,    0, 0,
+                                   0,    0, 0,
+                                   0,    0, 0,
+                                   0,    0, 0,
+                                   0,    0, 0xFF,
+                                   0xFF, 0, 0,
+                                   0,    0}; // one pixel, its mask row
+    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+bool IsLiveImage(HANDLE Image) {
+    if (GetObjectType(Image) != 0) return true;
+    ICONINFO info{};
+    if (!GetIconInfo(static_cast<HICON>(Image), &info)) return false;
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    return true;
+}
+
 } // namespace
+
+TEST_F(PanelTest, AReplacedImageAndTheLastOneAreFreed) {
+    const struct {
+        const char* Name;
+        std::string Bytes;
+    } files[] = {{"bitmap.bmp", TinyBitmap()},
+                 {"icon.ico", TinyIconFile(1)},
+                 {"cursor.cur", TinyIconFile(2)}};
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.Name);
+        auto* owner = new QPanel;
+        std::string path = TempFile(file.Name, file.Bytes);
+        owner->SetImage(path);
+        HANDLE first = owner->ImageHandle;
+        ASSERT_TRUE(first && IsLiveImage(first));
+        owner->SetImage(path);
+        HANDLE second = owner->ImageHandle;
+        ASSERT_TRUE(second && IsLiveImage(second));
+        EXPECT_FALSE(IsLiveImage(first)) << "replaced";
+        delete owner;
+        EXPECT_FALSE(IsLiveImage(second)) << "destroyed with the panel";
+    }
+}
 
 TEST_F(PanelTest, StartsAsTheDesignersPanelAndClampsItsProperties) {
     QPanel fresh;
