@@ -1,12 +1,15 @@
-// Seeded random messages to a window of every library class on a form, then garbage addresses
-// in the address-carrying messages from another thread and from another process. The seed is
-// printed first, so a run can be replayed with FUZZ_SEED.
+// Every handled message with hostile parameters to a window of every library class on a form,
+// and garbage addresses in the address-carrying messages from another thread and from another
+// process. The soak adds seeded random rounds; the seed is printed first, so a run can be
+// replayed with FUZZ_SEED.
 #include "components.h"
 #include "garbage.h"
+#include "soak.h"
 #include "test_forms.h" // from tests/window
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -81,61 +84,75 @@ protected:
         return reinterpret_cast<LPARAM>(components[random() % components.size()]->Handle());
     }
 
-    // One message with parameters of the kinds the platform gives it: a real device context
-    // or text where the message carries one, anything where it carries a number.
-    // A system control builds its state at creation and is not made to be created twice, so
-    // only the library's own classes get the creation messages again.
-    void SendOne(HWND Window, bool SystemControl) {
+    // A random message: a handled one or any application number, with random numbers.
+    void SendRandom(HWND Window, bool SystemControl) {
         UINT msg = random() % 4 ? HandledMessages[random() % std::size(HandledMessages)]
                                 : WM_APP + random() % (0xC000 - WM_APP);
         if (msg == QM_SETWINDOWINFO || msg == QM_GETWINDOWINFO) msg = WM_APP;
-        if (SystemControl && (msg == WM_NCCREATE || msg == WM_CREATE)) msg = WM_APP;
+        bool handleParameter =
+            msg == WM_COMMAND || (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC);
         WPARAM wParam = static_cast<WPARAM>(AnyNumber());
-        LPARAM lParam = AnyNumber();
+        Deliver(Window, SystemControl, msg, wParam,
+                handleParameter ? AnyWindowOrNumber() : AnyNumber());
+    }
+
+    // Sends Msg with the parameters the platform would give it where it carries a device
+    // context, a text or a creation record, and the numbers as given everywhere else.
+    // A system control builds its state at creation and is not made to be created twice, so
+    // only the library's own classes get the creation messages again.
+    void Deliver(HWND Window, bool SystemControl, UINT Msg, WPARAM WParam, LPARAM LParam) {
+        if (SystemControl && (Msg == WM_NCCREATE || Msg == WM_CREATE)) return;
         HDC dc = nullptr;
         std::string text;
         CREATESTRUCTA create{};
-        switch (msg) {
+        switch (Msg) {
         case WM_NCCREATE:
         case WM_CREATE:
             create.hwndParent = GetParent(Window);
             create.cx = create.cy = 50;
             create.style = static_cast<LONG>(GetWindowLongPtrA(Window, GWL_STYLE));
             create.lpszName = "created again";
-            lParam = reinterpret_cast<LPARAM>(&create);
+            LParam = reinterpret_cast<LPARAM>(&create);
             break;
         case WM_SETTEXT:
             // Wine's single-line edit faults when a character is typed while its text is wider
             // than the window, and on runs of non-ASCII characters and backspaces; a bare
             // "Edit" does the same. Texts fit the controls and characters stay ASCII.
-            text.assign(random() % 9, static_cast<char>('a' + random() % 26));
-            lParam = random() % 8 ? reinterpret_cast<LPARAM>(text.c_str()) : 0;
+            text.assign(WParam % 9, static_cast<char>('a' + LParam % 26));
+            LParam = LParam % 8 ? reinterpret_cast<LPARAM>(text.c_str()) : 0;
             break;
         case WM_CHAR:
-            wParam &= 0x7F;
+            WParam &= 0x7F;
             break;
         case WM_NEXTDLGCTL:
-            if (random() % 2)
-                lParam = reinterpret_cast<LPARAM>(components[random() % components.size()].get());
-            break;
-        case WM_COMMAND:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORMSGBOX:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-            lParam = AnyWindowOrNumber();
+            if (LParam & 1)
+                LParam = reinterpret_cast<LPARAM>(components[WParam % components.size()].get());
             break;
         }
-        if (msg == WM_PAINT || msg == WM_ERASEBKGND || msg == QM_CTLCOLOR ||
-            (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)) {
+        if (Msg == WM_PAINT || Msg == WM_ERASEBKGND || Msg == QM_CTLCOLOR ||
+            (Msg >= WM_CTLCOLORMSGBOX && Msg <= WM_CTLCOLORSTATIC)) {
             dc = GetDC(Window);
-            wParam = reinterpret_cast<WPARAM>(dc);
+            WParam = reinterpret_cast<WPARAM>(dc);
         }
-        SendMessageA(Window, msg, wParam, lParam);
+        SendMessageA(Window, Msg, WParam, LParam);
         if (dc) ReleaseDC(Window, dc);
+    }
+
+    // Runs Send on each component's window, then checks that the window is intact and that
+    // closing it ends it and its binding.
+    void ForEachWindowThenClose(const std::function<void(HWND, bool)>& Send) {
+        ModalLoopBreaker breaker;
+        for (auto& component : components) {
+            SCOPED_TRACE(component->ClassName());
+            HWND window = component->Handle();
+            Send(window, !component->ClassAncestor().empty());
+            PumpMessages();
+            ExpectIntact(*component, window);
+            SendMessageA(window, WM_CLOSE, 0, 0);
+            EXPECT_FALSE(IsWindow(window));
+            EXPECT_EQ(FrameOfWindow(window), nullptr);
+        }
+        EXPECT_TRUE(IsWindow(form.Handle()));
     }
 
     // The window answers, is still bound to its component, and reads and writes agree.
@@ -169,21 +186,35 @@ protected:
     std::vector<std::unique_ptr<QFrame>> components;
 };
 
-TEST_F(FuzzTest, RandomMessagesFromTheWindowsOwnThread) {
+TEST_F(FuzzTest, EveryHandledMessageWithHostileParameters) {
+    // Numbers at the edges of their range, an address nobody owns and a sibling's window.
+    const struct {
+        WPARAM W;
+        LPARAM L;
+        bool SiblingWindow; // LParam is a sibling's window instead of L
+    } hostile[] = {{0, 0, false},
+                   {1, 1, false},
+                   {~WPARAM{0}, ~LPARAM{0}, false},
+                   {0x7FFFFFFF, 0x10, false},
+                   {0xFFFF, static_cast<LPARAM>(0xDEADBEE0), false},
+                   {2, 0, true}};
+    LPARAM sibling = reinterpret_cast<LPARAM>(components.front()->Handle());
+    std::vector<UINT> messages(std::begin(HandledMessages), std::end(HandledMessages));
+    messages.insert(messages.end(), {WM_APP, 0xBFFF});
+    ForEachWindowThenClose([&](HWND Window, bool SystemControl) {
+        for (UINT msg : messages)
+            for (const auto& row : hostile)
+                Deliver(Window, SystemControl, msg, row.W, row.SiblingWindow ? sibling : row.L);
+    });
+}
+
+TEST_F(FuzzTest, SoakRandomMessagesFromTheWindowsOwnThread) {
+    if (!SoakRequested()) GTEST_SKIP() << "scripts/soak runs it";
     SCOPED_TRACE("fuzz seed " + std::to_string(seed));
-    ModalLoopBreaker breaker;
-    for (auto& component : components) {
-        SCOPED_TRACE(component->ClassName());
-        HWND window = component->Handle();
+    ForEachWindowThenClose([&](HWND Window, bool SystemControl) {
         for (int i = 0; i < 20000; ++i)
-            SendOne(window, !component->ClassAncestor().empty());
-        PumpMessages();
-        ExpectIntact(*component, window);
-        SendMessageA(window, WM_CLOSE, 0, 0);
-        EXPECT_FALSE(IsWindow(window));
-        EXPECT_EQ(FrameOfWindow(window), nullptr);
-    }
-    EXPECT_TRUE(IsWindow(form.Handle()));
+            SendRandom(Window, SystemControl);
+    });
 }
 
 TEST_F(FuzzTest, GarbageAddressesFromAnotherThreadAndAnotherProcess) {
