@@ -1,6 +1,6 @@
 // Runs parvex.exe as a program of its own, with its standard output on a pipe, and checks its
 // whole console output, its message boxes, its exit code and the file it writes.
-#include "support/message_box_watcher.h"
+#include "process_box_watcher.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ namespace {
 
 struct ParvexRun {
     std::string Output;
-    std::vector<CaughtBox> Boxes;
+    std::vector<SeenBox> Boxes;
     DWORD ExitCode = STILL_ACTIVE;
     std::string Saved; // buci.txt
     RECT MainForm{};   // the window of parvex's QForm object, the one without a caption
@@ -96,7 +96,7 @@ ParvexRun RunParvex(bool WithSource) {
     CloseHandle(writeEnd);
     HANDLE drain = CreateThread(nullptr, 0, &OutputReader::Drain, &reader, 0, nullptr);
     {
-        MessageBoxWatcher watcher(process.dwProcessId);
+        ProcessBoxWatcher watcher(process.dwProcessId);
         for (DWORD start = GetTickCount(); !reader.Quiet() && GetTickCount() - start < 60000;)
             Sleep(50);
         FormSearch form{process.dwProcessId, {}};

@@ -1,6 +1,6 @@
 // QStrings: duplicates, indices, text conversions, the file format both ways and safe saving.
 #include "containers/string_list.h"
-#include "support/message_box_watcher.h"
+#include "support/box_recorder.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -109,10 +109,10 @@ TEST(StringList, SearchAndIndices) {
     EXPECT_EQ(list.Item(3), "");
     list.SetItem(3, "ignored");
     list.SetItem(-5, "ignored");
-    MessageBoxWatcher watcher;
+    BoxRecorder recorder;
     for (int bad : {-1, 3, 0x7FFFFFFF})
         list.Delete(bad);
-    auto boxes = watcher.Boxes();
+    auto boxes = recorder.Boxes();
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[2].Text, "Invalid string index -1.");
     EXPECT_EQ(boxes[2].Caption, "QStrings");
@@ -203,11 +203,11 @@ TEST(StringList, CountCapacityAndListWrites) {
     EXPECT_EQ(ItemsOf(list), Items{"keep"});
     list.SetCount(-4);
     EXPECT_EQ(list.Count(), 1);
-    MessageBoxWatcher watcher;
+    BoxRecorder recorder;
     list.SetCapacity(6);
     EXPECT_EQ(list.Capacity(), 0);
-    ASSERT_EQ(watcher.Boxes().size(), 1u);
-    EXPECT_EQ(watcher.Boxes()[0].Text, "Wrong capacity value.");
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].Text, "Wrong capacity value.");
     list.SetCapacity(8);
     EXPECT_EQ(list.Capacity(), 8);
     EXPECT_EQ(list.Count(), 1) << "capacity only reserves";
@@ -271,7 +271,7 @@ TEST_F(StringFileTest, RoundTripReportsEachStep) {
 }
 
 TEST_F(StringFileTest, MissingFolderAndUnreadableNamesFail) {
-    MessageBoxWatcher watcher;
+    BoxRecorder recorder;
     Changes.clear();
     List.LoadFromFile(Folder + "missing.txt");
     EXPECT_EQ(List.Operation, 1);
@@ -287,7 +287,7 @@ TEST_F(StringFileTest, MissingFolderAndUnreadableNamesFail) {
     EXPECT_EQ(List.Operation, 1);
     EXPECT_TRUE(Changes.empty());
     EXPECT_EQ(ItemsOf(List), Items{"x"});
-    auto boxes = watcher.Boxes();
+    auto boxes = recorder.Boxes();
     ASSERT_EQ(boxes.size(), 4u);
     EXPECT_EQ(boxes[0].Text, "File not found.");
     EXPECT_EQ(boxes[1].Text, "File not found.");

@@ -167,7 +167,7 @@ protected:
 } // namespace
 
 TEST_F(FileCorpus, StringsLoseNoLineRefuseOnlyDuplicatesAndRoundTrip) {
-    MessageBoxWatcher watcher; // a box would otherwise wait for a click
+    BoxRecorder recorder; // a box would otherwise wait for a click
     for (const Sample& sample : Corpus()) {
         SCOPED_TRACE(sample.Name);
         std::string path = Write("in.txt", sample.Bytes);
@@ -195,7 +195,7 @@ TEST_F(FileCorpus, StringsLoseNoLineRefuseOnlyDuplicatesAndRoundTrip) {
         }
     }
     EXPECT_EQ(Listing(), (std::set<std::string>{".", "..", "in.txt", "saved.txt"}));
-    EXPECT_TRUE(watcher.Boxes().empty());
+    EXPECT_TRUE(recorder.Boxes().empty());
 }
 
 TEST_F(FileCorpus, MemoTextStopsAtTheFirstNulAndRoundTrips) {
@@ -226,7 +226,7 @@ TEST_F(FileCorpus, FailedSavesKeepTheOldFileAndLeaveNothingBehind) {
     QStrings list;
     list.Add("new");
     memo.SetText("new");
-    MessageBoxWatcher watcher;
+    BoxRecorder recorder;
     HANDLE lock = Lock(locked);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     for (const std::string& target : targets) {
@@ -240,7 +240,7 @@ TEST_F(FileCorpus, FailedSavesKeepTheOldFileAndLeaveNothingBehind) {
     EXPECT_EQ(ReadTestFile(locked), old);
     EXPECT_TRUE(GetFileAttributesA(In("folder").c_str()) & FILE_ATTRIBUTE_DIRECTORY);
     EXPECT_EQ(Listing(), before) << "a temporary or half-written file was left behind";
-    std::vector<CaughtBox> boxes = watcher.Boxes();
+    std::vector<CaughtBox> boxes = recorder.Boxes();
     EXPECT_EQ(boxes.size(), std::size(targets)) << "one box per QStrings save; QMemo is silent";
     for (const CaughtBox& box : boxes) {
         EXPECT_EQ(box.Caption, "QStrings");
@@ -253,13 +253,13 @@ TEST_F(FileCorpus, FailedLoadsLeaveNoHalfLoadedContent) {
     list.Add("stale");
     memo.SetText("kept");
     {
-        MessageBoxWatcher watcher;
+        BoxRecorder recorder;
         list.LoadFromFile(In("missing.txt"));
         memo.LoadFromFile(In("missing.txt"));
         EXPECT_EQ(list.Count(), 0);
         EXPECT_EQ(list.Operation, soFileFailed);
         EXPECT_EQ(memo.Text(), "kept");
-        std::vector<CaughtBox> boxes = watcher.Boxes();
+        std::vector<CaughtBox> boxes = recorder.Boxes();
         ASSERT_EQ(boxes.size(), 1u) << "QStrings tells; QMemo is silent";
         EXPECT_EQ(boxes[0].Caption, "QStrings");
         EXPECT_EQ(boxes[0].Text, "File not found.");
@@ -267,7 +267,7 @@ TEST_F(FileCorpus, FailedLoadsLeaveNoHalfLoadedContent) {
     // Files that exist but cannot be read.
     std::string locked = Write("locked.txt", "content\r\n");
     CreateDirectoryA(In("folder").c_str(), nullptr);
-    MessageBoxWatcher watcher;
+    BoxRecorder recorder;
     HANDLE lock = Lock(locked);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     for (const std::string& path : {locked, In("folder")}) {

@@ -40,7 +40,7 @@ TEST_F(WindowTest, ChildGetsItsIdAndIsCreatedWithItsParent) {
 }
 
 TEST_F(WindowTest, UnknownOrEmptyClassShowsTheBoxAndMakesNoWindow) {
-    MessageBoxWatcher watcher;
+    BoxRecorder recorder;
     QFrame nameless;
     nameless.CreateHandle();
     QFrame unknown;
@@ -51,11 +51,12 @@ TEST_F(WindowTest, UnknownOrEmptyClassShowsTheBoxAndMakesNoWindow) {
     EXPECT_EQ(nameless.Handle(), nullptr);
     EXPECT_EQ(unknown.Handle(), nullptr);
     EXPECT_EQ(custom.Handle(), nullptr);
-    std::vector<CaughtBox> boxes = watcher.Boxes();
+    std::vector<CaughtBox> boxes = recorder.Boxes();
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[0].Text, "Can''t find the class.");
     EXPECT_EQ(boxes[0].Caption, "");
     EXPECT_EQ(boxes[1].Caption, "NoSuchClass");
+    EXPECT_EQ(boxes[1].Style, static_cast<UINT>(MB_TOPMOST));
 }
 
 TEST_F(WindowTest, FailedCreationClearsTheCreatingFrame) {

@@ -112,7 +112,7 @@ TEST_F(EditorTest, FactoryExportedOnlyUnderItsDecoratedNameIsFound) {
 }
 
 TEST_F(EditorTest, NoFactoryOrOneThatMakesNoWindowLeavesTheEditorWithoutOneSilently) {
-    MessageBoxWatcher boxes;
+    BoxRecorder boxes;
     Install(nullptr);
     EXPECT_EQ(EditorLibrary, nullptr);
     EXPECT_TRUE(IsRegistered("VUdeRedo"));

@@ -90,12 +90,12 @@ TEST_F(GadgetTest, OwnClassAndMissingRecord) {
         << "no ancestor class: no colour answer";
     ReleaseDC(form.Handle(), dc);
     EXPECT_EQ(ErasedColor(gadget), GetSysColor(COLOR_BTNFACE));
-    MessageBoxWatcher watcher;
+    BoxRecorder recorder;
     QGadget empty(nullptr);
     empty.SetParent(&form);
     EXPECT_FALSE(IsWindow(empty.Handle()));
-    ASSERT_EQ(watcher.Boxes().size(), 1u);
-    EXPECT_EQ(watcher.Boxes()[0].Text, "Can''t find the class.");
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].Text, "Can''t find the class.");
 }
 
 TEST_F(GadgetTest, ARecordThatCameByMessageIsCopiedAndAProgramsOwnRecordIsReadLive) {

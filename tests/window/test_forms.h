@@ -3,7 +3,7 @@
 
 #include "object/forms.h"
 #include "object/window_class.h"
-#include "support/message_box_watcher.h"
+#include "support/box_recorder.h"
 #include "support/message_log.h"
 #include "support/message_pump.h"
 #include "support/stdout_capture.h"

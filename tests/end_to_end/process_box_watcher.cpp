@@ -1,4 +1,4 @@
-#include "support/message_box_watcher.h"
+#include "process_box_watcher.h"
 
 namespace {
 
@@ -29,24 +29,24 @@ std::string TextOf(HWND Window) {
 
 } // namespace
 
-MessageBoxWatcher::MessageBoxWatcher(DWORD ProcessId)
+ProcessBoxWatcher::ProcessBoxWatcher(DWORD ProcessId)
     : ProcessId(ProcessId), Stop(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
       Thread(CreateThread(nullptr, 0, &Watch, this, 0, nullptr)) {}
 
-MessageBoxWatcher::~MessageBoxWatcher() {
+ProcessBoxWatcher::~ProcessBoxWatcher() {
     SetEvent(Stop);
     WaitForSingleObject(Thread, INFINITE);
     CloseHandle(Thread);
     CloseHandle(Stop);
 }
 
-std::vector<CaughtBox> MessageBoxWatcher::Boxes() {
+std::vector<SeenBox> ProcessBoxWatcher::Boxes() {
     std::lock_guard<std::mutex> guard(Lock);
     return Caught;
 }
 
-DWORD WINAPI MessageBoxWatcher::Watch(void* Self) {
-    auto* watcher = static_cast<MessageBoxWatcher*>(Self);
+DWORD WINAPI ProcessBoxWatcher::Watch(void* Self) {
+    auto* watcher = static_cast<ProcessBoxWatcher*>(Self);
     while (WaitForSingleObject(watcher->Stop, 5) == WAIT_TIMEOUT) {
         Search search{watcher->ProcessId};
         EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&search));
@@ -55,7 +55,7 @@ DWORD WINAPI MessageBoxWatcher::Watch(void* Self) {
     return 0;
 }
 
-void MessageBoxWatcher::DismissBox(HWND Box) {
+void ProcessBoxWatcher::DismissBox(HWND Box) {
     // The box fills in its text after it is shown: wait until the static has it.
     std::string text;
     for (int i = 0; i < 200 && text.empty(); ++i) {
@@ -64,8 +64,7 @@ void MessageBoxWatcher::DismissBox(HWND Box) {
     }
     {
         std::lock_guard<std::mutex> guard(Lock);
-        Caught.push_back(
-            {TextOf(Box), text, (GetWindowLongA(Box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0});
+        Caught.push_back({TextOf(Box), text});
     }
     PostMessageA(Box, WM_COMMAND, IDOK, 0);
     for (int i = 0; i < 200 && IsWindow(Box); ++i)
