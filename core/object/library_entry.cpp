@@ -1,10 +1,8 @@
 // Entry of core.dll: loading registers every component class and creates the application
 // object; unloading unregisters the classes. It also answers the designer's two questions.
-#include "containers/paths.h"
-#include "object/class_registry.h"
-#include "object/forms.h"
+#include "object/library_start.h"
 
-#include <new>
+#include <windows.h>
 
 #define QUOTE_(X) #X
 #define QUOTE(X) QUOTE_(X)
@@ -24,23 +22,8 @@ const char* WINAPI EXPORTCLASSES() {
            "QRadioButton,QGroupBox,QScrollBar,QMyFrame,VUdeRedo,QBox,QDummy";
 }
 
-namespace {
-
-void Load() {
-    RegisterLibraryClasses();
-    AllocateOwnerCell();
-    Application = new (std::nothrow) QApplication;
-}
-
-void Unload() {
-    FreeOwnerCell();
-    UnregisterLibraryClasses();
-}
-
-} // namespace
-
 BOOL WINAPI DllMain(HINSTANCE, DWORD Reason, LPVOID) {
-    if (Reason == DLL_PROCESS_ATTACH) Load();
-    if (Reason == DLL_PROCESS_DETACH) Unload();
+    if (Reason == DLL_PROCESS_ATTACH) StartLibrary();
+    if (Reason == DLL_PROCESS_DETACH) StopLibrary();
     return TRUE;
 }

@@ -1,6 +1,6 @@
 // Runs parvex.exe as a program of its own, with its standard output on a pipe, and checks its
 // whole console output, its message boxes, its exit code and the file it writes.
-#include "process_box_watcher.h"
+#include "support/process_box_watcher.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // Catches the message boxes of another process from a watcher thread, reads and dismisses
-// them: parvex runs as a program of its own, so its boxes cannot be recorded in-process.
+// them: parvex and the example programs run as programs of their own, so their boxes cannot
+// be recorded in-process.
 #pragma once
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "process_box_watcher.h"
+#include "support/process_box_watcher.h"
 
 namespace {
 

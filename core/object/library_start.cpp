@@ -1,0 +1,28 @@
+#include "object/library_start.h"
+
+#include "containers/paths.h"
+#include "object/class_registry.h"
+#include "object/forms.h"
+
+#include <new>
+
+namespace {
+
+bool Started = false;
+
+} // namespace
+
+void StartLibrary() {
+    if (Started) return;
+    Started = true;
+    RegisterLibraryClasses();
+    AllocateOwnerCell();
+    if (!Application) Application = new (std::nothrow) QApplication;
+}
+
+void StopLibrary() {
+    if (!Started) return;
+    Started = false;
+    FreeOwnerCell();
+    UnregisterLibraryClasses();
+}
