@@ -1,0 +1,195 @@
+#!/usr/bin/env python3
+"""Measures how many faults the default test suites find: makes textual mutants of the library's
+sources under core/, rebuilds each in a copy of the tree and runs the default tests on x86_64.
+A mutant is killed when a test fails, crashes or runs past the time limit.
+
+Usage: tools/mutate.py [--tree REV] [--count N] [--seed S] [--exclude REGEX] [--list]
+  --tree REV       the revision whose library and tests are measured (default HEAD)
+  --count N        mutants that compile to run (default 100)
+  --seed S         the sample's seed (default: the published score's)
+  --exclude REGEX  CTest tests not to run (default "consumer", which builds a whole project)
+  --list           print the sample without building anything
+The sample is drawn from the library as it was at SAMPLE_REVISION, so that suites of different
+revisions are scored on the same mutants: each is applied where its original line stands in the
+measured tree (the occurrence nearest its old line number), and skipped where that line is gone.
+Standard library only. It measures a copy of the revision (git archive), never the work tree.
+"""
+import argparse
+import os
+import random
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+SEED = 20261208
+SAMPLE_REVISION = "8a27ec6"  # the library when its mutation score was first measured
+TEST_TIMEOUT = 120  # seconds a test executable may take before the mutant counts as killed
+
+# (name, pattern, replacement): each match of the pattern on a line is one mutant.
+OPERATORS = [
+    ("== to !=", r"==", "!="),
+    ("!= to ==", r"!=", "=="),
+    ("< to >=", r"(?<![<\-])<(?![<=])(?=\s)", ">="),
+    ("> to <=", r"(?<![>\-])>(?![>=])(?=\s)", "<="),
+    ("<= to <", r"<=", "<"),
+    (">= to >", r">=", ">"),
+    ("&& to ||", r"&&", "||"),
+    ("|| to &&", r"\|\|", "&&"),
+    ("+ to -", r"(?<=\s)\+(?=\s)", "-"),
+    ("- to +", r"(?<=\s)-(?=\s)", "+"),
+    ("constant + 1", r"(?<![\w.])(\d+)(?![\w.])", None),
+    ("! removed", r"(?<![\w!])!(?!=)", ""),
+]
+
+
+def strip_strings(line):
+    """The line with string and character literals blanked, so no mutant lands inside them."""
+    return re.sub(r'"(\\.|[^"\\])*"|\'(\\.|[^\'\\])*\'', lambda m: " " * len(m.group(0)), line)
+
+
+def sites(path, lines):
+    """Every mutant of one file: (path, line number, description, new line)."""
+    found = []
+    for number, line in enumerate(lines):
+        code = line.split("//")[0]
+        stripped = code.strip()
+        if not stripped or stripped.startswith("#") or stripped.startswith("*"):
+            continue
+        blanked = strip_strings(code)
+        for name, pattern, replacement in OPERATORS:
+            for match in re.finditer(pattern, blanked):
+                new = replacement
+                if new is None:
+                    new = str(int(match.group(1)) + 1)
+                mutated = line[: match.start()] + new + line[match.end():]
+                found.append((path, number, name, mutated))
+        # Delete a statement: a call or an assignment on a line of its own.
+        if re.match(r"^\s+[\w:>.\-\[\]()]+(\(.*\)|\s[-+*/|&]?=\s.*);\s*$", code) and not re.match(
+            r"^\s+(return|const|auto|int|bool|HDC|HWND|RECT|std::)", code
+        ):
+            found.append((path, number, "statement deleted", re.sub(r"\S.*", ";", line, count=1)))
+        # Return early from a function that returns nothing.
+        if re.match(r"^void \w+(::\w+)*\(.*\) \{\s*$", line):
+            found.append((path, number, "early return", line.rstrip("\n") + " return;\n"))
+    return found
+
+
+def describe(tree, path, number, name, mutated):
+    with open(os.path.join(tree, path), encoding="latin-1") as f:
+        original = f.readlines()[number]
+    return f"{path}:{number + 1}: {name}: {original.strip()}  ->  {mutated.strip()}"
+
+
+def all_sites(tree):
+    result = []
+    for folder, _, files in sorted(os.walk(os.path.join(tree, "core"))):
+        for name in sorted(files):
+            if name.endswith(".cpp"):
+                path = os.path.relpath(os.path.join(folder, name), tree)
+                with open(os.path.join(tree, path), encoding="latin-1") as f:
+                    result.extend(sites(path, f.readlines()))
+    return result
+
+
+def export_tree(revision, destination):
+    os.makedirs(destination)
+    subprocess.run(f"git archive {revision} | tar -x -C '{destination}'", shell=True, cwd=ROOT,
+                   check=True)
+
+
+def place(lines, number, original):
+    """Where the original line stands in lines: the occurrence nearest number, or None."""
+    matches = [i for i, line in enumerate(lines) if line == original]
+    return min(matches, key=lambda i: abs(i - number)) if matches else None
+
+
+def run(command, cwd, timeout=None):
+    try:
+        return subprocess.run(command, cwd=cwd, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=timeout).returncode
+    except subprocess.TimeoutExpired:
+        return -1
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--tree", default="HEAD")
+    parser.add_argument("--count", type=int, default=100)
+    parser.add_argument("--seed", type=int, default=SEED)
+    parser.add_argument("--exclude", default="consumer")
+    parser.add_argument("--list", action="store_true")
+    options = parser.parse_args()
+
+    work = tempfile.mkdtemp(prefix="mutants-")
+    sample_tree = os.path.join(work, "sample")
+    export_tree(SAMPLE_REVISION, sample_tree)
+    candidates = [(path, number, name, mutated, describe(sample_tree, path, number, name, mutated))
+                  for path, number, name, mutated in all_sites(sample_tree)]
+    random.Random(options.seed).shuffle(candidates)
+    if options.list:
+        for candidate in candidates[: options.count]:
+            print(candidate[4])
+        return 0
+    tree = os.path.join(work, "tree")
+    export_tree(options.tree, tree)
+
+    build = os.path.join(work, "build")
+    toolchain = os.path.join(tree, "cmake", "x86_64-w64-mingw32.cmake")
+    subprocess.run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
+                    f"-DCMAKE_TOOLCHAIN_FILE={toolchain}"], stdout=subprocess.DEVNULL, check=True)
+    if run(["cmake", "--build", build], build) != 0:
+        sys.exit("the unmutated tree does not build")
+    ctest = ["ctest", "--timeout", str(TEST_TIMEOUT), "-E", options.exclude]
+    if run(ctest, build) != 0:
+        sys.exit("the unmutated tree fails its tests")
+
+    killed, survivors, tried = 0, [], 0
+    for path, old_number, name, mutated, description in candidates:
+        if killed + len(survivors) == options.count:
+            break
+        tried += 1
+        with open(os.path.join(sample_tree, path), encoding="latin-1") as f:
+            original = f.readlines()[old_number]
+        file_path = os.path.join(tree, path)
+        if not os.path.exists(file_path):
+            continue
+        with open(file_path, encoding="latin-1") as f:
+            lines = f.readlines()
+        number = place(lines, old_number, original)
+        if number is None:
+            continue  # the line is gone from the measured tree
+        lines[number] = mutated
+        with open(file_path, "w", encoding="latin-1") as f:
+            f.writelines(lines)
+        try:
+            if run(["cmake", "--build", build], build) != 0:
+                continue  # does not compile: not part of the sample
+            started = time.time()
+            status = run(ctest, build, timeout=TEST_TIMEOUT * 8)
+            verdict = "killed" if status != 0 else "survived"
+            if status != 0:
+                killed += 1
+            else:
+                survivors.append(description)
+            print(f"{verdict} {description} ({time.time() - started:.0f} s)", flush=True)
+        finally:
+            lines[number] = original
+            with open(file_path, "w", encoding="latin-1") as f:
+                f.writelines(lines)
+    run(["cmake", "--build", build], build)
+    total = killed + len(survivors)
+    print(f"\nmutation score: {killed}/{total} killed"
+          f" ({100.0 * killed / max(total, 1):.0f}%); {tried - total} mutants skipped"
+          " (they did not compile, or their line is gone)")
+    for survivor in survivors:
+        print("survived:", survivor)
+    shutil.rmtree(work, ignore_errors=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
