@@ -65,13 +65,15 @@ std::string GenerateSource(const GeneratedForm& Form) {
             std::to_string(outer.bottom - outer.top) + ");\n";
     for (const ComponentRecord& c : Form.Components) {
         const std::string m = "    " + c.Name + ".";
-        text += "\n" + m + "SetName(" + Literal(c.Name) + ");\n" + m + "SetText(" +
-                Literal(c.Text) + ");\n" + m + "SetAlign(alNone);\n" + m + "SetBounds(" +
-                std::to_string(c.Left) + ", " + std::to_string(c.Top) + ", " +
-                std::to_string(c.Width) + ", " + std::to_string(c.Height) + ");\n" + m +
-                "SetStyle(" + HexLiteral(c.Style) + ");\n" + m + "SetExStyle(" +
-                HexLiteral(c.ExStyle) + ");\n" + m + "SetID(" + std::to_string(c.Id) + ");\n" + m +
-                "SetParent(this);\n";
+        // The window class is written out: a C++ class may make another class's window than
+        // the one placed (QMyFrame is a QForm and makes a "QForm" window).
+        text += "\n" + m + "SetClassName(" + Literal(c.ClassName) + ");\n" + m + "SetName(" +
+                Literal(c.Name) + ");\n" + m + "SetText(" + Literal(c.Text) + ");\n" + m +
+                "SetAlign(alNone);\n" + m + "SetBounds(" + std::to_string(c.Left) + ", " +
+                std::to_string(c.Top) + ", " + std::to_string(c.Width) + ", " +
+                std::to_string(c.Height) + ");\n" + m + "SetStyle(" + HexLiteral(c.Style) + ");\n" +
+                m + "SetExStyle(" + HexLiteral(c.ExStyle) + ");\n" + m + "SetID(" +
+                std::to_string(c.Id) + ");\n" + m + "SetParent(this);\n";
     }
     return text + "}\n";
 }

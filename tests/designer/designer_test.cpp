@@ -168,6 +168,17 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     ASSERT_TRUE(Designer->TextCommand("save " + second));
     EXPECT_EQ(ReadFile(first), ReadFile(second)) << "names and texts come back too";
     EXPECT_NE(ReadFile(first).find("QMemo|Notes|one\\r\\ntwo|"), std::string::npos);
+
+    // The C++ of this form; the generated_form test builds and runs it and compares what it
+    // shows with the windows listed here.
+    CreateDirectoryA(GENERATED_DIR, nullptr);
+    ASSERT_TRUE(Designer->TextCommand(std::string("generate ") + GENERATED_DIR));
+    std::ofstream expected(std::string(GENERATED_DIR) + "/expected.txt", std::ios::binary);
+    for (const SeenComponent& c : designed)
+        if (c.ClassName != "VUdeRedo")
+            expected << c.ClassName << '|' << c.Text << '|' << c.Bounds.left << '|' << c.Bounds.top
+                     << '|' << c.Bounds.right - c.Bounds.left << '|'
+                     << c.Bounds.bottom - c.Bounds.top << '\n';
 }
 
 TEST_F(DesignerTest, BadPropertyValuesAreRefusedWithAMessageAndChangeNothing) {
