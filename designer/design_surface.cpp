@@ -172,6 +172,12 @@ void DesignSurface::Select(HWND Component) {
     if (OnSelectionChanged) OnSelectionChanged();
 }
 
+bool DesignSurface::SelectByName(const std::string& Name) {
+    for (const Placed& c : Components)
+        if (c.Name == Name) Select(c.Window);
+    return Selected && NameOf(Selected) == Name;
+}
+
 void DesignSurface::SelectionChanged() {
     Select(Selected);
 }

@@ -34,6 +34,8 @@ public:
 
     HWND Selection() const { return Selected; }
     void Select(HWND Component);
+    // Selects the component called Name; false when there is none.
+    bool SelectByName(const std::string& Name);
     void DeleteSelection();
     // Moves the selection by (DX, DY) and grows it by (DW, DH).
     void NudgeSelection(int DX, int DY, int DW, int DH);

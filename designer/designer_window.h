@@ -24,6 +24,7 @@ public:
     bool Open(const std::string& Path);
     bool Save(const std::string& Path);
     bool Generate(const std::string& Folder);
+    bool Select(const std::string& Name) { return Surface.SelectByName(Name); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);

@@ -1,9 +1,10 @@
 // The Velmora form designer: a host of core.dll that lays out forms with the library's
 // components, saves them as form files and generates their C++.
 //
-//   designer.exe [--log FILE] [--open FORM] [CORE.DLL]
+//   designer.exe [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]
 //
-// Without CORE.DLL the library is loaded from beside the program. --log writes every message
+// Without CORE.DLL the library is loaded from beside the program. --open opens a form file and
+// --select selects one of its components by name. --log writes every message
 // to FILE instead of showing a box (for unattended runs). Exit codes: 0 after a normal end,
 // 1 for a bad command line, 2 when the library can't be loaded, 3 when the file is not the
 // library, 4 when the designer's windows can't be made.
@@ -22,6 +23,7 @@ namespace {
 struct Arguments {
     std::string CorePath;
     std::string FormPath;
+    std::string Selected;
     bool Valid = true;
 };
 
@@ -34,6 +36,8 @@ Arguments ReadArguments() {
             ReportToLog(__argv[++i]);
         else if (argument == "--open" && hasValue)
             arguments.FormPath = __argv[++i];
+        else if (argument == "--select" && hasValue)
+            arguments.Selected = __argv[++i];
         else if (argument.compare(0, 2, "--") != 0 && arguments.CorePath.empty())
             arguments.CorePath = argument;
         else
@@ -48,7 +52,7 @@ Arguments ReadArguments() {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Arguments arguments = ReadArguments();
     if (!arguments.Valid) {
-        Report(nullptr, "Usage: designer [--log FILE] [--open FORM] [CORE.DLL]");
+        Report(nullptr, "Usage: designer [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]");
         return 1;
     }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
@@ -66,6 +70,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 4;
     }
     if (!arguments.FormPath.empty()) designer.Open(arguments.FormPath);
+    if (!arguments.Selected.empty()) designer.Select(arguments.Selected);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         if (designer.PreTranslate(message)) continue;
