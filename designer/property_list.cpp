@@ -26,8 +26,8 @@ HWND MakeChild(HWND Host, const char* Class, const char* Text, DWORD Style, DWOR
 bool PropertyList::Create(HWND Host, POINT At, int Width, int FirstId, int ApplyId) {
     for (int row = 0; row < RowCount; ++row) {
         int top = At.y + row * RowHeight;
-        Labels[row] = MakeChild(Host, "Static", RowNames[row], SS_CENTERIMAGE, 0,
-                                {At.x, top, At.x + LabelWidth, top + RowHeight - 4}, -1);
+        MakeChild(Host, "Static", RowNames[row], SS_CENTERIMAGE, 0,
+                  {At.x, top, At.x + LabelWidth, top + RowHeight - 4}, -1);
         bool readOnly = row == Class || row == Ancestor;
         Edits[row] = MakeChild(
             Host, "Edit", "", ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0), WS_EX_CLIENTEDGE,

@@ -40,7 +40,6 @@ private:
     void Write(Row Which, const std::string& Value);
 
     HWND Edits[RowCount] = {};
-    HWND Labels[RowCount] = {};
     HWND ApplyButton = nullptr;
     int BottomEdge = 0;
 };

@@ -69,14 +69,6 @@ void SelectionFrame::Hide() {
         ShowWindow(part, SW_HIDE);
 }
 
-bool SelectionFrame::IsPart(HWND Window) const {
-    for (HWND part : Handles)
-        if (part == Window) return true;
-    for (HWND part : Edges)
-        if (part == Window) return true;
-    return false;
-}
-
 SelectionFrame::Handle SelectionFrame::HandleAt(POINT Point) const {
     if (!Shown) return None;
     for (int i = 0; i < 8; ++i) {

@@ -13,7 +13,6 @@ public:
     // Frames Bounds (surface coordinates) and puts the frame above every component.
     void Show(const RECT& Bounds);
     void Hide();
-    bool IsPart(HWND Window) const;
     // The handle under Point (surface coordinates) of the frame shown now.
     Handle HandleAt(POINT Point) const;
     // Bounds after dragging WhichHandle by (DX, DY); a size never goes below 1.
