@@ -1,0 +1,31 @@
+// The designer's commands: menu identifiers, the palette's and the property list's controls,
+// and the two messages that let another program drive it (the tests do).
+#pragma once
+
+#include <windows.h>
+
+enum DesignerCommand {
+    CommandNew = 101,
+    CommandOpen,
+    CommandSave,
+    CommandSaveAs,
+    CommandGenerate,
+    CommandExit,
+    CommandDelete = 110,
+    CommandApply = 120,
+    // The property list's edit boxes, in the order of PropertyList::Row.
+    FirstPropertyEdit = 300,
+    // Palette button i sends FirstTool + i.
+    FirstTool = 1000,
+};
+
+// WM_COPYDATA with this dwData carries a command line of text: "new", "open PATH",
+// "save PATH" or "generate FOLDER"; the reply is 1 when it was done, 0 when it was refused.
+constexpr ULONG_PTR DesignerTextCommand = 0x4D524656;
+
+// Posted with a number in WParam: once every message posted before it has been handled, the
+// designer stores the number as its main window's GWLP_USERDATA.
+constexpr UINT DesignerSync = WM_APP + 1;
+
+// The class of the designer's main window.
+constexpr char DesignerWindowClass[] = "VelmoraDesigner";

@@ -1,0 +1,38 @@
+#include "component_record.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+bool IsIdentifier(const std::string& Name) {
+    if (Name.empty() || std::isdigit(static_cast<unsigned char>(Name[0]))) return false;
+    for (char c : Name)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    return true;
+}
+
+bool ParseDecimal(const std::string& Text, int Min, int Max, int& Value) {
+    size_t digits = Text.find_first_not_of("0123456789", Text.empty() || Text[0] != '-' ? 0 : 1);
+    if (digits != std::string::npos || Text.empty() || Text == "-" || Text.size() > 7) return false;
+    long number = std::strtol(Text.c_str(), nullptr, 10);
+    if (number < Min || number > Max) return false;
+    Value = static_cast<int>(number);
+    return true;
+}
+
+bool ParseHex(const std::string& Text, uint32_t& Value) {
+    std::string digits = Text.size() > 2 && Text[0] == '0' && (Text[1] == 'x' || Text[1] == 'X')
+                             ? Text.substr(2)
+                             : Text;
+    if (digits.empty() || digits.size() > 8 ||
+        digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+        return false;
+    Value = static_cast<uint32_t>(std::strtoul(digits.c_str(), nullptr, 16));
+    return true;
+}
+
+std::string Hex(uint32_t Value) {
+    char text[9];
+    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(Value));
+    return text;
+}

@@ -1,0 +1,25 @@
+// One placed component as the form file and the code generator see it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct ComponentRecord {
+    std::string ClassName;
+    std::string Name;
+    std::string Text;
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    uint32_t Style = 0;
+    uint32_t ExStyle = 0;
+    int Id = 0;
+};
+
+// True for a C++ identifier: the name becomes a member of the generated form.
+bool IsIdentifier(const std::string& Name);
+// Decimal and hexadecimal fields; false when Text is not wholly such a number or is out of range.
+bool ParseDecimal(const std::string& Text, int Min, int Max, int& Value);
+bool ParseHex(const std::string& Text, uint32_t& Value);
+std::string Hex(uint32_t Value);

@@ -1,0 +1,76 @@
+#include "component_window.h"
+
+#include "object/frame.h"
+
+namespace {
+
+// The library's description of the window; empty names when the window has no component
+// (a "VUdeRedo" window made by name is a plain window).
+QWindowInfo AskLibrary(HWND Window) {
+    QWindowInfo info;
+    SendMessageA(Window, QM_GETWINDOWINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
+}
+
+std::string ClassNameOf(HWND Window) {
+    char name[256];
+    return std::string(name, GetClassNameA(Window, name, sizeof name));
+}
+
+} // namespace
+
+HWND CreateComponentWindow(HWND Surface, const ComponentRecord& Record) {
+    return CreateWindowExA(Record.ExStyle, Record.ClassName.c_str(), Record.Text.c_str(),
+                           Record.Style, Record.Left, Record.Top, Record.Width, Record.Height,
+                           Surface, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Record.Id)),
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+ComponentRecord ReadComponent(HWND Window, const std::string& Name) {
+    ComponentRecord record;
+    QWindowInfo info = AskLibrary(Window);
+    record.ClassName = info.ClassName.empty() ? ClassNameOf(Window) : info.ClassName;
+    record.Name = Name;
+    int length = GetWindowTextLengthA(Window);
+    std::string text(length + 1, '\0');
+    text.resize(GetWindowTextA(Window, &text[0], length + 1));
+    record.Text = text;
+    RECT r;
+    GetWindowRect(Window, &r);
+    MapWindowPoints(nullptr, GetParent(Window), reinterpret_cast<POINT*>(&r), 2);
+    record.Left = r.left;
+    record.Top = r.top;
+    record.Width = r.right - r.left;
+    record.Height = r.bottom - r.top;
+    record.Style = static_cast<uint32_t>(GetWindowLongPtrA(Window, GWL_STYLE));
+    record.ExStyle = static_cast<uint32_t>(GetWindowLongPtrA(Window, GWL_EXSTYLE));
+    if (!info.ClassName.empty()) {
+        record.Style = info.Style;
+        record.ExStyle = info.ExStyle;
+    }
+    record.Id = static_cast<int>(GetWindowLongPtrA(Window, GWLP_ID));
+    return record;
+}
+
+std::string AncestorOf(HWND Window) {
+    return AskLibrary(Window).ClassAncestor;
+}
+
+void WriteComponent(HWND Window, const ComponentRecord& Record) {
+    QWindowInfo info = AskLibrary(Window);
+    if (!info.ClassName.empty()) {
+        info.Style = Record.Style;
+        info.ExStyle = Record.ExStyle;
+        info.Width = Record.Width;
+        info.Height = Record.Height;
+        SendMessageA(Window, QM_SETWINDOWINFO, 0, reinterpret_cast<LPARAM>(&info));
+    } else {
+        SetWindowLongPtrA(Window, GWL_STYLE, static_cast<LONG>(Record.Style));
+        SetWindowLongPtrA(Window, GWL_EXSTYLE, static_cast<LONG>(Record.ExStyle));
+        SetWindowPos(Window, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+    SetWindowTextA(Window, Record.Text.c_str());
+    MoveWindow(Window, Record.Left, Record.Top, Record.Width, Record.Height, TRUE);
+    SetWindowLongPtrA(Window, GWLP_ID, Record.Id);
+}

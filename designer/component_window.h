@@ -1,0 +1,17 @@
+// A placed component's window: created by class name, described and changed through the
+// library's designer messages and the plain window calls.
+#pragma once
+
+#include "component_record.h"
+
+#include <windows.h>
+
+// Creates the window of Record on Surface by its class name; null when that fails.
+HWND CreateComponentWindow(HWND Surface, const ComponentRecord& Record);
+// The component's class, text, bounds in the surface, styles and identifier; Name is kept.
+ComponentRecord ReadComponent(HWND Window, const std::string& Name);
+// The system class the component's class is built on ("" for a class of its own).
+std::string AncestorOf(HWND Window);
+// Writes styles and size through QM_SETWINDOWINFO (read, change, write back), then the text,
+// the position and the identifier.
+void WriteComponent(HWND Window, const ComponentRecord& Record);
