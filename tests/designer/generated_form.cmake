@@ -2,7 +2,7 @@
 # the project's compiler against the components library, warnings as errors, runs it through
 # RUNNER and compares the windows it shows with expected.txt, which the designer test wrote
 # from the designed form.
-foreach(var COMPILER GENERATED SOURCE_DIR COMPONENTS FORM_DEFAULTS LOADER PREFIX)
+foreach(var COMPILER GENERATED SOURCE_DIR COMPONENTS LOADER PREFIX)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
@@ -13,7 +13,7 @@ endif()
 execute_process(
   COMMAND ${COMPILER} -std=c++17 -Wall -Wextra -Werror -DWIN32_LEAN_AND_MEAN -DNOMINMAX
     -I${SOURCE_DIR}/core -I${GENERATED} ${SOURCE_DIR}/tests/designer/generated_form_main.cpp
-    ${GENERATED}/DesignedForm.cpp ${COMPONENTS} ${FORM_DEFAULTS} -static -luser32 -lgdi32
+    ${GENERATED}/DesignedForm.cpp ${COMPONENTS} -static -luser32 -lgdi32
     -lcomctl32 -o ${GENERATED}/generated_form.exe
   RESULT_VARIABLE built OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT built EQUAL 0 OR NOT output STREQUAL "")

@@ -2,15 +2,13 @@
 // window: class|text|left|top|width|height. The hosted editor is left out: its window comes
 // from the editor library, with that library's class, when the library is installed at all.
 #include "DesignedForm.h"
-#include "object/class_registry.h"
+#include "object/library_start.h"
 
 #include <fstream>
 
 int main(int argc, char** argv) {
     if (argc != 2) return 1;
-    RegisterLibraryClasses();
-    QApplication application;
-    Application = &application;
+    StartLibrary();
     DesignedForm form;
     form.SetParent(nullptr);
     std::ofstream out(argv[1], std::ios::binary);
