@@ -24,7 +24,7 @@ void PrintFigure(const std::string& Name, double Value, const std::string& Unit)
 }
 
 void PrintRatio(const std::string& Name, double Ratio, double Target) {
-    std::printf("%s ratio: %.2f (target %.2g)\n", Name.c_str(), Ratio, Target);
+    std::printf("%s ratio: %.2f (target %g)\n", Name.c_str(), Ratio, Target);
     std::fflush(stdout);
 }
 

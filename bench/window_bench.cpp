@@ -46,7 +46,7 @@ void BenchDispatch() {
     double system = MedianSeconds(send(plain));
     PrintFigure("dispatch QButton", library * 1e6 / messages, "us/message");
     PrintFigure("dispatch Button", system * 1e6 / messages, "us/message");
-    PrintRatio("dispatch", library / system, 1.5);
+    PrintRatio("dispatch", library / system, 1.25);
     DestroyWindow(plain);
 }
 
