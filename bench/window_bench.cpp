@@ -88,33 +88,28 @@ HWND PrescribedChild(HWND Parent) {
     return button;
 }
 
-// Seconds to make Windows children of Parent with Make and destroy them again.
-double RawCreation(int Windows, int Repetitions, HWND (*Make)(HWND), HWND Parent) {
-    return MedianSeconds(
-        [=] {
-            std::vector<HWND> made;
-            for (int i = 0; i < Windows; ++i)
-                made.push_back(Make(Parent));
-            for (HWND window : made)
-                DestroyWindow(window);
-        },
-        Repetitions);
+// Makes Windows children of Parent with Make and destroys them again.
+std::function<void()> RawCreation(int Windows, HWND (*Make)(HWND), HWND Parent) {
+    return [=] {
+        std::vector<HWND> made;
+        for (int i = 0; i < Windows; ++i)
+            made.push_back(Make(Parent));
+        for (HWND window : made)
+            DestroyWindow(window);
+    };
 }
 
-double LibraryCreation(int Windows, int Repetitions, QFrame& Parent) {
-    QuietOutput quiet;
-    return MedianSeconds(
-        [&] {
-            std::vector<std::unique_ptr<QButton>> buttons;
-            for (int i = 0; i < Windows; ++i) {
-                buttons.push_back(std::make_unique<QButton>());
-                buttons.back()->SetParent(&Parent);
-            }
-            // A deleted frame leaves its window behind, so the windows go first.
-            for (auto& button : buttons)
-                button->DestroyHandle();
-        },
-        Repetitions);
+std::function<void()> LibraryCreation(int Windows, QFrame& Parent) {
+    return [Windows, &Parent] {
+        std::vector<std::unique_ptr<QButton>> buttons;
+        for (int i = 0; i < Windows; ++i) {
+            buttons.push_back(std::make_unique<QButton>());
+            buttons.back()->SetParent(&Parent);
+        }
+        // A deleted frame leaves its window behind, so the windows go first.
+        for (auto& button : buttons)
+            button->DestroyHandle();
+    };
 }
 
 } // namespace
@@ -134,9 +129,15 @@ void BenchCreation() {
     const int compared = 1000;
     double libraryOverPrescribed = 0, libraryOverPlain = 0;
     for (const auto& size : sizes) {
-        double library = LibraryCreation(size.Windows, size.Repetitions, host.Form);
-        double prescribed = RawCreation(size.Windows, size.Repetitions, PrescribedChild, parent);
-        double system = RawCreation(size.Windows, size.Repetitions, plain, parent);
+        std::vector<double> seconds;
+        {
+            QuietOutput quiet;
+            seconds = MedianSeconds({LibraryCreation(size.Windows, host.Form),
+                                     RawCreation(size.Windows, PrescribedChild, parent),
+                                     RawCreation(size.Windows, plain, parent)},
+                                    size.Repetitions);
+        }
+        double library = seconds[0], prescribed = seconds[1], system = seconds[2];
         std::string count = " " + std::to_string(size.Windows);
         PrintFigure("creation QButton" + count, library * 1e3 / size.Windows, "ms/window");
         PrintFigure("creation prescribed" + count, prescribed * 1e3 / size.Windows, "ms/window");
