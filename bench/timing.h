@@ -5,9 +5,13 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // The median, over Repetitions runs, of the seconds Work takes.
 double MedianSeconds(const std::function<void()>& Work, int Repetitions = 7);
+// The same for each of Works, their runs taken in turn, so that a burst of load on a shared
+// machine falls on every side of a comparison alike.
+std::vector<double> MedianSeconds(const std::vector<std::function<void()>>& Works, int Repetitions);
 
 // "name: value unit"
 void PrintFigure(const std::string& Name, double Value, const std::string& Unit);
