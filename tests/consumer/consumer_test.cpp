@@ -3,6 +3,7 @@
 // program of its own. Usage: consumer_tests [gtest flags] HELLO_EXE
 #include "object/forms.h"
 #include "object/library_start.h"
+#include "support/child_process.h"
 #include "support/process_box_watcher.h"
 
 #include <gtest/gtest.h>
@@ -97,24 +98,10 @@ void ClickAndClose(HANDLE Process, HWND Form, HelloRun& Run) {
 // so they are read once it has ended.
 HelloRun RunHello() {
     HelloRun run;
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd, writeEnd;
-    CreatePipe(&readEnd, &writeEnd, &inherit, 0);
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + HelloExe + "\"";
-    bool started = CreateProcessA(HelloExe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
-                                  nullptr, nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    if (!started) {
+    HANDLE readEnd;
+    if (!StartWithOutputPipe(HelloExe, nullptr, process, readEnd)) {
         ADD_FAILURE() << HelloExe << " did not start: error " << GetLastError();
-        CloseHandle(readEnd);
         return run;
     }
     {

@@ -37,6 +37,18 @@ LPARAM At(POINT Point) {
     return MAKELPARAM(Point.x, Point.y);
 }
 
+// The process's exit code once it has ended, or 0xDEAD when it had to be ended; closes it.
+DWORD WaitForExit(PROCESS_INFORMATION& Process) {
+    DWORD code = 0xDEAD;
+    if (WaitForSingleObject(Process.hProcess, WaitLimit) == WAIT_OBJECT_0)
+        GetExitCodeProcess(Process.hProcess, &code);
+    else
+        TerminateProcess(Process.hProcess, code);
+    CloseHandle(Process.hThread);
+    CloseHandle(Process.hProcess);
+    return code;
+}
+
 } // namespace
 
 bool SeenComponent::operator==(const SeenComponent& Other) const {
@@ -83,14 +95,7 @@ bool DesignerProcess::Start(const std::string& Arguments) {
 
 DWORD DesignerProcess::Close() {
     PostMessageA(MainWindow, WM_CLOSE, 0, 0);
-    DWORD code = 0xDEAD;
-    if (WaitForSingleObject(Process.hProcess, WaitLimit) == WAIT_OBJECT_0)
-        GetExitCodeProcess(Process.hProcess, &code);
-    else
-        TerminateProcess(Process.hProcess, code);
-    CloseHandle(Process.hThread);
-    CloseHandle(Process.hProcess);
-    return code;
+    return WaitForExit(Process);
 }
 
 DWORD DesignerProcess::RunToEnd(const std::string& Arguments) {
@@ -101,14 +106,7 @@ DWORD DesignerProcess::RunToEnd(const std::string& Arguments) {
     if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return 0xDEAD;
-    DWORD code = 0xDEAD;
-    if (WaitForSingleObject(process.hProcess, WaitLimit) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &code);
-    else
-        TerminateProcess(process.hProcess, code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    return WaitForExit(process);
 }
 
 void DesignerProcess::Command(int Id) {

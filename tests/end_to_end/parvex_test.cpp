@@ -1,5 +1,6 @@
 // Runs parvex.exe as a program of its own, with its standard output on a pipe, and checks its
 // whole console output, its message boxes, its exit code and the file it writes.
+#include "support/child_process.h"
 #include "support/process_box_watcher.h"
 #include "support/test_files.h"
 
@@ -74,26 +75,13 @@ ParvexRun RunParvex(bool WithSource) {
     DeleteFileA((folder + "\\buci.txt").c_str());
     if (WithSource) CopyFileA(PARVEX_SOURCE, (folder + "\\parvex.cpp").c_str(), FALSE);
 
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     OutputReader reader;
-    HANDLE writeEnd;
-    CreatePipe(&reader.Pipe, &writeEnd, &inherit, 0);
-    SetHandleInformation(reader.Pipe, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" PARVEX_EXE "\"";
     ParvexRun run;
-    if (!CreateProcessA(PARVEX_EXE, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                        folder.c_str(), &startup, &process)) {
+    if (!StartWithOutputPipe(PARVEX_EXE, folder.c_str(), process, reader.Pipe)) {
         ADD_FAILURE() << "parvex did not start: error " << GetLastError();
         return run;
     }
-    CloseHandle(writeEnd);
     HANDLE drain = CreateThread(nullptr, 0, &OutputReader::Drain, &reader, 0, nullptr);
     {
         ProcessBoxWatcher watcher(process.dwProcessId);
