@@ -32,7 +32,7 @@ int main() {
 
     QForm form;
     form.SetText("Velmora gallery");
-    form.SetBounds(0, 0, 640, 420);
+    form.SetBounds(12, 12, 640, 420); // a margin of the desktop shows around it in the picture
     form.Canvas.SetColor(RGB(236, 240, 248));
     form.SetParent(nullptr); // the children's windows are made as they are placed
 
