@@ -123,6 +123,9 @@ TEST(StringList, SearchAndIndices) {
     list.Remove("THREE");
     list.Remove("absent");
     EXPECT_EQ(ItemsOf(list), Items{"Two"});
+    list.Clear();
+    list.Add("four");
+    EXPECT_EQ(list.Value(0), 0) << "values go with Clear";
 }
 
 // Random changes through every operation that moves items, each followed by a scan that says

@@ -135,6 +135,7 @@ TEST_F(DispatchTest, TabWrapsToTheFirstChildBeforeOnKeyDown) {
         focusAtKeyDown = GetFocus();
         Record("keydown" + Join({Key}));
     };
+    Send(form, WM_KEYDOWN, VK_TAB, 0); // a frame without a parent has no siblings to step to
     Send(second, WM_KEYDOWN, VK_TAB, 0);
     EXPECT_EQ(GetFocus(), last.Handle());
     EXPECT_EQ(form.ActiveControl, &last);
@@ -278,7 +279,9 @@ TEST_F(DispatchTest, OwnClassesEraseWithTheCanvasBrushDerivedOnesDoNot) {
 }
 
 TEST_F(DispatchTest, UnknownAncestorAnswersEveryMessageWithZero) {
-    child.SetClassAncestor("NoSuchClass");
+    child.SetClassAncestor("Static");
+    EXPECT_EQ(Send(child, WM_NCHITTEST, 0, 0), HTTRANSPARENT);
+    child.SetClassAncestor("NoSuchClass"); // a new ancestor name is looked up again
     EXPECT_EQ(Send(child, WM_NCHITTEST, 0, 0), 0);
     EXPECT_EQ(Send(child, WM_GETTEXTLENGTH), 0);
     child.SetClassAncestor("");

@@ -137,7 +137,7 @@ TEST_F(PanelTest, StartsAsTheDesignersPanelAndClampsItsProperties) {
     EXPECT_EQ(QCustomPanel().Alignment(), 0);
     fresh.SetBorderStyle(4);
     EXPECT_EQ(fresh.BorderStyle(), 4);
-    fresh.SetBorderStyle(7);
+    fresh.SetBorderStyle(5);
     EXPECT_EQ(fresh.BorderStyle(), 0);
     fresh.SetBorderStyle(-3);
     EXPECT_EQ(fresh.BorderStyle(), -3);

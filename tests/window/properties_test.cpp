@@ -117,3 +117,26 @@ TEST_F(PropertyTest, BringToFrontAndRestoreZOrder) {
     EXPECT_EQ(GetWindow(child.Handle(), GW_HWNDNEXT), second.Handle());
     EXPECT_EQ(GetWindow(second.Handle(), GW_HWNDNEXT), third.Handle());
 }
+
+TEST_F(PropertyTest, CanvasWritesRepaintALiveComponent) {
+    form.SetVisible(true); // hidden windows are not painted
+    static int paints;
+    child.OnPaint = [](QFrame*) { ++paints; };
+    const struct {
+        const char* Name;
+        void (*Write)(QFrame&);
+    } writes[] = {
+        {"Color", [](QFrame& F) { F.Canvas.SetColor(RGB(1, 2, 3)); }},
+        {"TextColor", [](QFrame& F) { F.Canvas.SetTextColor(RGB(4, 5, 6)); }},
+        {"Brush",
+         [](QFrame& F) { F.Canvas.SetBrush(static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH))); }},
+        {"Owner", [](QFrame& F) { F.Canvas.SetOwner(&F); }},
+    };
+    for (const auto& write : writes) {
+        SCOPED_TRACE(write.Name);
+        UpdateWindow(child.Handle());
+        paints = 0;
+        write.Write(child);
+        EXPECT_EQ(paints, 1);
+    }
+}
