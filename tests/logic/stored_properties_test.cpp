@@ -56,38 +56,6 @@ TEST(StoredProperties, WndProcWithoutAWindowStoresAndClearsPrevious) {
     EXPECT_EQ(frame.PrevWndProc, nullptr);
 }
 
-TEST(StoredProperties, WindowOperationsWithoutAWindowDoNothing) {
-    QFrame frame;
-    POINT p{3, 4};
-    frame.ClientToScreen(p);
-    frame.BringToFront();
-    frame.RestoreZOrder();
-    frame.Invalidate();
-    frame.Refresh();
-    frame.Repaint();
-    frame.SetFocus();
-    frame.DestroyHandle();
-    EXPECT_EQ(p.x, 3);
-    EXPECT_EQ(frame.ZOrderIndex, 0);
-    EXPECT_EQ(frame.ClientWidth(), 0);
-}
-
-TEST(FormDefaults, FormsAndApplication) {
-    QForm form;
-    EXPECT_EQ(form.ClassName(), "QForm");
-    EXPECT_EQ(form.Width(), 350);
-    EXPECT_EQ(form.Height(), 250);
-    EXPECT_EQ(form.Style(), 0x00CF0000u);
-    EXPECT_EQ(form.FormStyle(), 0);
-    EXPECT_EQ(form.Canvas.Color(), GetSysColor(COLOR_BTNFACE));
-    QCustomForm custom;
-    EXPECT_EQ(custom.Width(), 450);
-    EXPECT_TRUE(custom.ClassName().empty());
-    QFrame frame;
-    EXPECT_EQ(frame.Canvas.Color(), GetSysColor(COLOR_WINDOW));
-    EXPECT_TRUE(frame.Enabled() && frame.Visible());
-}
-
 TEST(FormStyle, StoredStylesReachExStyle) {
     QForm form;
     form.SetFormStyle(3);

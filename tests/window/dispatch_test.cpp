@@ -248,19 +248,6 @@ TEST_F(DispatchTest, MouseTransparencyAppliesToChildrenOnly) {
     EXPECT_NE(Send(child, WM_NCHITTEST, 0, MAKELPARAM(1, 1)), HTTRANSPARENT);
 }
 
-TEST_F(DispatchTest, SizeRealignsTheChildren) {
-    LoggingFrame filler;
-    MakeChild(filler, child);
-    filler.SetAlign(alClient);
-    MoveWindow(filler.Handle(), 1, 1, 5, 5, FALSE);
-    Send(child, WM_SIZE, 0, MAKELPARAM(33, 44));
-    EXPECT_EQ(filler.Width(), 50) << "the layout uses the live client area";
-    EXPECT_EQ(filler.Height(), 20);
-    LoggingFrame lonely;
-    MakeChild(lonely, form);
-    EXPECT_EQ(Send(lonely, WM_SIZE, 0, MAKELPARAM(12, 13)), 0);
-}
-
 TEST_F(DispatchTest, OwnClassesEraseWithTheCanvasBrushDerivedOnesDoNot) {
     HDC memory = CreateCompatibleDC(nullptr);
     QOwnedGdiObject<HBITMAP> bitmap{CreateCompatibleBitmap(GetDC(nullptr), 60, 30)};
