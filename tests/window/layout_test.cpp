@@ -18,8 +18,8 @@ protected:
         children.push_back(std::make_unique<LoggingFrame>());
         LoggingFrame& child = *children.back();
         child.SetVisible(Visible);
+        child.SetAlign(Align); // before the window exists: its creation places it
         MakeChild(child, host, 3, 4, Width, Height);
-        child.SetAlign(Align);
         return child;
     }
     static std::string BoundsOf(QFrame& Child) {
@@ -83,10 +83,22 @@ TEST_F(LayoutTest, FirstOptionIndentsATopChildByItsOwnLeft) {
     EXPECT_EQ(BoundsOf(plain), Bounds(0, 20, 200, 30));
 }
 
-TEST_F(LayoutTest, AlignWriteAndResizeRealign) {
+TEST_F(LayoutTest, CreationAlignWriteAndResizeRealign) {
+    QFrame& top = Add(alTop, 10, 20);
+    EXPECT_EQ(BoundsOf(top), Bounds(0, 0, 200, 20));
     QFrame& client = Add(alNone, 10, 10);
     client.SetAlign(alClient);
-    EXPECT_EQ(BoundsOf(client), Bounds(0, 0, 200, 100));
+    EXPECT_EQ(BoundsOf(client), Bounds(0, 20, 200, 80));
     host.SetBounds(0, 0, 120, 60); // the WM_SIZE realigns
-    EXPECT_EQ(BoundsOf(client), Bounds(0, 0, 120, 60));
+    EXPECT_EQ(BoundsOf(client), Bounds(0, 20, 120, 40));
+}
+
+TEST_F(LayoutTest, InsertControlListsItAndRealignsItsOwnParent) {
+    QFrame& client = Add(alClient, 10, 10);
+    MoveWindow(client.Handle(), 5, 5, 5, 5, FALSE);
+    LoggingFrame other;
+    other.InsertControl(&client);
+    EXPECT_EQ(other.IndexOfControl(&client), 0);
+    EXPECT_EQ(client.Parent(), &host);
+    EXPECT_EQ(BoundsOf(client), Bounds(0, 0, 200, 100));
 }
