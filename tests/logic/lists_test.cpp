@@ -44,14 +44,6 @@ TEST(ObjectName, EveryAssignmentRaisesOnNameChange) {
     EXPECT_EQ(object.Name(), "Form1");
 }
 
-TEST(FrameDestruction, LiveFrameSetFollowsConstructionAndDestruction) {
-    auto* frame = new QFrame;
-    EXPECT_TRUE(IsLiveFrame(frame));
-    delete frame;
-    EXPECT_FALSE(IsLiveFrame(frame));
-    EXPECT_FALSE(IsLiveFrame(nullptr));
-}
-
 TEST(ChildList, NullNeverEntersAList) {
     QFrame parent;
     parent.InsertControl(nullptr);

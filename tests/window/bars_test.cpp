@@ -37,16 +37,22 @@ protected:
 
 } // namespace
 
-TEST_F(BarsTest, BarsKeepTheBoundsTheyAreGiven) {
+TEST_F(BarsTest, EitherBarKeepsItsBoundsAndOnePressClicksOnce) {
     QToolBar toolBar;
     QStatusBar statusBar;
     for (QFrame* bar : {static_cast<QFrame*>(&toolBar), static_cast<QFrame*>(&statusBar)}) {
+        SCOPED_TRACE(bar->ClassName());
+        bar->OnClick = CountClick;
         bar->SetBounds(5, 40, 150, 24);
         bar->SetParent(&form);
-        ASSERT_TRUE(IsWindow(bar->Handle())) << bar->ClassName();
+        ASSERT_TRUE(IsWindow(bar->Handle()));
         RECT placed;
         GetWindowRect(bar->Handle(), &placed);
-        EXPECT_EQ(placed.right - placed.left, 150) << bar->ClassName() << " does not dock";
+        EXPECT_EQ(placed.right - placed.left, 150) << "does not dock";
+        Clicks = 0;
+        EXPECT_EQ(SendMessageA(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3)), 0);
+        SendMessageA(bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        EXPECT_EQ(Clicks, 1);
     }
 }
 
@@ -65,19 +71,6 @@ TEST_F(BarsTest, ToolBarLearnsTheButtonRecordSizeOnceAndTakesButtons) {
     TBBUTTON button = Button(7);
     SendMessageA(toolBar.Handle(), TB_ADDBUTTONS, 1, reinterpret_cast<LPARAM>(&button));
     EXPECT_EQ(SendMessageA(toolBar.Handle(), TB_BUTTONCOUNT, 0, 0), 1);
-}
-
-TEST_F(BarsTest, OnePressClicksOnceOnEitherBar) {
-    QToolBar toolBar;
-    QStatusBar statusBar;
-    for (QFrame* bar : {static_cast<QFrame*>(&toolBar), static_cast<QFrame*>(&statusBar)}) {
-        bar->OnClick = CountClick;
-        bar->SetParent(&form);
-        Clicks = 0;
-        EXPECT_EQ(SendMessageA(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3)), 0);
-        SendMessageA(bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-        EXPECT_EQ(Clicks, 1) << bar->ClassName();
-    }
 }
 
 TEST_F(BarsTest, PressOnAToolBarButtonClicksOnceThoughItsCommandIsReflected) {
