@@ -259,4 +259,13 @@ TEST(Parvex, ElsewhereReportsTheMissingSourceAndSavesNoLines) {
     EXPECT_EQ(run.Saved, "");
 }
 
+// Designers find the canvas colour setter in parvex by this name. A program loaded as a library
+// gets no imports resolved, so the setter can be found but not called.
+TEST(Parvex, ExportsTheCanvasColourSetterByName) {
+    HMODULE parvex = LoadLibraryExA(PARVEX_EXE, nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    ASSERT_NE(parvex, nullptr) << GetLastError();
+    EXPECT_NE(GetProcAddress(parvex, "QCANVAS::COLOR__set__(unsigned int)"), nullptr);
+    FreeLibrary(parvex);
+}
+
 } // namespace

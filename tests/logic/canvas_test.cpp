@@ -3,13 +3,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(Canvas, FreshCanvasHasNoBrush) {
-    QCanvas canvas;
-    EXPECT_EQ(canvas.Color(), 0u);
-    EXPECT_EQ(canvas.TextColor(), 0u);
-    EXPECT_EQ(canvas.Brush(), nullptr);
-}
-
 TEST(Canvas, ColorWriteReplacesAndDeletesTheBrush) {
     HBRUSH first;
     {

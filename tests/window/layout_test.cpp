@@ -18,8 +18,8 @@ protected:
         children.push_back(std::make_unique<LoggingFrame>());
         LoggingFrame& child = *children.back();
         child.SetVisible(Visible);
+        child.SetAlign(Align); // before the window exists: its creation places it
         MakeChild(child, host, 3, 4, Width, Height);
-        child.SetAlign(Align);
         return child;
     }
     static std::string BoundsOf(QFrame& Child) {
@@ -36,19 +36,10 @@ protected:
 
 } // namespace
 
-TEST_F(LayoutTest, TopBandsThenTheClientTakeTheRest) {
-    QFrame& first = Add(alTop, 10, 20);
-    QFrame& second = Add(alTop, 10, 30);
-    QFrame& client = Add(alClient, 10, 10);
-    host.Realign();
-    EXPECT_EQ(BoundsOf(first), Bounds(0, 0, 200, 20));
-    EXPECT_EQ(BoundsOf(second), Bounds(0, 20, 200, 30));
-    EXPECT_EQ(BoundsOf(client), Bounds(0, 50, 200, 50));
-}
-
 TEST_F(LayoutTest, EveryBandInItsOrderAndTheRightBandsLine) {
     QFrame& right = Add(alRight, 25, 5);
     QFrame& top = Add(alTop, 5, 10);
+    QFrame& second = Add(alTop, 5, 6);
     QFrame& left = Add(alLeft, 15, 5);
     QFrame& bottom = Add(alBottom, 5, 12);
     QFrame& client = Add(alClient, 5, 5);
@@ -56,10 +47,11 @@ TEST_F(LayoutTest, EveryBandInItsOrderAndTheRightBandsLine) {
     StdoutCapture out;
     host.Realign();
     EXPECT_EQ(BoundsOf(top), Bounds(0, 0, 200, 10));
+    EXPECT_EQ(BoundsOf(second), Bounds(0, 10, 200, 6));
     EXPECT_EQ(BoundsOf(bottom), Bounds(0, 88, 200, 12));
-    EXPECT_EQ(BoundsOf(left), Bounds(0, 10, 15, 78));
-    EXPECT_EQ(BoundsOf(right), Bounds(175, 10, 25, 78));
-    EXPECT_EQ(BoundsOf(client), Bounds(15, 10, 160, 78));
+    EXPECT_EQ(BoundsOf(left), Bounds(0, 16, 15, 72));
+    EXPECT_EQ(BoundsOf(right), Bounds(175, 16, 25, 72));
+    EXPECT_EQ(BoundsOf(client), Bounds(15, 16, 160, 72));
     EXPECT_EQ(BoundsOf(unaligned), Bounds(3, 4, 9, 9));
     EXPECT_EQ(out.Lines(), std::vector<std::string>{"QTestFrame 175 25"});
 }
@@ -83,10 +75,22 @@ TEST_F(LayoutTest, FirstOptionIndentsATopChildByItsOwnLeft) {
     EXPECT_EQ(BoundsOf(plain), Bounds(0, 20, 200, 30));
 }
 
-TEST_F(LayoutTest, AlignWriteAndResizeRealign) {
+TEST_F(LayoutTest, CreationAlignWriteAndResizeRealign) {
+    QFrame& top = Add(alTop, 10, 20);
+    EXPECT_EQ(BoundsOf(top), Bounds(0, 0, 200, 20));
     QFrame& client = Add(alNone, 10, 10);
     client.SetAlign(alClient);
-    EXPECT_EQ(BoundsOf(client), Bounds(0, 0, 200, 100));
+    EXPECT_EQ(BoundsOf(client), Bounds(0, 20, 200, 80));
     host.SetBounds(0, 0, 120, 60); // the WM_SIZE realigns
-    EXPECT_EQ(BoundsOf(client), Bounds(0, 0, 120, 60));
+    EXPECT_EQ(BoundsOf(client), Bounds(0, 20, 120, 40));
+}
+
+TEST_F(LayoutTest, InsertControlListsItAndRealignsItsOwnParent) {
+    QFrame& client = Add(alClient, 10, 10);
+    MoveWindow(client.Handle(), 5, 5, 5, 5, FALSE);
+    LoggingFrame other;
+    other.InsertControl(&client);
+    EXPECT_EQ(other.IndexOfControl(&client), 0);
+    EXPECT_EQ(client.Parent(), &host);
+    EXPECT_EQ(BoundsOf(client), Bounds(0, 0, 200, 100));
 }

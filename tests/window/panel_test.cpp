@@ -4,6 +4,8 @@
 #include "support/test_files.h"
 #include "test_forms.h"
 
+#include <algorithm>
+
 namespace {
 
 // Exposes the rectangle the last paint drew the caption into.
@@ -91,6 +93,23 @@ std::string TinyIconFile(int Kind) {
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
+// The smallest rectangle holding the dark pixels of Window's client area.
+RECT InkOf(HWND Window) {
+    RECT client;
+    GetClientRect(Window, &client);
+    RECT ink{client.right, client.bottom, 0, 0};
+    HDC dc = GetDC(Window);
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x) {
+            COLORREF color = GetPixel(dc, x, y);
+            if (GetRValue(color) + GetGValue(color) + GetBValue(color) >= 200) continue;
+            ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                   std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+        }
+    ReleaseDC(Window, dc);
+    return ink;
+}
+
 bool IsLiveImage(HANDLE Image) {
     if (GetObjectType(Image) != 0) return true;
     ICONINFO info{};
@@ -125,13 +144,8 @@ TEST_F(PanelTest, AReplacedImageAndTheLastOneAreFreed) {
     }
 }
 
-TEST_F(PanelTest, StartsAsTheDesignersPanelAndClampsItsProperties) {
+TEST_F(PanelTest, StartsCentredAndWrappedAndClampsItsProperties) {
     QPanel fresh;
-    EXPECT_EQ(fresh.ClassName(), "QPanel");
-    EXPECT_EQ(fresh.Style(), static_cast<uint32_t>(WS_CHILD));
-    EXPECT_EQ(fresh.ExStyle(), static_cast<uint32_t>(WS_EX_CONTROLPARENT));
-    EXPECT_EQ(fresh.Width(), 115);
-    EXPECT_EQ(fresh.Height(), 51);
     EXPECT_EQ(fresh.Alignment(), 4);
     EXPECT_EQ(fresh.BorderStyle(), 0);
     EXPECT_EQ(QCustomPanel().Alignment(), 0);
@@ -178,6 +192,24 @@ TEST_F(PanelTest, CaptionRectangleIsThePaintedPartGrownForDrawnBorders) {
         EXPECT_TRUE(EqualRect(&caption, &expected))
             << "style " << style << ": " << caption.left << "," << caption.top << ","
             << caption.right << "," << caption.bottom;
+    }
+}
+
+// The 100 x 60 panel's caption: one line centred vertically, or wrapped from the top; left,
+// centred or right.
+TEST_F(PanelTest, CaptionIsPlacedByAlignment) {
+    for (int alignment = 0; alignment <= 5; ++alignment) {
+        SCOPED_TRACE(alignment);
+        panel.SetAlignment(alignment);
+        PaintPart({0, 0, 100, 60});
+        RECT ink = InkOf(panel.Handle());
+        int width = ink.right - ink.left;
+        const int centres[] = {width / 2, 50, 100 - width / 2};
+        EXPECT_NEAR((ink.left + ink.right) / 2, centres[alignment % 3], 3);
+        if (alignment < 3)
+            EXPECT_NEAR((ink.top + ink.bottom) / 2, 30, 4);
+        else
+            EXPECT_LT(ink.bottom, 25);
     }
 }
 

@@ -32,7 +32,6 @@ TEST_F(PropertyTest, GeometryIsReadBackFromTheWindow) {
 TEST_F(PropertyTest, TextStylesAndId) {
     SetWindowTextA(child.Handle(), "abc");
     EXPECT_EQ(child.Text(), "abc");
-    EXPECT_EQ(child.Text().size(), 3u);
     child.SetText("xyz");
     char text[8];
     GetWindowTextA(child.Handle(), text, sizeof text);
@@ -62,8 +61,8 @@ TEST_F(PropertyTest, TabStopOnAVisibleWindowKeepsItVisible) {
 TEST_F(PropertyTest, EnabledVisibleAndBackMode) {
     child.SetEnabled(false);
     EXPECT_FALSE(IsWindowEnabled(child.Handle()));
-    child.SetVisible(false);
-    EXPECT_FALSE(child.Visible());
+    child.SetVisible(false); // the form is hidden too: only the style tells
+    EXPECT_FALSE(GetWindowLongA(child.Handle(), GWL_STYLE) & WS_VISIBLE);
     child.SetBackMode(2);
     EXPECT_TRUE(child.ExStyle() & WS_EX_TRANSPARENT);
     child.SetBackMode(0);
