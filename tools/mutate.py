@@ -151,7 +151,7 @@ def main():
                     f"-DCMAKE_TOOLCHAIN_FILE={toolchain}"], stdout=subprocess.DEVNULL, check=True)
     if run(["cmake", "--build", build], build) != 0:
         sys.exit("the unmutated tree does not build")
-    ctest = ["ctest", "-E", options.exclude]
+    ctest = ["ctest", "-j2", "-E", options.exclude]
     if run(ctest, build) != 0:
         sys.exit("the unmutated tree fails its tests")
 
