@@ -1,9 +1,7 @@
-// Records the messages frames receive and compares them with an expected list.
+// Records the messages frames receive.
 #pragma once
 
 #include "object/frame.h"
-
-#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -12,13 +10,6 @@ struct LoggedMessage {
     UINT Msg;
     WPARAM WParam;
     LPARAM LParam;
-    bool Sent; // true for a sent message, false for one taken from the queue
-};
-
-// An expected entry; Optional entries may be missing from the actual log.
-struct ExpectedMessage {
-    UINT Msg;
-    bool Optional = false;
 };
 
 class MessageLog {
@@ -33,11 +24,6 @@ public:
 private:
     std::vector<LoggedMessage> Entries;
 };
-
-// Succeeds when the logged message numbers, restricted to those that occur in Expected, follow
-// Expected; prints both lists side by side on a mismatch.
-testing::AssertionResult MatchesMessages(const MessageLog& Log,
-                                         const std::vector<ExpectedMessage>& Expected);
 
 // A frame of a test class of its own ("QTestFrame") that logs every message it handles.
 class LoggingFrame : public QFrame {
