@@ -4,6 +4,7 @@
 #include "object/forms.h"
 #include "object/library_start.h"
 #include "support/child_process.h"
+#include "support/library_classes.h"
 #include "support/process_box_watcher.h"
 
 #include <gtest/gtest.h>
@@ -16,22 +17,10 @@ namespace {
 
 std::string HelloExe;
 
-// Every window class the library registers when it starts.
-const char* const LibraryClasses[] = {
-    "QBlue", "QGreen",    "QRed",     "QDummy",     "QMyFrame",     "QBox",       "VUdeRedo",
-    "QForm", "QLabel",    "QButton",  "QCheckBox",  "QRadioButton", "QGroupBox",  "QEdit",
-    "QMemo", "QComboBox", "QListBox", "QScrollBar", "QToolBar",     "QStatusBar", "QPanel"};
-
-bool Registered(const char* ClassName) {
-    WNDCLASSEXA info{};
-    info.cbSize = sizeof info;
-    return GetClassInfoExA(GetModuleHandleA(nullptr), ClassName, &info) != 0;
-}
-
 void ExpectRegistered(bool Expected) {
     for (const char* name : LibraryClasses) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(Registered(name), Expected);
+        EXPECT_EQ(IsRegistered(name), Expected);
     }
 }
 

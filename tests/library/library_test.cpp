@@ -1,18 +1,8 @@
 // core.dll's exports, palette bitmaps and class life cycle.
 #include "core_library.h"
+#include "support/library_classes.h"
 
 namespace {
-
-const char* const AllClasses[] = {
-    "QBlue", "QGreen",    "QRed",     "QDummy",     "QMyFrame",     "QBox",       "VUdeRedo",
-    "QForm", "QLabel",    "QButton",  "QCheckBox",  "QRadioButton", "QGroupBox",  "QEdit",
-    "QMemo", "QComboBox", "QListBox", "QScrollBar", "QToolBar",     "QStatusBar", "QPanel"};
-
-bool IsRegistered(const char* ClassName) {
-    WNDCLASSEXA info{};
-    info.cbSize = sizeof info;
-    return GetClassInfoExA(GetModuleHandleA(nullptr), ClassName, &info) != FALSE;
-}
 
 struct Palette {
     const char* Name;
@@ -73,14 +63,14 @@ TEST(CoreLibraryLifeCycle, LoadingRegistersEveryClassAndUnloadingRemovesThemAgai
     for (int round = 0; round < 2; ++round) {
         HMODULE core = LoadLibraryA(CORE_DLL);
         ASSERT_NE(core, nullptr);
-        for (const char* name : AllClasses)
+        for (const char* name : LibraryClasses)
             EXPECT_TRUE(IsRegistered(name)) << name << " after load " << round + 1;
         HWND form = CreateWindowExA(0, "QForm", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
                                     nullptr, GetModuleHandleA(nullptr), nullptr);
         EXPECT_NE(form, nullptr) << "a window of a loaded class needs no registration of ours";
         DestroyWindow(form);
         FreeLibrary(core);
-        for (const char* name : AllClasses)
+        for (const char* name : LibraryClasses)
             EXPECT_FALSE(IsRegistered(name)) << name << " after unload " << round + 1;
     }
 }
