@@ -117,14 +117,17 @@ TEST_F(WindowTest, FrameRegistrationWithoutAncestorGetsTheArrowCursor) {
     UnregisterClassA("QTestOwnClass", GetModuleHandleA(nullptr));
 }
 
-TEST_F(WindowTest, DeletedProgramFrameLeavesNoDanglingBinding) {
+TEST_F(WindowTest, DeletedFocusedChildLeavesNoDanglingBindingOrActiveControl) {
     QForm form;
     form.SetVisible(false);
     form.SetParent(nullptr);
     auto* child = new LoggingFrame;
     MakeChild(*child, form);
     HWND window = child->Handle();
+    SendMessageA(window, WM_SETFOCUS, 0, 0);
+    ASSERT_EQ(form.ActiveControl, child);
     delete child;
+    EXPECT_EQ(form.ActiveControl, nullptr);
     EXPECT_EQ(BoundFrame(window), nullptr);
     SendMessageA(window, WM_NULL, 0, 0); // reaches a fallback frame, not freed memory
 }

@@ -72,15 +72,3 @@ TEST_F(WindowTest, RunDeliversEventsAndEndsOnlyOnQuit) {
     EXPECT_FALSE(IsWindow(form.Handle()));
     EXPECT_EQ(out.Lines(), std::vector<std::string>{"destroy"});
 }
-
-TEST_F(WindowTest, ADestroyedFocusedChildIsNoLongerTheActiveControl) {
-    QForm form;
-    form.SetVisible(false);
-    form.SetParent(nullptr);
-    auto* child = new LoggingFrame;
-    MakeChild(*child, form);
-    SendMessageA(child->Handle(), WM_SETFOCUS, 0, 0);
-    ASSERT_EQ(form.ActiveControl, child);
-    delete child;
-    EXPECT_EQ(form.ActiveControl, nullptr);
-}
