@@ -8,6 +8,8 @@ Usage: tools/mutate.py [--tree REV] [--count N] [--seed S] [--exclude REGEX] [--
   --count N        mutants that compile to run (default 100)
   --seed S         the sample's seed (default: the published score's)
   --exclude REGEX  CTest tests not to run (default "consumer", which builds a whole project)
+  --only REGEX     only the sample's mutants whose file matches (to check one area quickly)
+  --targets A,B    build and run only these test programs (CTest names equal target names)
   --list           print the sample without building anything
 The sample is drawn from the library as it was at SAMPLE_REVISION, so that suites of different
 revisions are scored on the same mutants: each is applied where its original line stands in the
@@ -129,6 +131,8 @@ def main():
     parser.add_argument("--count", type=int, default=100)
     parser.add_argument("--seed", type=int, default=SEED)
     parser.add_argument("--exclude", default="consumer")
+    parser.add_argument("--only", default="")
+    parser.add_argument("--targets", default="")
     parser.add_argument("--list", action="store_true")
     options = parser.parse_args()
 
@@ -138,6 +142,9 @@ def main():
     candidates = [(path, number, name, mutated, describe(sample_tree, path, number, name, mutated))
                   for path, number, name, mutated in all_sites(sample_tree)]
     random.Random(options.seed).shuffle(candidates)
+    if options.only:
+        # Filtered after the shuffle, so each mutant keeps its place in the full sample.
+        candidates = [c for c in candidates[: options.count] if re.search(options.only, c[0])]
     if options.list:
         for candidate in candidates[: options.count]:
             print(candidate[4])
@@ -149,9 +156,13 @@ def main():
     toolchain = os.path.join(tree, "cmake", "x86_64-w64-mingw32.cmake")
     subprocess.run(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                     f"-DCMAKE_TOOLCHAIN_FILE={toolchain}"], stdout=subprocess.DEVNULL, check=True)
-    if run(["cmake", "--build", build], build) != 0:
+    targets = options.targets.split(",") if options.targets else []
+    make = ["cmake", "--build", build] + (["--target"] + targets if targets else [])
+    if run(make, build) != 0:
         sys.exit("the unmutated tree does not build")
     ctest = ["ctest", "-j2", "-E", options.exclude]
+    if targets:
+        ctest += ["-R", "^(" + "|".join(targets) + ")$"]
     if run(ctest, build) != 0:
         sys.exit("the unmutated tree fails its tests")
 
@@ -174,7 +185,7 @@ def main():
         with open(file_path, "w", encoding="latin-1") as f:
             f.writelines(lines)
         try:
-            if run(["cmake", "--build", build], build) != 0:
+            if run(make, build) != 0:
                 continue  # does not compile: not part of the sample
             started = time.time()
             status = run(ctest, build, timeout=SUITE_TIMEOUT)
@@ -188,7 +199,6 @@ def main():
             lines[number] = original
             with open(file_path, "w", encoding="latin-1") as f:
                 f.writelines(lines)
-    run(["cmake", "--build", build], build)
     total = killed + len(survivors)
     print(f"\nmutation score: {killed}/{total} killed"
           f" ({100.0 * killed / max(total, 1):.0f}%); {tried - total} mutants skipped"
