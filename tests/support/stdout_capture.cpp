@@ -1,36 +1,27 @@
 #include "support/stdout_capture.h"
 
+#include "support/test_files.h"
+
 #include <cstdio>
 
-StdoutCapture::StdoutCapture() {
+StdoutCapture::StdoutCapture() : Previous(GetStdHandle(STD_OUTPUT_HANDLE)) {
     fflush(stdout);
-    Previous = GetStdHandle(STD_OUTPUT_HANDLE);
-    CreatePipe(&ReadEnd, &WriteEnd, nullptr, 0);
-    SetStdHandle(STD_OUTPUT_HANDLE, WriteEnd);
-    Reader = CreateThread(nullptr, 0, &Drain, this, 0, nullptr);
-}
-
-StdoutCapture::~StdoutCapture() {
-    Finish();
-}
-
-DWORD WINAPI StdoutCapture::Drain(void* Self) {
-    auto* capture = static_cast<StdoutCapture*>(Self);
-    char buffer[4096];
-    DWORD read;
-    while (ReadFile(capture->ReadEnd, buffer, sizeof buffer, &read, nullptr) && read)
-        capture->Bytes.append(buffer, read);
-    return 0;
+    std::string path = TempFolder() + "stdout-" + std::to_string(GetCurrentThreadId()) + ".txt";
+    File = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    SetStdHandle(STD_OUTPUT_HANDLE, File);
 }
 
 std::string StdoutCapture::Finish() {
-    if (!Reader) return Bytes;
+    if (File == INVALID_HANDLE_VALUE) return Bytes;
     SetStdHandle(STD_OUTPUT_HANDLE, Previous);
-    CloseHandle(WriteEnd);
-    WaitForSingleObject(Reader, INFINITE);
-    CloseHandle(Reader);
-    CloseHandle(ReadEnd);
-    Reader = nullptr;
+    SetFilePointer(File, 0, nullptr, FILE_BEGIN);
+    char buffer[4096];
+    DWORD read;
+    while (ReadFile(File, buffer, sizeof buffer, &read, nullptr) && read)
+        Bytes.append(buffer, read);
+    CloseHandle(File);
+    File = INVALID_HANDLE_VALUE;
     return Bytes;
 }
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-// While alive, standard output goes to a pipe that a reader thread drains.
+// While alive, standard output goes to a temporary file that is deleted when it is closed.
 class StdoutCapture {
 public:
     StdoutCapture();
-    ~StdoutCapture();
+    ~StdoutCapture() { Finish(); }
     StdoutCapture(const StdoutCapture&) = delete;
     StdoutCapture& operator=(const StdoutCapture&) = delete;
 
@@ -20,11 +20,7 @@ public:
     std::vector<std::string> Lines();
 
 private:
-    static DWORD WINAPI Drain(void* Self);
-
-    HANDLE Previous = nullptr;
-    HANDLE ReadEnd = nullptr;
-    HANDLE WriteEnd = nullptr;
-    HANDLE Reader = nullptr;
+    HANDLE Previous;
+    HANDLE File;
     std::string Bytes;
 };

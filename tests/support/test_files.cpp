@@ -2,24 +2,17 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
+
 std::string ReadTestFile(const std::string& Path) {
-    HANDLE file = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "(no such file)";
-    std::string bytes;
-    char chunk[4096];
-    DWORD got;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got)
-        bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
+    std::ifstream in(Path, std::ios::binary);
+    if (!in) return "(no such file)";
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::string WriteTestFile(const std::string& Path, const std::string& Bytes) {
-    HANDLE file = CreateFileA(Path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written;
-    WriteFile(file, Bytes.data(), static_cast<DWORD>(Bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    std::ofstream(Path, std::ios::binary) << Bytes;
     return Path;
 }
 
