@@ -6,32 +6,25 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 // Loads core.dll for one test and frees it at the end.
-class CoreLibraryTest : public testing::Test {
-protected:
-    void SetUp() override {
-        Core = LoadLibraryA(CORE_DLL);
-        ASSERT_NE(Core, nullptr) << "error " << GetLastError();
-    }
-    void TearDown() override {
-        if (Core) FreeLibrary(Core);
-    }
+struct CoreLibraryTest : testing::Test {
+    HMODULE Core = LoadLibraryA(CORE_DLL);
+    ~CoreLibraryTest() override { FreeLibrary(Core); }
+    // The text an exported function answers, or "(missing)".
     std::string Call(const char* Export) {
         auto function = reinterpret_cast<const char*(WINAPI*)()>(
             reinterpret_cast<void*>(GetProcAddress(Core, Export)));
         return function ? function() : "(missing)";
     }
-    HMODULE Core = nullptr;
 };
 
-inline std::vector<std::string> SplitAtCommas(const std::string& Text) {
+inline std::vector<std::string> SplitAtCommas(std::string Text) {
     std::vector<std::string> names;
-    for (size_t start = 0, comma;; start = comma + 1) {
-        comma = Text.find(',', start);
-        names.push_back(Text.substr(start, comma - start));
-        if (comma == std::string::npos) return names;
-    }
+    for (std::istringstream items(Text); std::getline(items, Text, ',');)
+        names.push_back(Text);
+    return names;
 }

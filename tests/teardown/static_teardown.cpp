@@ -5,18 +5,15 @@
 #include "object/forms.h"
 
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
 QStrings* Orphan = nullptr;
 
-void CheckAfterTheFormIsGone() {
-    if (Orphan && Orphan->Parent() != nullptr) _exit(1);
-}
-
 // Registered before the form exists, so it runs after the form's destructor.
-const int Checked = (std::atexit(CheckAfterTheFormIsGone), 0);
+const int Checked = std::atexit([] {
+    if (Orphan && Orphan->Parent() != nullptr) std::_Exit(1);
+});
 
 QForm StaticForm;
 

@@ -1,0 +1,150 @@
+// Programs run as processes of their own, with their standard output on a pipe and their message
+// boxes caught from outside: parvex, and the README's example built against the installed
+// library (by run_consumer_test, which names it in HELLO_EXE).
+#include "support/child_process.h"
+#include "support/process_box_watcher.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <string>
+
+namespace {
+
+// Starts Program in Folder and asks Drive(process, output so far, Seen) every 50 ms, for at most
+// 20 s, whether its work is done; then the program has 10 s to end before it is ended with code
+// 99. Answers its output; its message boxes ("caption: text" lines, each dismissed as it came)
+// and its exit code go to Seen.
+template <class Driver>
+std::string RunProgram(const std::string& Program, const char* Folder, Driver Drive,
+                       std::string& Seen) {
+    PROCESS_INFORMATION process{};
+    HANDLE pipe;
+    if (!StartWithOutputPipe(Program, Folder, process, pipe)) return "(did not start)";
+    std::string output;
+    char bytes[8192];
+    DWORD got = 0, exitCode;
+    {
+        ProcessBoxWatcher watcher(process.dwProcessId);
+        for (DWORD start = GetTickCount();
+             GetTickCount() - start < 20000 && WaitForSingleObject(process.hProcess, 50) != 0;)
+            if (PeekNamedPipe(pipe, bytes, sizeof bytes, &got, nullptr, nullptr) &&
+                Drive(process, std::string(bytes, got), Seen))
+                break;
+        if (WaitForSingleObject(process.hProcess, 10000) != 0)
+            TerminateProcess(process.hProcess, 99);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        for (const SeenBox& box : watcher.Boxes())
+            Seen += box.Caption + ": " + box.Text + "\n";
+    }
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    Seen += "exit " + std::to_string(exitCode) + "\n";
+    while (ReadFile(pipe, bytes, sizeof bytes, &got, nullptr) && got)
+        output.append(bytes, got);
+    for (HANDLE h : {pipe, process.hProcess, process.hThread})
+        CloseHandle(h);
+    return output;
+}
+
+// parvex's console output after its registration lines. "|" starts the next 14-column print
+// zone, "#" stands for the next number printed and "~" for the next class atom, printed signed
+// (a space where a minus would stand); any other number in its place shows as a difference.
+const char* const ParvexOutput =
+    "QForm\r\nLastError Was=   #\r\nQToolBarGadget\r\nLastError Was=   #\r\n"
+    "QmyFrame\r\nLastError Was=   #\r\nQButton\r\nQButton\r\nLastError Was=   #\r\n"
+    "QButton\r\nQEdit\r\nLastError Was=   #\r\nmainwindow=|#\r\nfuck\nfuck\nfuck\n\r\n"
+    "c:\\programs files\\oxvell\\\r\n.exe\r\nqmx.exe\r\nc:\\programs files\\oxvell\\qmx.dll\r\n"
+    "c:\\qmx.exe\r\n";
+
+// parvex's whole output laid out with the numbers found in Output.
+std::string ExpectedParvexOutput(const std::string& Output) {
+    std::string layout;
+    for (const char* name : {"QForm", "QLabel", "QButton", "QCheckBox", "QRadioButton", "QGroupBox",
+                             "QEdit", "QMemo", "QListBox", "QComboBox", "QScrollBar"})
+        layout += name + std::string(" register=|~|last error=|#\r\n");
+    const std::regex number("-?\\d+");
+    std::sregex_iterator found(Output.begin(), Output.end(), number), end;
+    std::string expected;
+    for (char c : layout + ParvexOutput) {
+        long long value =
+            (c == '#' || c == '~') && found != end ? std::stoll((found++)->str()) : -1;
+        if (c == '|') // to the next zone of the line; npos + 1 is 0
+            expected.append(14 - (expected.size() - (expected.rfind('\n') + 1)) % 14, ' ');
+        else if (c == '#')
+            expected += std::to_string(value);
+        else if (c == '~')
+            expected += value >= 0xC000 ? " " + std::to_string(value) : "(a class atom)";
+        else
+            expected += c;
+    }
+    return expected;
+}
+
+// parvex's console work is done once its last line is out; then its message loop is ended.
+bool QuitAtTheLastLine(const PROCESS_INFORMATION& Process, const std::string& Output,
+                       std::string&) {
+    return Output.find("c:\\qmx.exe\r\n") != std::string::npos &&
+           PostThreadMessageA(Process.dwThreadId, WM_QUIT, 0, 0);
+}
+
+TEST(Parvex, PrintsItsLinesAndCopiesItsSourceWithoutRepeatedLines) {
+    // Source: parvex.cpp in the folder parvex starts in.
+    struct Row {
+        const char *Name, *Source, *Expected;
+    };
+    const Row rows[] = {
+        {"in its source folder", "int a;\r\nINT A;\n\n\nint b;\nint a;\nend",
+         "ok: ok\nexit 0\nint a;\r\n\r\n\r\nint b;\r\nend\r\n"},
+        {"elsewhere", nullptr, "ok: ok\nQStrings: File not found.\nexit 0\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        std::string folder = TempFolder() + "parvex-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(folder.c_str(), nullptr);
+        if (row.Source) WriteTestFile(folder + "\\parvex.cpp", row.Source);
+        std::string seen, output = RunProgram(PARVEX_EXE, folder.c_str(), QuitAtTheLastLine, seen);
+        EXPECT_EQ(output, ExpectedParvexOutput(output));
+        EXPECT_EQ(seen + ReadTestFile(folder + "\\buci.txt"), row.Expected);
+        for (const char* file : {"\\parvex.cpp", "\\buci.txt"})
+            DeleteFileA((folder + file).c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
+}
+
+// Designers find the canvas colour setter in parvex by this name. A program loaded as a library
+// gets no imports resolved, so the setter can be found but not called.
+TEST(Parvex, ExportsTheCanvasColourSetterByName) {
+    HMODULE parvex = LoadLibraryExA(PARVEX_EXE, nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    EXPECT_NE(GetProcAddress(parvex, "QCANVAS::COLOR__set__(unsigned int)"), nullptr);
+    FreeLibrary(parvex);
+}
+
+// What a user does with the example: waits for its form, found by its caption, clicks on it and
+// closes it.
+bool ClickAndCloseTheForm(const PROCESS_INFORMATION& Process, const std::string&,
+                          std::string& Seen) {
+    HWND form = FindWindowA("QForm", "Hello");
+    if (GetWindowThreadProcessId(form, nullptr) != Process.dwThreadId || !IsWindowVisible(form))
+        return false;
+    RECT bounds{};
+    GetWindowRect(form, &bounds);
+    Seen += std::to_string(bounds.right - bounds.left) + "x" +
+            std::to_string(bounds.bottom - bounds.top) + "\n";
+    SendMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageA(form, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    return PostMessageA(form, WM_CLOSE, 0, 0) != FALSE;
+}
+
+TEST(InstalledLibrary, TheExampleShowsItsFormPrintsClicksAndEndsWhenTheFormCloses) {
+    const char* hello = std::getenv("HELLO_EXE");
+    if (!hello) GTEST_SKIP() << "run by the consumer test, which builds the example";
+    std::string seen, output = RunProgram(hello, nullptr, ClickAndCloseTheForm, seen);
+    // 350 x 250 are the library's own form defaults; the example prints "clicked", the library
+    // its diagnostic lines.
+    EXPECT_EQ(seen + std::regex_replace(output, std::regex("\\d+"), "#"),
+              "350x250\nexit 0\nQForm\r\nLastError Was=   #\r\nclicked\r\ndestroy\r\n");
+}
+
+} // namespace
