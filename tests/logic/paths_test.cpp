@@ -1,42 +1,32 @@
-// The path functions' shared scan on ordinary, edge and degenerate paths.
+// A path taken apart and put together, on ordinary, edge and degenerate paths.
 #include "containers/paths.h"
 
 #include <gtest/gtest.h>
 
-TEST(Paths, TakeAPathApart) {
-    EXPECT_EQ(FileNameOf("c:\\dir\\a.txt"), "a.txt");
-    EXPECT_EQ(FolderOf("c:\\dir\\a.txt"), "c:\\dir\\");
-    EXPECT_EQ(ExtensionOf("c:\\dir\\a.txt"), ".txt");
-    EXPECT_EQ(FolderOf("c:/dir\\sub/a"), "c:/dir\\sub/");
-    EXPECT_EQ(FileNameOf("\\a"), "a");
-    EXPECT_EQ(FolderOf("\\a"), "\\");
-    EXPECT_EQ(FileNameOf("c:\\dir\\"), "");
-    EXPECT_EQ(FolderOf("a.txt"), "");
-    EXPECT_EQ(FileNameOf("a.txt"), "a.txt");
-    EXPECT_EQ(ExtensionOf(".txt"), ".txt");
-    EXPECT_EQ(ExtensionOf("readme"), "");
-    EXPECT_EQ(ExtensionOf("file."), ".");
-    EXPECT_EQ(ExtensionOf("c:\\my.dir\\file"), ".dir\\file") << "the dot search spans the path";
-}
+struct PathRow {
+    const char* Path;
+    // FileNameOf|FolderOf|ExtensionOf|ReplaceExtension(".bmp")|ReplaceFolder("d:"), which adds no
+    // separator
+    const char* Expected;
+};
 
-TEST(Paths, PutAPathTogether) {
-    EXPECT_EQ(ReplaceExtension("a.txt", ".bmp"), "a.bmp");
-    EXPECT_EQ(ReplaceExtension(".txt", ".bmp"), ".bmp");
-    EXPECT_EQ(ReplaceExtension("readme", "txt"), "readmetxt") << "no dot is added";
-    EXPECT_EQ(ReplaceFolder("c:\\dir\\a.txt", "d:/x/"), "d:/x/a.txt");
-    EXPECT_EQ(ReplaceFolder("a.txt", "x"), "xa.txt") << "no separator is added";
-}
+const PathRow PathRows[] = {
+    {"c:\\dir\\a.txt", "a.txt|c:\\dir\\|.txt|c:\\dir\\a.bmp|d:a.txt"},
+    {"c:/dir\\sub/a", "a|c:/dir\\sub/||c:/dir\\sub/a.bmp|d:a"},
+    {"c:\\dir\\", "|c:\\dir\\||c:\\dir\\.bmp|d:"},
+    {"a.txt", "a.txt||.txt|a.bmp|d:a.txt"},
+    // The last dot anywhere starts the extension, even in a folder name.
+    {"c:\\my.dir\\file", "file|c:\\my.dir\\|.dir\\file|c:\\my.bmp|d:file"},
+    {"", "||||"},
+    {"..", "..||.|..bmp|d:.."},
+};
 
-TEST(Paths, DegeneratePaths) {
-    for (const char* path : {"", "/", "\\\\", ".", "..", "./.", "\\.\\"}) {
-        std::string p = path;
-        EXPECT_EQ(FolderOf(p) + FileNameOf(p), p) << path;
+TEST(Paths, TakenApartAndPutTogether) {
+    for (const PathRow& row : PathRows) {
+        std::string p = row.Path;
+        EXPECT_EQ(FileNameOf(p) + "|" + FolderOf(p) + "|" + ExtensionOf(p) + "|" +
+                      ReplaceExtension(p, ".bmp") + "|" + ReplaceFolder(p, "d:"),
+                  row.Expected)
+            << p;
     }
-    EXPECT_EQ(FileNameOf(""), "");
-    EXPECT_EQ(ExtensionOf(""), "");
-    EXPECT_EQ(ReplaceExtension("", ".bmp"), "");
-    EXPECT_EQ(ReplaceFolder("", "x\\"), "");
-    EXPECT_EQ(ExtensionOf(".."), ".");
-    EXPECT_EQ(ReplaceExtension("..", ".x"), "..x");
-    EXPECT_EQ(FileNameOf("//"), "");
 }

@@ -1,0 +1,99 @@
+// Files through QStrings and QMemo, one row per target: what a load shows, what a save leaves in
+// the file, the boxes, and that a failure keeps the old file and leaves nothing else behind.
+#include "controls/edits.h"
+#include "logic/observed.h"
+#include "object/forms.h"
+#include "support/stdout_capture.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace std::string_literals;
+
+namespace {
+
+// The first three are files holding the row's bytes.
+enum Target { AFile, ReadOnly, Locked, NoFile, NoFolder, AFolder };
+
+// Lines across the end of the 64 KB chunk the file is read in.
+const std::string X(65535, 'x'), Y(70000, 'y');
+
+struct FileRow {
+    const char* Name;
+    Target Kind;
+    std::string Bytes;
+    // The items QStrings loads over "stale", and its Operation; the text QMemo loads over
+    // "kept"; the file after QStrings saves its items and "new", and its Operation; after QMemo
+    // saves its text; the boxes; what the folder holds.
+    std::string Expected;
+};
+
+const FileRow FileRows[] = {
+    {"CR LF, LF, a lone CR, CR CR LF, a blank line, a case duplicate, a last CR and no LF", AFile,
+     "a\r\nb\nc\rd\r\r\n\nA\nz\r",
+     "a|b|c\rd\r||z 6 / a\r\nb\nc\rd\r\r\n\nA\nz\r / a\r\nb\r\nc\rd\r\r\n\r\nz\r\nnew\r\n 7 / "
+     "a\r\nb\nc\rd\r\r\n\nA\nz\r\0 / in.txt"s},
+    {"a NUL ends a line and the memo's text", AFile, "ab\0cd\r\nef\0\n"s,
+     "ab|ef 6 / ab / ab\r\nef\r\nnew\r\n 7 / ab\0 / in.txt"s},
+    {"lines across the read chunk", AFile, X + "\r\n" + Y + "\r\r",
+     X + "|" + Y + "\r 6 / " + X + "\r\n" + Y + "\r\r / " + X + "\r\n" + Y + "\r\r\nnew\r\n 7 / " +
+         X + "\r\n" + Y + "\r\r\0 / in.txt"s},
+    {"a missing file", NoFile, "",
+     " 1 / kept / new\r\n 7 / kept\0 QStrings: File not found. / in.txt"s},
+    {"a missing folder", NoFolder, "",
+     " 1 / kept / (no such file) 1 / (no such file) QStrings: File not found. QStrings: Can't "
+     "save. Bad file. /"},
+    {"a folder as name", AFolder, "",
+     " 5 / kept / (no such file) 1 / (no such file) QStrings: Can't save. Bad file. / in.txt"},
+    {"a read-only file", ReadOnly, "old\n",
+     "old 6 / old\n / old\n 1 / old\n QStrings: Can't save. Bad file. / in.txt"},
+    {"a file held open by a reader that shares only reading", Locked, "old\n",
+     "old 6 / old\n / old\n 1 / old\n QStrings: Can't save. Bad file. / in.txt"},
+};
+
+} // namespace
+
+TEST(Files, LoadAndSaveOnEveryKindOfTarget) {
+    StdoutCapture quiet; // the library's creation lines
+    RegisterFormClass(), RegisterMemoClass();
+    QForm form;
+    form.SetParent(nullptr);
+    QMemo memo;
+    memo.SetWordWrap(0); // before the window: Wine's edit wraps a long line in quadratic time
+    memo.SetParent(&form);
+    auto folder = std::filesystem::temp_directory_path() / std::to_string(GetCurrentProcessId());
+    for (const FileRow& row : FileRows) {
+        SCOPED_TRACE(row.Name);
+        std::filesystem::create_directory(folder);
+        std::string path = (folder / (row.Kind == NoFolder ? "absent\\in.txt" : "in.txt")).string();
+        if (row.Kind <= Locked) WriteTestFile(path, row.Bytes);
+        if (row.Kind == ReadOnly) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        if (row.Kind == AFolder) std::filesystem::create_directory(path);
+        HANDLE lock = row.Kind != Locked ? nullptr
+                                         : CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                       nullptr, OPEN_EXISTING, 0, nullptr);
+        QMemo().SaveToFile(path); // without a window it has nothing to save
+        BoxRecorder boxes;
+        QStrings list;
+        list.Add("stale");
+        list.LoadFromFile(path);
+        memo.SetText("kept");
+        memo.LoadFromFile(path);
+        std::string observed =
+            ItemsOf(list) + " " + std::to_string(list.Operation) + " / " + memo.Text() + " / ";
+        EXPECT_EQ(ReadTestFile(path), row.Kind <= Locked ? row.Bytes : "(no such file)");
+        list.Add("new");
+        list.SaveToFile(path);
+        observed += ReadTestFile(path) + " " + std::to_string(list.Operation) + " / ";
+        memo.SaveToFile(path);
+        observed += ReadTestFile(path) + BoxesOf(boxes) + " /";
+        CloseHandle(lock);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            observed += " " + entry.path().filename().string();
+        std::filesystem::remove_all(folder);
+        EXPECT_EQ(observed, row.Expected);
+    }
+}
