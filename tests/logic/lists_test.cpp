@@ -1,0 +1,38 @@
+// The child and object lists: each live object once, in order, never null, and no entry or
+// Parent left naming an object that is gone.
+#include "containers/string_list.h"
+#include "object/frame.h"
+
+#include <gtest/gtest.h>
+
+TEST(Lists, HoldEachLiveObjectOnceInOrder) {
+    QFrame parent, a, b, c;
+    for (QFrame* child : {&a, &a, &b, &c, static_cast<QFrame*>(nullptr)})
+        parent.AddControl(child);
+    parent.InsertControl(nullptr);
+    parent.AddObject(nullptr);
+    parent.RemoveControl(&b);
+    parent.RemoveControl(&b);
+    std::string seen;
+    for (int i = -1; i <= parent.ControlCount(); ++i)
+        seen += parent.Controls(i) == &a ? "a" : parent.Controls(i) == &c ? "c" : "-";
+    EXPECT_EQ(seen + " objects " + std::to_string(parent.ObjectCount()), "-ac- objects 0");
+    parent.RemoveControl(&a);
+    parent.RemoveControl(&c);
+}
+
+TEST(Lists, ADestroyedObjectLeavesEveryHolderAndADestroyedHolderItsObjects) {
+    QObject first, second;
+    auto* list = new QStrings;
+    list->SetParent(&first);
+    list->SetParent(&second); // the first parent keeps it in its list
+    EXPECT_EQ(first.IndexOfObject(list) + second.IndexOfObject(list), 0);
+    delete list;
+    EXPECT_EQ(first.ObjectCount() + second.ObjectCount(), 0);
+
+    auto* holder = new QObject;
+    QStrings kept;
+    kept.SetParent(holder);
+    delete holder;
+    EXPECT_EQ(kept.Parent(), nullptr);
+}
