@@ -1,141 +1,94 @@
-// Property reads and writes on frames with a window.
+// Properties of frames and forms with a window, and the message boxes.
+#include "containers/paths.h"
 #include "test_forms.h"
 
-class PropertyTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        form.SetVisible(false);
-        form.SetParent(nullptr);
-        MakeChild(child, form, 5, 6, 70, 30);
-    }
-    QForm form;
-    LoggingFrame child;
-};
+#include <string>
 
-TEST_F(PropertyTest, GeometryIsReadBackFromTheWindow) {
-    MoveWindow(child.Handle(), 11, 12, 40, 20, TRUE);
-    EXPECT_EQ(child.Left(), 11);
-    EXPECT_EQ(child.Top(), 12);
-    EXPECT_EQ(child.Width(), 40);
-    EXPECT_EQ(child.Height(), 20);
-    child.SetWidth(60); // keeps the window's own position
-    RECT r;
-    GetWindowRect(child.Handle(), &r);
-    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, 11);
-    EXPECT_EQ(r.right - r.left, 60);
-    EXPECT_EQ(child.ClientWidth(), 60);
-    EXPECT_EQ(child.ClientRect().bottom, 20);
+namespace {
+
+std::string Bits(std::initializer_list<bool> Values) {
+    std::string seen;
+    for (bool value : Values)
+        seen += value ? "1" : "0";
+    return seen + " ";
 }
 
-TEST_F(PropertyTest, TextStylesAndId) {
-    SetWindowTextA(child.Handle(), "abc");
-    EXPECT_EQ(child.Text(), "abc");
-    child.SetText("xyz");
-    char text[8];
-    GetWindowTextA(child.Handle(), text, sizeof text);
-    EXPECT_STREQ(text, "xyz");
-
-    uint32_t style = child.Style();
-    SetWindowLongPtrA(child.Handle(), GWL_EXSTYLE, WS_EX_CLIENTEDGE);
-    EXPECT_EQ(child.ExStyle() & WS_EX_CLIENTEDGE, static_cast<uint32_t>(WS_EX_CLIENTEDGE));
-    EXPECT_EQ(child.Style(), style) << "reading ExStyle leaves Style alone";
-
-    child.SetID(9);
-    EXPECT_EQ(GetWindowLongPtrA(child.Handle(), GWLP_ID), 9);
+// The children of Parent's window from the top of the z-order, by their IDs.
+std::string ZOrder(QFrame& Parent) {
+    std::string seen;
+    for (HWND w = GetWindow(Parent.Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        seen += std::to_string(GetWindowLongPtrA(w, GWLP_ID));
+    return seen + " ";
 }
 
-TEST_F(PropertyTest, TabStopOnAVisibleWindowKeepsItVisible) {
-    ASSERT_TRUE(IsWindowVisible(child.Handle()) || !IsWindowVisible(form.Handle()));
-    bool visibleBefore = GetWindowLongPtrA(child.Handle(), GWL_STYLE) & WS_VISIBLE;
+} // namespace
+
+// Each step reads what the window has, so the steps go one after the other on one window.
+TEST_F(WindowTest, PropertiesReadAndWriteTheLiveWindow) {
+    QForm form, second;
+    form.SetVisible(false);
+    form.SetParent(nullptr);
+    LoggingFrame child, sibling, other;
+    MakeChild(child, form, 5, 6, 70, 30);
+    MakeChild(sibling, form);
+    HWND window = child.Handle();
+    MoveWindow(window, 11, 12, 40, 20, TRUE);
+    child.SetWidth(60); // keeps the rest as the window has it
+    std::string seen = std::to_string(child.Left() * 100 + child.Top()) + " ";
+    seen += std::to_string(child.ClientWidth() * 100 + child.ClientHeight()) + " ";
+    SetWindowTextA(window, "abc");
+    seen += child.Text() + " ";
     child.SetTabStop(true);
-    LONG_PTR style = GetWindowLongPtrA(child.Handle(), GWL_STYLE);
-    EXPECT_TRUE(style & WS_TABSTOP);
-    EXPECT_EQ((style & WS_VISIBLE) != 0, visibleBefore);
-    EXPECT_TRUE(child.TabStop());
-    child.SetTabStop(false);
-    EXPECT_FALSE(child.TabStop());
-}
-
-TEST_F(PropertyTest, EnabledVisibleAndBackMode) {
-    child.SetEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(child.Handle()));
-    child.SetVisible(false); // the form is hidden too: only the style tells
-    EXPECT_FALSE(GetWindowLongA(child.Handle(), GWL_STYLE) & WS_VISIBLE);
+    LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    child.SetBackMode(1);
+    seen += Bits({(style & WS_TABSTOP) != 0, (style & WS_VISIBLE) != 0,
+                  (child.ExStyle() & WS_EX_TRANSPARENT) != 0});
     child.SetBackMode(2);
-    EXPECT_TRUE(child.ExStyle() & WS_EX_TRANSPARENT);
-    child.SetBackMode(0);
-    EXPECT_TRUE(child.ExStyle() & WS_EX_TRANSPARENT) << "writing 0 removes nothing";
-}
-
-TEST_F(PropertyTest, WndProcWriteSubclassesAndRemembersThePrevious) {
-    WNDPROC library = child.WndProc();
-    EXPECT_EQ(library, &FrameWindowProc<LoggingFrame>);
-    child.SetWndProc(&DefWindowProcA);
-    EXPECT_EQ(child.PrevWndProc, library);
-    child.SetWndProc(library);
-    EXPECT_EQ(child.WndProc(), library);
-}
-
-TEST_F(PropertyTest, ParentHandleFindsTheBoundFrame) {
-    LoggingFrame other;
+    child.SetBackMode(0); // removes nothing
+    seen += Bits({bool(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT)});
+    child.SetID(1);
+    sibling.SetID(2);
+    sibling.BringToFront();
+    seen += ZOrder(form);
+    sibling.RestoreZOrder();
+    seen += ZOrder(form);
     MakeChild(other, form);
-    other.SetParentHandle(child.Handle());
-    EXPECT_EQ(GetParent(other.Handle()), child.Handle());
-    EXPECT_EQ(other.Parent(), &child);
-    EXPECT_EQ(form.IndexOfControl(&other), 1) << "neither child list changes";
-    HWND foreign = CreateWindowExA(0, "Static", "", WS_CHILD, 0, 0, 5, 5, form.Handle(), nullptr,
-                                   nullptr, nullptr);
-    other.SetParentHandle(foreign);
-    EXPECT_EQ(other.Parent(), &child) << "a window without a frame leaves Parent alone";
-    EXPECT_EQ(other.ParentHandle(), foreign);
-}
-
-TEST_F(PropertyTest, ReparentingMovesBetweenChildLists) {
-    QForm second;
-    second.SetVisible(false);
+    other.SetParentHandle(window); // moves Parent, not the frame between child lists
+    seen += Bits({other.Parent() == &child, form.IndexOfControl(&other) == 2});
     second.SetParent(nullptr);
     child.SetParent(&second);
-    EXPECT_EQ(GetParent(child.Handle()), second.Handle());
-    EXPECT_EQ(form.ControlCount(), 0);
-    EXPECT_EQ(second.IndexOfControl(&child), 0);
-}
-
-TEST_F(PropertyTest, BringToFrontAndRestoreZOrder) {
-    LoggingFrame second, third;
-    MakeChild(second, form);
-    MakeChild(third, form);
-    // Child windows join the bottom of the z-order: child, second, third.
-    ASSERT_EQ(GetWindow(form.Handle(), GW_CHILD), child.Handle());
-    second.BringToFront();
-    EXPECT_EQ(second.ZOrderIndex, 1);
-    EXPECT_EQ(GetWindow(form.Handle(), GW_CHILD), second.Handle());
-    second.RestoreZOrder();
-    EXPECT_EQ(GetWindow(form.Handle(), GW_CHILD), child.Handle());
-    EXPECT_EQ(GetWindow(child.Handle(), GW_HWNDNEXT), second.Handle());
-    EXPECT_EQ(GetWindow(second.Handle(), GW_HWNDNEXT), third.Handle());
-}
-
-TEST_F(PropertyTest, CanvasWritesRepaintALiveComponent) {
-    form.SetVisible(true); // hidden windows are not painted
-    static int paints;
-    child.OnPaint = [](QFrame*) { ++paints; };
-    const struct {
-        const char* Name;
-        void (*Write)(QFrame&);
-    } writes[] = {
-        {"Color", [](QFrame& F) { F.Canvas.SetColor(RGB(1, 2, 3)); }},
-        {"TextColor", [](QFrame& F) { F.Canvas.SetTextColor(RGB(4, 5, 6)); }},
-        {"Brush",
-         [](QFrame& F) { F.Canvas.SetBrush(static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH))); }},
-        {"Owner", [](QFrame& F) { F.Canvas.SetOwner(&F); }},
-    };
-    for (const auto& write : writes) {
-        SCOPED_TRACE(write.Name);
-        UpdateWindow(child.Handle());
-        paints = 0;
-        write.Write(child);
-        EXPECT_EQ(paints, 1);
+    seen += Bits({GetParent(window) == second.Handle(), second.IndexOfControl(&child) == 0,
+                  form.IndexOfControl(&child) < 0});
+    for (int formStyle : {int(fsStayOnTop), int(fsNormal)}) {
+        form.SetFormStyle(formStyle); // the platform takes the topmost bit only with the z-order
+        seen += Bits({bool(GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST)});
     }
+    seen += std::to_string(GetMenuItemCount(GetMenu(form.Handle()))) + " menu ";
+    form.SetVisible(true); // canvas writes repaint what is shown
+    static int paints;
+    sibling.OnPaint = [](QFrame*) { ++paints; };
+    UpdateWindow(sibling.Handle());
+    paints = 0;
+    sibling.Canvas.SetColor(RGB(1, 2, 3));
+    EXPECT_EQ(seen + std::to_string(paints), "1112 6020 abc 110 1 21 12 11 111 1 0 1 menu 1");
+}
+
+TEST_F(WindowTest, BoxesAreTopmostAndOwnedByTheThreadsFirstWindowWithAnExtendedStyle) {
+    EXPECT_EQ(OwnerWindow(), nullptr) << "no window yet on this thread";
+    QForm plain, tool;
+    plain.SetStyle(WS_POPUP); // a popup without extended style bits owns nothing
+    tool.SetExStyle(WS_EX_TOOLWINDOW);
+    plain.SetParent(nullptr);
+    tool.SetParent(nullptr);
+    BoxRecorder recorder;
+    AllocateOwnerCell(); // what the library's load step does
+    InfoBox("hello");
+    EXPECT_EQ(*OwnerCell, tool.Handle());
+    FreeOwnerCell();
+    EXPECT_EQ(AlertBox("bad", "Caption", MB_ICONERROR), IDOK);
+    std::string seen;
+    for (const CaughtBox& box : recorder.Boxes())
+        seen += box.Caption + "/" + box.Text + "/" + std::to_string(box.Style) + "/" +
+                Bits({box.Owner == tool.Handle()});
+    EXPECT_EQ(seen, "window_tests.exe/hello/262144/1 Caption/bad/262160/1 ");
 }
