@@ -16,26 +16,24 @@ void Note(QFrame* Sender, const char* What, std::initializer_list<int> Args = {}
         Events += " " + std::to_string(arg);
 }
 
-void Hook(QFrame& F) {
-    F.OnClick = [](QFrame* S) { Note(S, "click"); };
-    F.OnDblClick = [](QFrame* S) { Note(S, "dblclick"); };
-    F.OnMouseDown = [](QFrame* S, int B, int X, int Y, int K) { Note(S, "down", {B, X, Y, K}); };
-    F.OnMouseUp = [](QFrame* S, int B, int X, int Y, int K) { Note(S, "up", {B, X, Y, K}); };
-    F.OnMouseMove = [](QFrame* S, int X, int Y, int K) { Note(S, "move", {X, Y, K}); };
-    F.OnMouseWheel = [](QFrame* S, int D, int X, int Y, int K) { Note(S, "wheel", {D, X, Y, K}); };
-    F.OnKeyDown = [](QFrame* S, uint16_t Key, int Code) { Note(S, "keydown", {Key, Code}); };
-    F.OnKeyUp = [](QFrame* S, uint16_t Key, int Code) { Note(S, "keyup", {Key, Code}); };
-    F.OnKeyPress = [](QFrame* S, uint8_t Char) { Note(S, "char", {Char}); };
-    F.OnMenuCommand = [](QFrame* S, int Id, int Code) { Note(S, "menu", {Id, Code}); };
-    F.OnAccelCommand = [](QFrame* S, int Id, int Code) { Note(S, "accel", {Id, Code}); };
-}
-
 // A test frame with every event noted, and its focus and what its parent reflects to it.
 class NotingFrame : public LoggingFrame {
 public:
     explicit NotingFrame(const char* Name) {
         SetName(Name);
-        Hook(*this);
+        OnClick = [](QFrame* S) { Note(S, "click"); };
+        OnDblClick = [](QFrame* S) { Note(S, "dblclick"); };
+        OnMouseDown = [](QFrame* S, int B, int X, int Y, int K) { Note(S, "down", {B, X, Y, K}); };
+        OnMouseUp = [](QFrame* S, int B, int X, int Y, int K) { Note(S, "up", {B, X, Y, K}); };
+        OnMouseMove = [](QFrame* S, int X, int Y, int K) { Note(S, "move", {X, Y, K}); };
+        OnMouseWheel = [](QFrame* S, int D, int X, int Y, int K) {
+            Note(S, "wheel", {D, X, Y, K});
+        };
+        OnKeyDown = [](QFrame* S, uint16_t Key, int Code) { Note(S, "keydown", {Key, Code}); };
+        OnKeyUp = [](QFrame* S, uint16_t Key, int Code) { Note(S, "keyup", {Key, Code}); };
+        OnKeyPress = [](QFrame* S, uint8_t Char) { Note(S, "char", {Char}); };
+        OnMenuCommand = [](QFrame* S, int Id, int Code) { Note(S, "menu", {Id, Code}); };
+        OnAccelCommand = [](QFrame* S, int Id, int Code) { Note(S, "accel", {Id, Code}); };
     }
     void HandleMessage(QMessage& M) override {
         if (M.Msg == WM_SETFOCUS) Note(this, "focus");
@@ -52,7 +50,7 @@ struct DispatchRow {
     const char* Name;
     Target To;
     UINT Msg;
-    WPARAM WParam; // for WM_CLOSE: the action the form's OnClose leaves
+    WPARAM WParam; // for WM_CLOSE: the action the form's OnClose writes, if not negative
     LPARAM LParam;
     const char* Expected; // events => reply, the form's ActiveControl, the window, lines printed
     Param Kind = Given;
@@ -69,10 +67,8 @@ const DispatchRow DispatchRows[] = {
     {"DoubleClick", C, WM_LBUTTONDBLCLK, 0, 0, "c.dblclick => 0"},
     {"RightDown", C, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4), "c.down 3 3 4 2 => 0"},
     {"MiddleDown", C, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(5, 6), "c.down 2 5 6 16 => 0"},
-    // Default processing hands the wheel on to the parent.
-    {"WheelForward", C, WM_MOUSEWHEEL, 0x780004, 0, "c.wheel 1 0 0 4;form.wheel 1 0 0 4 => 0"},
-    {"WheelBack", C, WM_MOUSEWHEEL, MAKEWPARAM(0, 0xFF88), 0,
-     "c.wheel -1 0 0 0;form.wheel -1 0 0 0 => 0"},
+    {"WheelForward", C, WM_MOUSEWHEEL, 0x780004, 0, "c.wheel 1 0 0 4 => 0"},
+    {"WheelBack", C, WM_MOUSEWHEEL, MAKEWPARAM(0, 0xFF88), 0, "c.wheel -1 0 0 0 => 0"},
     {"KeyOtherThanTabKeepsTheFocus", B, WM_KEYDOWN, 'A', 0, "b.keydown 65 65 => 0"},
     {"KeyUpTakesTheLowWord", B, WM_KEYUP, 0x10041, 0, "b.keyup 65 65 => 0"},
     {"CharTakesTheLowByte", B, WM_CHAR, 0x141, 0, "b.char 65 => 0"},
@@ -82,8 +78,8 @@ const DispatchRow DispatchRows[] = {
     {"FocusRequestFromAnotherThread", B, WM_NEXTDLGCTL, 0, 0, " => 0", FrameCFromOtherThread},
     {"ControlCommandIsReflected", Form, WM_COMMAND, MAKEWPARAM(7, 3), 0, "c.command 7 3 => 0",
      WindowOfC},
-    {"MenuCommand", Form, WM_COMMAND, MAKEWPARAM(5, 0), 0, "form.menu 5 0 => 0"},
-    {"AccelCommand", Form, WM_COMMAND, MAKEWPARAM(6, 1), 0, "form.accel 6 1 => 0"},
+    {"MenuCommand", C, WM_COMMAND, MAKEWPARAM(5, 0), 0, "c.menu 5 0 => 0"},
+    {"AccelCommand", C, WM_COMMAND, MAKEWPARAM(6, 1), 0, "c.accel 6 1 => 0"},
     {"StaticColourTwice", Form, WM_CTLCOLORSTATIC, 77, 0, "c.ctlcolor 77 77 => 0", WindowOfC},
     {"ButtonColourOnce", Form, WM_CTLCOLORBTN, 77, 0, "c.ctlcolor 77 0 => 0", WindowOfC},
     {"TransparentChildIsNotHit", B, WM_NCHITTEST, 0, MAKELPARAM(3000, 3000), " => -1"},
@@ -93,11 +89,11 @@ const DispatchRow DispatchRows[] = {
     {"OwnClassDefaultsToTheSystem", C, WM_QUERYOPEN, 0, 0, " => 1"},
     {"DerivedClassDefaultsToItsAncestor", C, WM_NCHITTEST, 0, 0, " => -1", Given, "Static"},
     {"UnknownAncestorAnswersZero", C, WM_QUERYOPEN, 0, 0, " => 0", Given, "NoSuchClass"},
-    {"CloseActionArrivesAsOne", Form, WM_CLOSE, 1, 0, "form.close 1 => 0 gone;destroy"},
-    {"CloseActionZeroKeeps", Form, WM_CLOSE, 0, 0, "form.close 1 => 0"},
-    {"CloseActionTwoMinimises", Form, WM_CLOSE, 2, 0, "form.close 1 => 1 iconic"},
-    {"CloseActionThreeMaximises", Form, WM_CLOSE, 3, 0, "form.close 1 => 1 zoomed"},
-    {"CloseActionUnknownIsSilent", Form, WM_CLOSE, 7, 0, "form.close 1 => 0 gone"},
+    {"CloseActionArrivesAsOne", Form, WM_CLOSE, WPARAM(-1), 0, " => 0 gone;destroy"},
+    {"CloseActionZeroKeeps", Form, WM_CLOSE, 0, 0, " => 0"},
+    {"CloseActionTwoMinimises", Form, WM_CLOSE, 2, 0, " => 1 iconic"},
+    {"CloseActionThreeMaximises", Form, WM_CLOSE, 3, 0, " => 1 zoomed"},
+    {"CloseActionUnknownIsSilent", Form, WM_CLOSE, 7, 0, " => 0 gone"},
     {"NonFormClosesLikeActionOne", C, WM_CLOSE, 0, 0, " => 0 gone;destroy"},
 };
 
@@ -105,14 +101,10 @@ class DispatchTest : public WindowTest {
 protected:
     std::string Dispatch(const DispatchRow& Row) {
         QForm form;
-        form.SetVisible(false);
         form.SetParent(nullptr);
-        form.OnClose = [](QFrame* S, int& Action) {
-            Note(S, "close", {Action});
-            Action = CloseAction;
+        form.OnClose = [](QFrame*, int& Action) {
+            Action = CloseAction < 0 ? Action : CloseAction;
         };
-        form.SetName("form");
-        Hook(form);
         NotingFrame a("a"), b("b"), c("c");
         for (NotingFrame* child : {&a, &b, &c})
             MakeChild(*child, form);
@@ -154,14 +146,11 @@ TEST_F(DispatchTest, MessagesRaiseTheirEventsAndReplies) {
 // The record is an address in the sender's memory: only the own thread's is read.
 TEST_F(DispatchTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
     QForm form;
-    form.SetVisible(false);
     form.SetParent(nullptr);
     QWindowInfo info;
-    SendMessageA(form.Handle(), QM_GETWINDOWINFO, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageA(form.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
     info.Width = 400;
-    auto apply = [&] {
-        SendMessageA(form.Handle(), QM_SETWINDOWINFO, 0, reinterpret_cast<LPARAM>(&info));
-    };
+    auto apply = [&] { SendMessageA(form.Handle(), QM_SETWINDOWINFO, 0, LPARAM(&info)); };
     RunOnOtherThread(apply);
     EXPECT_EQ(form.Width(), 350);
     apply();
