@@ -54,15 +54,12 @@ TEST_F(WindowTest, CreationAppliesTheFieldsWrittenBefore) {
 // Windows made by the platform alone get a frame of their class's fallback kind, bound in the
 // last pointer of the extra memory; messages before WM_NCCREATE go to frames that die at once.
 TEST_F(WindowTest, WindowsMadeWithoutAFrameGetOneWhereTheirClassHasTheSlot) {
-    QForm form;
-    form.SetParent(nullptr);
     std::string seen;
     const std::pair<const char*, DWORD> classes[] = {
-        {"QTestFrame", WS_CHILD}, {"QForm", WS_OVERLAPPEDWINDOW}, {"Button", WS_CHILD}};
+        {"QTestFrame", WS_POPUP}, {"QForm", WS_OVERLAPPEDWINDOW}, {"Button", WS_POPUP}};
     for (auto [name, style] : classes) {
-        HWND parent = style & WS_CHILD ? form.Handle() : nullptr;
         HWND window =
-            CreateWindowExA(0, name, "", style, 0, 0, 9, 9, parent, nullptr, nullptr, nullptr);
+            CreateWindowExA(0, name, "", style, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
         QFrame* frame = FrameOfWindow(window);
         seen += frame ? "slot " + std::to_string(BindingSlotIndex(window)) + " " : "none ";
         if (auto* logging = dynamic_cast<LoggingFrame*>(frame))

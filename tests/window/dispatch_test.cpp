@@ -109,11 +109,9 @@ protected:
         for (NotingFrame* child : {&a, &b, &c})
             MakeChild(*child, form);
         form.MouseTransparent = b.MouseTransparent = true;
-        if (Row.Ancestor) {
-            c.SetClassAncestor("Static");
-            SendMessageA(c.Handle(), WM_NULL, 0, 0);
-            c.SetClassAncestor(Row.Ancestor);
-        }
+        if (Row.Ancestor) c.SetClassAncestor("Static");
+        c.Perform(WM_NULL, 0, 0); // looks the ancestor's procedure up
+        if (Row.Ancestor) c.SetClassAncestor(Row.Ancestor);
         SetFocus(form.Handle());
         Events.clear();
         CloseAction = static_cast<int>(Row.WParam);
