@@ -1,166 +1,157 @@
-// Class registration, window creation and the binding between windows and frames.
+// Window creation, the binding between windows and frames, properties of live windows and the
+// message boxes.
+#include "containers/paths.h"
 #include "test_forms.h"
 
-TEST_F(WindowTest, CreationAppliesFieldsAndPrintsItsLines) {
-    StdoutCapture out;
-    QForm form;
+#include <string>
+
+namespace {
+
+std::string Describe(QFrame& F) {
+    HWND w = F.Handle();
+    // Before a window exists, the procedure is the registered class's.
+    if (!IsWindow(w)) return F.WndProc() ? "no window" : "no window, no procedure";
+    std::string seen = std::to_string(F.Left()) + " " + std::to_string(F.Top()) + " " +
+                       std::to_string(F.Width()) + " " + std::to_string(F.Height()) + " '" +
+                       F.Text() + "'" + (IsWindowEnabled(w) ? "" : " disabled");
+    seen += IsWindowVisible(w) ? " visible" : "";
+    seen += F.Style() & WS_CHILD ? " id " + std::to_string(F.ID()) : "";
+    bool clipping = (F.Style() & 0x06000000u) == 0x06000000u;
+    return seen + (clipping && BoundFrame(w) == &F ? " bound" : " unbound");
+}
+
+std::string Bit(bool Value) {
+    return Value ? "1" : "0";
+}
+
+// The children of Parent's window from the top of the z-order, by their IDs.
+std::string ZOrder(QFrame& Parent) {
+    std::string seen = " ";
+    for (HWND w = GetWindow(Parent.Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        seen += std::to_string(GetWindowLongPtrA(w, GWLP_ID));
+    return seen;
+}
+
+} // namespace
+
+TEST_F(WindowTest, CreationAppliesTheFieldsWrittenBefore) {
+    QForm plain, form, failed, unknown, nameless;
+    LoggingFrame child;
     form.SetVisible(false);
     form.SetEnabled(false);
     form.SetBounds(10, 20, 300, 200);
-    form.SetText("abc");
-    form.SetParent(nullptr);
-    std::vector<std::string> lines = out.Lines();
-    ASSERT_TRUE(IsWindow(form.Handle()));
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "QForm");
-    EXPECT_EQ(lines[1].rfind("LastError Was=", 0), 0u);
-    EXPECT_FALSE(IsWindowVisible(form.Handle()));
-    EXPECT_FALSE(IsWindowEnabled(form.Handle()));
-    EXPECT_EQ(form.Style() & 0x06000000u, 0x06000000u);
-    EXPECT_EQ(form.Text(), "abc");
-    EXPECT_EQ(form.Left(), 10);
-    EXPECT_EQ(form.Width(), 300);
-    EXPECT_EQ(CreatingFrame, nullptr);
-    EXPECT_EQ(BoundFrame(form.Handle()), &form);
-}
-
-TEST_F(WindowTest, ChildGetsItsIdAndIsCreatedWithItsParent) {
-    QForm form;
-    form.SetVisible(false);
-    LoggingFrame child;
     child.SetID(42);
-    MakeChild(child, form); // no parent window yet: waits in the list
-    EXPECT_EQ(child.Handle(), nullptr);
-    form.SetParent(nullptr);
-    ASSERT_TRUE(IsWindow(child.Handle()));
-    EXPECT_EQ(GetParent(child.Handle()), form.Handle());
-    EXPECT_EQ(GetWindowLongPtrA(child.Handle(), GWLP_ID), 42);
-    EXPECT_EQ(child.Parent(), &form);
-    EXPECT_EQ(child.ParentHandle(), form.Handle());
-}
-
-TEST_F(WindowTest, UnknownOrEmptyClassShowsTheBoxAndMakesNoWindow) {
-    BoxRecorder recorder;
-    QFrame nameless;
-    nameless.CreateHandle();
-    QFrame unknown;
+    MakeChild(child, form, 5, 6); // no parent window yet: waits in the list
+    form.OnCreate = [](QFrame* S) { S->SetText(S->Controls(0)->Handle() ? "ready" : "early"); };
+    failed.SetStyle(WS_CHILD); // a child without a parent window
     unknown.SetClassName("NoSuchClass");
-    unknown.CreateHandle();
-    QCustomForm custom;
-    custom.CreateHandle();
-    EXPECT_EQ(nameless.Handle(), nullptr);
-    EXPECT_EQ(unknown.Handle(), nullptr);
-    EXPECT_EQ(custom.Handle(), nullptr);
-    std::vector<CaughtBox> boxes = recorder.Boxes();
-    ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(boxes[0].Text, "Can''t find the class.");
-    EXPECT_EQ(boxes[0].Caption, "");
-    EXPECT_EQ(boxes[1].Caption, "NoSuchClass");
-    EXPECT_EQ(boxes[1].Style, static_cast<UINT>(MB_TOPMOST));
-}
-
-TEST_F(WindowTest, FailedCreationClearsTheCreatingFrame) {
-    QForm form;
-    form.SetStyle(WS_CHILD); // a child without a parent window cannot be created
+    nameless.SetClassName("");
     StdoutCapture out;
-    form.CreateHandle();
-    EXPECT_EQ(form.Handle(), nullptr);
-    EXPECT_EQ(CreatingFrame, nullptr);
-    EXPECT_EQ(out.Lines().size(), 2u);
+    BoxRecorder boxes;
+    std::string seen;
+    for (QForm* each : {&plain, &form, &failed, &unknown, &nameless}) {
+        each->SetParent(nullptr);
+        seen += Describe(*each) + (CreatingFrame ? " still creating | " : " | ");
+    }
+    seen += Describe(child);
+    for (const std::string& line : out.Lines())
+        seen += " " + line.substr(0, line.find(" Was="));
+    for (const CaughtBox& box : boxes.Boxes())
+        seen += " " + box.Text + "/" + box.Caption + "/" + std::to_string(box.Style);
+    EXPECT_EQ(seen,
+              "0 0 350 250 '' visible bound | 10 20 300 200 'ready' disabled bound | no window | "
+              "no window, no procedure | no window, no procedure | 5 6 50 20 '' id 42 bound"
+              " QForm LastError QForm QTestFrame LastError LastError QForm LastError"
+              " Can''t find the class./NoSuchClass/262144 Can''t find the class.//262144");
 }
 
-TEST_F(WindowTest, FrameOfWindowAnswersNullWithoutALiveFrame) {
-    EXPECT_EQ(FrameOfWindow(nullptr), nullptr);
-    // A system window's last extra bytes are the system's own, not a frame address.
-    HWND plain = CreateWindowExA(0, "Button", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    ASSERT_TRUE(plain);
-    EXPECT_EQ(FrameOfWindow(plain), nullptr);
-    DestroyWindow(plain);
-    EXPECT_EQ(FrameOfWindow(plain), nullptr);
+// Windows made by the platform alone get a frame of their class's fallback kind, bound in the
+// last pointer of the extra memory; messages before WM_NCCREATE go to frames that die at once.
+TEST_F(WindowTest, WindowsMadeWithoutAFrameGetOneWhereTheirClassHasTheSlot) {
+    std::string seen;
+    const std::pair<const char*, DWORD> classes[] = {
+        {"QTestFrame", WS_POPUP}, {"QForm", WS_OVERLAPPEDWINDOW}, {"Button", WS_POPUP}};
+    for (auto [name, style] : classes) {
+        HWND window =
+            CreateWindowExA(0, name, "", style, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+        QFrame* frame = FrameOfWindow(window);
+        seen += frame ? "slot " + std::to_string(BindingSlotIndex(window)) + " " : "none ";
+        if (auto* logging = dynamic_cast<LoggingFrame*>(frame))
+            seen += std::to_string(logging->Log.All().front().Msg) + " ";
+        DestroyWindow(window);
+        seen += FrameOfWindow(window) ? "kept; " : "; ";
+    }
+    EXPECT_EQ(seen, "slot 0 129 ; slot 0 ; none ; ");
 }
 
-TEST_F(WindowTest, DirectChildOfTheTestClassBindsAfterTheSystemExtraMemory) {
-    QForm form;
-    form.SetVisible(false);
-    form.SetParent(nullptr);
-    HWND child = CreateWindowExA(0, "QTestFrame", "", WS_CHILD, 0, 0, 10, 10, form.Handle(),
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
-    ASSERT_TRUE(child);
-    EXPECT_EQ(BindingSlotIndex(child), 0);
-    auto* frame = dynamic_cast<LoggingFrame*>(FrameOfWindow(child));
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->Log.All().front().Msg, static_cast<UINT>(WM_NCCREATE));
-}
-
-TEST_F(WindowTest, SuperclassKeepsTheAncestorsMemoryAndAddsTheSlot) {
-    ATOM atom = RegisterSuperclass("QTestButton", "Button", &FrameWindowProc<QFrame>);
-    ASSERT_NE(atom, 0);
-    WNDCLASSEXA button{}, derived{};
-    button.cbSize = derived.cbSize = sizeof button;
-    GetClassInfoExA(nullptr, "Button", &button);
-    GetClassInfoExA(GetModuleHandleA(nullptr), "QTestButton", &derived);
-    EXPECT_EQ(derived.cbWndExtra, button.cbWndExtra + static_cast<int>(sizeof(void*)));
-    EXPECT_EQ(derived.style, button.style | LibraryClassStyle);
-    EXPECT_EQ(RegisterSuperclass("", "Button", &DefWindowProcA), 0);
-    EXPECT_EQ(RegisterSuperclass("QTestOrphan", "NoAncestor", &DefWindowProcA), 0);
-    UnregisterClassA("QTestButton", GetModuleHandleA(nullptr));
-}
-
-TEST_F(WindowTest, FrameRegistrationWithoutAncestorGetsTheArrowCursor) {
-    QFrame frame;
-    frame.SetClassName("QTestOwnClass");
-    ASSERT_NE(frame.RegisterWindowClass(&FrameWindowProc<QFrame>), 0);
-    EXPECT_EQ(frame.WindowClass.hCursor, LoadCursorA(nullptr, IDC_ARROW));
-    EXPECT_EQ(frame.WindowClass.style, LibraryClassStyle);
-    EXPECT_EQ(frame.WndProc(), &FrameWindowProc<QFrame>);
-    UnregisterClassA("QTestOwnClass", GetModuleHandleA(nullptr));
-}
-
-TEST_F(WindowTest, DeletedFocusedChildLeavesNoDanglingBindingOrActiveControl) {
-    QForm form;
-    form.SetVisible(false);
-    form.SetParent(nullptr);
-    auto* child = new LoggingFrame;
-    MakeChild(*child, form);
-    HWND window = child->Handle();
+TEST_F(WindowTest, DeletedFramesLeaveNoDanglingPointers) {
+    auto* form = new QForm;
+    form->SetParent(nullptr);
+    auto* child = new LoggingFrame; // not a form: its own window outlives it
+    MakeChild(*child, *form);
+    HWND window = child->Handle(), formWindow = form->Handle();
     SendMessageA(window, WM_SETFOCUS, 0, 0);
-    ASSERT_EQ(form.ActiveControl, child);
+    ASSERT_EQ(form->ActiveControl, child);
     delete child;
-    EXPECT_EQ(form.ActiveControl, nullptr);
-    EXPECT_EQ(BoundFrame(window), nullptr);
+    EXPECT_TRUE(!form->ActiveControl && !BoundFrame(window) && !form->ControlCount());
     SendMessageA(window, WM_NULL, 0, 0); // reaches a fallback frame, not freed memory
+    delete form;
+    EXPECT_FALSE(IsWindow(formWindow)) << "a form destroys its window";
 }
 
-TEST_F(WindowTest, RecreateAndDestroyHandle) {
-    QForm form;
-    form.SetVisible(false);
+// Each step reads what the window has now, so they go one after the other on one window.
+TEST_F(WindowTest, PropertiesReadAndWriteTheLiveWindow) {
+    QForm form, second;
     form.SetParent(nullptr);
-    HWND first = form.Handle();
-    form.RecreateHandle();
-    EXPECT_FALSE(IsWindow(first));
-    EXPECT_TRUE(IsWindow(form.Handle()));
-    form.DestroyHandle();
-    EXPECT_EQ(form.Handle(), nullptr);
+    LoggingFrame child, sibling, third;
+    for (LoggingFrame* each : {&child, &sibling, &third}) {
+        MakeChild(*each, form);
+        each->SetID(form.ControlCount()); // 1, 2, 3
+    }
+    HWND window = child.Handle();
+    child.SetTabStop(true); // keeps the WS_VISIBLE that ShowWindow set
+    child.SetBackMode(1);
+    std::string seen = Bit(GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP) +
+                       Bit(GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) +
+                       Bit(child.ExStyle() & WS_EX_TRANSPARENT);
+    child.SetBackMode(2);
+    child.SetBackMode(0); // removes nothing
+    seen += Bit(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
+    sibling.BringToFront();
+    seen += ZOrder(form);
+    sibling.RestoreZOrder();
+    seen += ZOrder(form) + " ";
+    second.SetParent(nullptr);
+    child.SetParent(&second);
+    seen += Bit(GetParent(window) == second.Handle()) + std::to_string(form.ControlCount()) + " ";
+    for (int formStyle : {int(fsStayOnTop), int(fsNormal)}) {
+        form.SetFormStyle(formStyle); // the platform takes the topmost bit only with the z-order
+        seen += Bit(GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    }
+    seen += " " + std::to_string(GetMenuItemCount(GetMenu(form.Handle()))) + " menu ";
+    static int paints;
+    sibling.OnPaint = [](QFrame*) { ++paints; };
+    UpdateWindow(sibling.Handle());
+    paints = 0;
+    sibling.Canvas.SetColor(RGB(1, 2, 3));
+    EXPECT_EQ(seen + std::to_string(paints), "1101 213 123 12 10 1 menu 1");
 }
 
-TEST_F(WindowTest, FrameDestructionLeavesNoDanglingParentOrListEntry) {
-    QForm form;
-    form.SetVisible(false);
-    form.SetParent(nullptr);
-    LoggingFrame child;
-    {
-        LoggingFrame parent; // not a form: its own window stays
-        MakeChild(parent, form);
-        MakeChild(child, parent);
-        ASSERT_TRUE(IsWindow(child.Handle()));
-    }
-    EXPECT_FALSE(IsWindow(child.Handle())) << "the parent destroys its children's windows";
-    EXPECT_EQ(child.Parent(), nullptr);
-    {
-        LoggingFrame leaving;
-        MakeChild(leaving, form);
-        EXPECT_EQ(form.ControlCount(), 1);
-    }
-    EXPECT_EQ(form.ControlCount(), 0);
+TEST_F(WindowTest, BoxesAreTopmostAndOwnedByTheThreadsFirstWindowWithAnExtendedStyle) {
+    QForm plain, tool;
+    plain.SetStyle(WS_POPUP); // a popup without extended style bits owns nothing
+    tool.SetExStyle(WS_EX_TOOLWINDOW);
+    plain.SetParent(nullptr);
+    tool.SetParent(nullptr);
+    BoxRecorder recorder;
+    AllocateOwnerCell(); // what the library's load step does
+    InfoBox("hello");
+    EXPECT_EQ(*OwnerCell, tool.Handle());
+    FreeOwnerCell();
+    AlertBox("bad", "Caption", MB_ICONERROR);
+    std::string seen;
+    for (const CaughtBox& box : recorder.Boxes())
+        seen += box.Caption + "/" + box.Text + "/" + std::to_string(box.Style) +
+                Bit(box.Owner == tool.Handle()) + " ";
+    EXPECT_EQ(seen, "window_tests.exe/hello/2621441 Caption/bad/2621601 ");
 }

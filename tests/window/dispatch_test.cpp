@@ -1,373 +1,156 @@
-// The dispatcher on real windows: events with their arguments, close protocol, Tab step,
-// reflection, private messages and default processing.
+// The dispatcher on real windows: each message raises its events with their arguments, gets its
+// reply and leaves the window as it should; the window-info record and the binding cache.
 #include "test_forms.h"
 
-#include <algorithm>
-#include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
-// Callbacks are plain function pointers, so they report into one shared list.
-std::vector<std::string> Events;
+// Callbacks are plain function pointers, so they all write into one record.
+std::string Events;
+int CloseAction;
 
-void Record(const std::string& Line) {
-    Events.push_back(Line);
-}
-std::string Join(std::initializer_list<int> Values) {
-    std::string s;
-    for (int v : Values)
-        s += " " + std::to_string(v);
-    return s;
+void Note(QFrame* Sender, const char* What, std::initializer_list<int> Args = {}) {
+    Events += (Events.empty() ? "" : ";") + Sender->Name() + "." + What;
+    for (int arg : Args)
+        Events += " " + std::to_string(arg);
 }
 
-void OnClickEvent(QFrame*) {
-    Record("click");
-}
-void OnDblClickEvent(QFrame*) {
-    Record("dblclick");
-}
-void OnDownEvent(QFrame*, int B, int X, int Y, int K) {
-    Record("down" + Join({B, X, Y, K}));
-}
-void OnUpEvent(QFrame*, int B, int X, int Y, int K) {
-    Record("up" + Join({B, X, Y, K}));
-}
-void OnMoveEvent(QFrame*, int X, int Y, int K) {
-    Record("move" + Join({X, Y, K}));
-}
-void OnWheelEvent(QFrame*, int D, int X, int Y, int K) {
-    Record("wheel" + Join({D, X, Y, K}));
-}
-void OnKeyDownEvent(QFrame*, uint16_t Key, int Code) {
-    Record("keydown" + Join({Key, Code}));
-}
-void OnKeyUpEvent(QFrame*, uint16_t Key, int Code) {
-    Record("keyup" + Join({Key, Code}));
-}
-void OnKeyPressEvent(QFrame*, uint8_t Char) {
-    Record("char" + Join({Char}));
-}
-void OnMenuEvent(QFrame*, int Id, int Code) {
-    Record("menu" + Join({Id, Code}));
-}
-void OnAccelEvent(QFrame*, int Id, int Code) {
-    Record("accel" + Join({Id, Code}));
-}
+// A test frame with every event noted, and its focus and what its parent reflects to it.
+class NotingFrame : public LoggingFrame {
+public:
+    explicit NotingFrame(const char* Name) {
+        SetName(Name);
+        OnClick = [](QFrame* S) { Note(S, "click"); };
+        OnDblClick = [](QFrame* S) { Note(S, "dblclick"); };
+        OnMouseDown = [](QFrame* S, int B, int X, int Y, int K) { Note(S, "down", {B, X, Y, K}); };
+        OnMouseUp = [](QFrame* S, int B, int X, int Y, int K) { Note(S, "up", {B, X, Y, K}); };
+        OnMouseMove = [](QFrame* S, int X, int Y, int K) { Note(S, "move", {X, Y, K}); };
+        OnMouseWheel = [](QFrame* S, int D, int X, int Y, int K) {
+            Note(S, "wheel", {D, X, Y, K});
+        };
+        OnKeyDown = [](QFrame* S, uint16_t Key, int Code) { Note(S, "keydown", {Key, Code}); };
+        OnKeyUp = [](QFrame* S, uint16_t Key, int Code) { Note(S, "keyup", {Key, Code}); };
+        OnKeyPress = [](QFrame* S, uint8_t Char) { Note(S, "char", {Char}); };
+        OnMenuCommand = [](QFrame* S, int Id, int Code) { Note(S, "menu", {Id, Code}); };
+        OnAccelCommand = [](QFrame* S, int Id, int Code) { Note(S, "accel", {Id, Code}); };
+    }
+    void HandleMessage(QMessage& M) override {
+        if (M.Msg == WM_SETFOCUS) Note(this, "focus");
+        if (M.Msg == QM_COMMAND) Note(this, "command", {int(M.WParam), int(M.LParam)});
+        if (M.Msg == QM_CTLCOLOR) Note(this, "ctlcolor", {int(M.WParam), int(M.LParam)});
+        LoggingFrame::HandleMessage(M);
+    }
+};
+
+enum Target { Form, B, C };
+enum Param { Given, WindowOfC, FrameC, FrameCFromOtherThread };
+
+struct DispatchRow {
+    const char* Name;
+    Target To;
+    UINT Msg;
+    WPARAM WParam; // for WM_CLOSE: the action the form's OnClose writes, if not negative
+    LPARAM LParam;
+    const char* Expected; // events => reply, the form's ActiveControl, the window, lines printed
+    Param Kind = Given;
+    const char* Ancestor = nullptr; // c's, written after a look-up of "Static"
+};
+
+// The form holds children a, b and c; b lets the mouse through.
+const DispatchRow DispatchRows[] = {
+    {"LeftDown", C, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, 7),
+     "c.click;c.down 1 65531 7 1 => 0"},
+    {"LeftUp", C, WM_LBUTTONUP, 0, MAKELPARAM(1, 2), "c.up 1 1 2 0 => 0"},
+    {"MoveKeepsTwentyKeyBits", C, WM_MOUSEMOVE, 0x12345679, MAKELPARAM(3, 4),
+     "c.move 3 4 284281 => 0"},
+    {"DoubleClick", C, WM_LBUTTONDBLCLK, 0, 0, "c.dblclick => 0"},
+    {"RightDown", C, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4), "c.down 3 3 4 2 => 0"},
+    {"MiddleDown", C, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(5, 6), "c.down 2 5 6 16 => 0"},
+    {"WheelForward", C, WM_MOUSEWHEEL, 0x780004, 0, "c.wheel 1 0 0 4 => 0"},
+    {"WheelBack", C, WM_MOUSEWHEEL, MAKEWPARAM(0, 0xFF88), 0, "c.wheel -1 0 0 0 => 0"},
+    {"KeyOtherThanTabKeepsTheFocus", B, WM_KEYDOWN, 'A', 0, "b.keydown 65 65 => 0"},
+    {"KeyUpTakesTheLowWord", B, WM_KEYUP, 0x10041, 0, "b.keyup 65 65 => 0"},
+    {"CharTakesTheLowByte", B, WM_CHAR, 0x141, 0, "b.char 65 => 0"},
+    {"TabFocusesTheNextFirst", B, WM_KEYDOWN, VK_TAB, 0, "c.focus;b.keydown 9 9 => 0 [c]"},
+    {"TabOnTheLastWraps", C, WM_KEYDOWN, VK_TAB, 0, "a.focus;c.keydown 9 9 => 0 [a]"},
+    {"FocusRequestForALiveFrame", B, WM_NEXTDLGCTL, 0, 0, "c.focus => 0 [c]", FrameC},
+    {"FocusRequestFromAnotherThread", B, WM_NEXTDLGCTL, 0, 0, " => 0", FrameCFromOtherThread},
+    {"ControlCommandIsReflected", Form, WM_COMMAND, MAKEWPARAM(7, 3), 0, "c.command 7 3 => 0",
+     WindowOfC},
+    {"MenuCommand", C, WM_COMMAND, MAKEWPARAM(5, 0), 0, "c.menu 5 0 => 0"},
+    {"AccelCommand", C, WM_COMMAND, MAKEWPARAM(6, 1), 0, "c.accel 6 1 => 0"},
+    {"StaticColourTwice", Form, WM_CTLCOLORSTATIC, 77, 0, "c.ctlcolor 77 77 => 0", WindowOfC},
+    {"ButtonColourOnce", Form, WM_CTLCOLORBTN, 77, 0, "c.ctlcolor 77 0 => 0", WindowOfC},
+    {"TransparentChildIsNotHit", B, WM_NCHITTEST, 0, MAKELPARAM(3000, 3000), " => -1"},
+    {"TransparentFormIsHit", Form, WM_NCHITTEST, 0, MAKELPARAM(3000, 3000), " => 0"},
+    {"OpaqueChildIsHit", C, WM_NCHITTEST, 0, MAKELPARAM(3000, 3000), " => 0"},
+    {"TransparentChildSwallowsButtons", B, WM_XBUTTONDOWN, 0, 0, " => 1"},
+    {"OwnClassDefaultsToTheSystem", C, WM_QUERYOPEN, 0, 0, " => 1"},
+    {"DerivedClassDefaultsToItsAncestor", C, WM_NCHITTEST, 0, 0, " => -1", Given, "Static"},
+    {"UnknownAncestorAnswersZero", C, WM_QUERYOPEN, 0, 0, " => 0", Given, "NoSuchClass"},
+    {"CloseActionArrivesAsOne", Form, WM_CLOSE, WPARAM(-1), 0, " => 0 gone;destroy"},
+    {"CloseActionZeroKeeps", Form, WM_CLOSE, 0, 0, " => 0"},
+    {"CloseActionTwoMinimises", Form, WM_CLOSE, 2, 0, " => 1 iconic"},
+    {"CloseActionThreeMaximises", Form, WM_CLOSE, 3, 0, " => 1 zoomed"},
+    {"CloseActionUnknownIsSilent", Form, WM_CLOSE, 7, 0, " => 0 gone"},
+    {"NonFormClosesLikeActionOne", C, WM_CLOSE, 0, 0, " => 0 gone;destroy"},
+};
 
 class DispatchTest : public WindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        Events.clear();
-        form.SetVisible(false);
+    std::string Dispatch(const DispatchRow& Row) {
+        QForm form;
         form.SetParent(nullptr);
-        MakeChild(child, form);
+        form.OnClose = [](QFrame*, int& Action) {
+            Action = CloseAction < 0 ? Action : CloseAction;
+        };
+        NotingFrame a("a"), b("b"), c("c");
+        for (NotingFrame* child : {&a, &b, &c})
+            MakeChild(*child, form);
+        form.MouseTransparent = b.MouseTransparent = true;
+        if (Row.Ancestor) c.SetClassAncestor("Static");
+        c.Perform(WM_NULL, 0, 0); // looks the ancestor's procedure up
+        if (Row.Ancestor) c.SetClassAncestor(Row.Ancestor);
+        SetFocus(form.Handle());
+        Events.clear();
+        CloseAction = static_cast<int>(Row.WParam);
+        HWND to = Row.To == Form ? form.Handle() : Row.To == B ? b.Handle() : c.Handle();
+        LPARAM param = Row.Kind == WindowOfC ? reinterpret_cast<LPARAM>(c.Handle())
+                       : Row.Kind == Given   ? Row.LParam
+                                             : reinterpret_cast<LPARAM>(&c);
+        StdoutCapture out;
+        LRESULT reply = 0;
+        auto send = [&] { reply = SendMessageA(to, Row.Msg, Row.WParam, param); };
+        Row.Kind == FrameCFromOtherThread ? RunOnOtherThread(send) : send();
+        std::string seen = Events + " => " + std::to_string(reply);
+        seen += form.ActiveControl ? " [" + form.ActiveControl->Name() + "]" : "";
+        seen += !IsWindow(to) ? " gone" : IsIconic(to) ? " iconic" : IsZoomed(to) ? " zoomed" : "";
+        for (const std::string& line : out.Lines())
+            seen += ";" + line;
+        return seen;
     }
-    LRESULT Send(QFrame& Target, UINT Msg, WPARAM W = 0, LPARAM L = 0) {
-        return SendMessageA(Target.Handle(), Msg, W, L);
+};
+
+} // namespace
+
+TEST_F(DispatchTest, MessagesRaiseTheirEventsAndReplies) {
+    for (const DispatchRow& row : DispatchRows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(Dispatch(row), row.Expected);
     }
+}
+
+// The record is an address in the sender's memory: only the own thread's is read.
+TEST_F(DispatchTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
     QForm form;
-    LoggingFrame child;
-};
-
-} // namespace
-
-TEST_F(DispatchTest, MouseMessagesRaiseTheirEventsWithTheirArguments) {
-    child.OnClick = OnClickEvent;
-    child.OnDblClick = OnDblClickEvent;
-    child.OnMouseDown = OnDownEvent;
-    child.OnMouseUp = OnUpEvent;
-    child.OnMouseMove = OnMoveEvent;
-    child.OnMouseWheel = OnWheelEvent;
-    child.Click();
-    Send(child, WM_MOUSEMOVE, 0x12345678 | MK_LBUTTON, MAKELPARAM(300, 40));
-    Send(child, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, 7)); // coordinates are unsigned
-    Send(child, WM_LBUTTONUP, 0, MAKELPARAM(1, 2));
-    Send(child, WM_LBUTTONDBLCLK, 0, 0);
-    Send(child, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
-    Send(child, WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
-    Send(child, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(5, 6));
-    Send(child, WM_MBUTTONUP, 0, MAKELPARAM(5, 6));
-    Send(child, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, 120), MAKELPARAM(400, 500));
-    Send(child, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), MAKELPARAM(1, 1));
-    Send(child, WM_MOUSEWHEEL, 0, MAKELPARAM(2, 2));
-    std::vector<std::string> expected{"click",
-                                      "move 300 40 284281",
-                                      "click",
-                                      "down 1 65531 7 1",
-                                      "up 1 1 2 0",
-                                      "dblclick",
-                                      "down 3 3 4 2",
-                                      "up 3 3 4 0",
-                                      "down 2 5 6 16",
-                                      "up 2 5 6 0",
-                                      "wheel 1 400 500 4",
-                                      "wheel -1 1 1 0",
-                                      "wheel 0 2 2 0"};
-    EXPECT_EQ(Events, expected);
-}
-
-TEST_F(DispatchTest, KeyMessagesRaiseTheirEvents) {
-    child.OnKeyDown = OnKeyDownEvent;
-    child.OnKeyUp = OnKeyUpEvent;
-    child.OnKeyPress = OnKeyPressEvent;
-    Send(child, WM_KEYDOWN, 'A', 0);
-    Send(child, WM_KEYUP, 0x10041, 0);
-    Send(child, WM_CHAR, 0x141, 0);
-    EXPECT_EQ(Events, (std::vector<std::string>{"keydown 65 65", "keyup 65 65", "char 65"}));
-}
-
-TEST_F(DispatchTest, UnassignedCallbacksAreSkipped) {
-    EXPECT_EQ(Send(child, WM_LBUTTONDOWN, 0, 0), 0);
-    EXPECT_EQ(Send(child, WM_KEYDOWN, 'A', 0), 0);
-    EXPECT_TRUE(Events.empty());
-}
-
-TEST_F(DispatchTest, TabWrapsToTheFirstChildBeforeOnKeyDown) {
-    LoggingFrame second, last;
-    MakeChild(second, form);
-    MakeChild(last, form);
-    static HWND focusAtKeyDown;
-    last.OnKeyDown = [](QFrame*, uint16_t Key, int) {
-        focusAtKeyDown = GetFocus();
-        Record("keydown" + Join({Key}));
-    };
-    Send(form, WM_KEYDOWN, VK_TAB, 0); // a frame without a parent has no siblings to step to
-    Send(second, WM_KEYDOWN, VK_TAB, 0);
-    EXPECT_EQ(GetFocus(), last.Handle());
-    EXPECT_EQ(form.ActiveControl, &last);
-    Send(last, WM_KEYDOWN, VK_TAB, 0);
-    EXPECT_EQ(last.NextTabIndex, 0);
-    EXPECT_EQ(GetFocus(), child.Handle());
-    EXPECT_EQ(focusAtKeyDown, child.Handle()) << "the focus moves before OnKeyDown";
-    EXPECT_EQ(Events, std::vector<std::string>{"keydown 9"});
-    EXPECT_EQ(form.ActiveControl, &child);
-}
-
-TEST_F(DispatchTest, FocusRequestTrustsOnlyLiveFramesFromItsOwnThread) {
-    LoggingFrame other;
-    MakeChild(other, form);
-    SetFocus(child.Handle());
-    Send(child, WM_NEXTDLGCTL, 0, 0x12345678); // garbage: never dereferenced
-    Send(child, WM_NEXTDLGCTL, 1, TRUE);       // the platform's flag form
-    Send(child, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(other.Handle()), TRUE);
-    EXPECT_TRUE(IsWindow(child.Handle()));
-    RunOnOtherThread(
-        [&] { SendMessageA(child.Handle(), WM_NEXTDLGCTL, 0, reinterpret_cast<LPARAM>(&other)); });
-    EXPECT_EQ(GetFocus(), child.Handle()) << "a frame address from another thread is ignored";
-    Send(child, WM_NEXTDLGCTL, 0, reinterpret_cast<LPARAM>(&other));
-    EXPECT_EQ(GetFocus(), other.Handle());
-}
-
-TEST_F(DispatchTest, CloseProtocolFollowsTheAction) {
-    static int action;
-    form.OnClose = [](QFrame*, int& Action) { Action = action; };
-    form.SetVisible(true);
-    StdoutCapture out;
-    action = 0;
-    EXPECT_EQ(Send(form, WM_CLOSE), 0);
-    EXPECT_TRUE(IsWindow(form.Handle()));
-    action = 2;
-    EXPECT_EQ(Send(form, WM_CLOSE), 1);
-    EXPECT_TRUE(IsIconic(form.Handle()));
-    action = 3;
-    EXPECT_EQ(Send(form, WM_CLOSE), 1);
-    EXPECT_TRUE(IsZoomed(form.Handle()));
-    action = 7;
-    HWND window = form.Handle();
-    Send(form, WM_CLOSE);
-    EXPECT_FALSE(IsWindow(window)) << "an unknown action destroys without the line";
     form.SetParent(nullptr);
-    action = 1;
-    window = form.Handle();
-    Send(form, WM_CLOSE);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(form.Handle(), window) << "the frame keeps naming the destroyed window";
-    std::vector<std::string> lines = out.Lines(); // recreating the form prints its own lines
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "destroy"), 1);
-    EXPECT_EQ(lines.back(), "destroy");
-}
-
-TEST_F(DispatchTest, NonFormsCloseLikeActionOne) {
-    StdoutCapture out;
-    Send(child, WM_CLOSE);
-    EXPECT_FALSE(IsWindow(child.Handle()));
-    EXPECT_EQ(out.Lines(), std::vector<std::string>{"destroy"});
-}
-
-TEST_F(DispatchTest, CommandsAreReflectedOrRaisedByTheirCode) {
-    child.OnMenuCommand = OnMenuEvent;
-    child.OnAccelCommand = OnAccelEvent;
-    LoggingFrame control;
-    MakeChild(control, child);
-    child.Log.Clear();
-    Send(child, WM_COMMAND, MAKEWPARAM(7, 3), reinterpret_cast<LPARAM>(control.Handle()));
-    auto reflected = control.Log.Of(QM_COMMAND);
-    ASSERT_EQ(reflected.size(), 1u);
-    EXPECT_EQ(reflected[0].WParam, 7u);
-    EXPECT_EQ(reflected[0].LParam, 3);
-    EXPECT_TRUE(Events.empty()) << "a control's notification raises no command event";
-    Send(child, WM_COMMAND, MAKEWPARAM(5, 0), 0);
-    Send(child, WM_COMMAND, MAKEWPARAM(6, 1), 0);
-    Send(child, WM_COMMAND, MAKEWPARAM(8, 2), 0);
-    EXPECT_EQ(Events, (std::vector<std::string>{"menu 5 0", "accel 6 1"}));
-}
-
-// The answers themselves are in the component table.
-TEST_F(DispatchTest, ColourRequestsAreReflectedToOurControls) {
-    HDC dc = GetDC(form.Handle());
-    auto target = reinterpret_cast<LPARAM>(child.Handle());
-    auto context = reinterpret_cast<WPARAM>(dc);
-    Send(form, WM_CTLCOLORSTATIC, context, target);
-    Send(form, WM_CTLCOLORBTN, context, target);
-    auto asked = child.Log.Of(QM_CTLCOLOR);
-    ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[0].WParam, context);
-    EXPECT_EQ(asked[0].LParam, static_cast<LPARAM>(context)) << "0x136-0x138 pass the DC twice";
-    EXPECT_EQ(asked[1].LParam, 0);
-    HWND plain = CreateWindowExA(0, "Static", "", WS_CHILD, 0, 0, 5, 5, form.Handle(), nullptr,
-                                 nullptr, nullptr);
-    EXPECT_EQ(Send(form, WM_CTLCOLORSTATIC, context, reinterpret_cast<LPARAM>(plain)), 0)
-        << "a window that is not ours answers with its own procedure";
-    ReleaseDC(form.Handle(), dc);
-}
-
-TEST_F(DispatchTest, MouseTransparencyAppliesToChildrenOnly) {
-    child.MouseTransparent = true;
-    form.MouseTransparent = true;
-    EXPECT_EQ(Send(child, WM_NCHITTEST, 0, MAKELPARAM(1, 1)), HTTRANSPARENT);
-    EXPECT_NE(Send(form, WM_NCHITTEST, 0, MAKELPARAM(1, 1)), HTTRANSPARENT);
-    EXPECT_EQ(Send(child, WM_XBUTTONDOWN, 0, 0), 1);
-    EXPECT_EQ(Send(child, WM_RBUTTONDBLCLK, 0, 0), 1);
-    child.MouseTransparent = false;
-    EXPECT_NE(Send(child, WM_NCHITTEST, 0, MAKELPARAM(1, 1)), HTTRANSPARENT);
-}
-
-TEST_F(DispatchTest, OwnClassesEraseWithTheCanvasBrushDerivedOnesDoNot) {
-    HDC memory = CreateCompatibleDC(nullptr);
-    QOwnedGdiObject<HBITMAP> bitmap{CreateCompatibleBitmap(GetDC(nullptr), 60, 30)};
-    HGDIOBJ previous = SelectObject(memory, bitmap.Get());
-    child.Canvas.SetColor(RGB(0, 255, 0));
-    PatBlt(memory, 0, 0, 60, 30, BLACKNESS);
-    Send(child, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory));
-    EXPECT_EQ(GetPixel(memory, 10, 10), RGB(0, 255, 0));
-    PatBlt(memory, 0, 0, 60, 30, BLACKNESS);
-    child.SetClassAncestor("Static");
-    child.Canvas.SetColor(RGB(255, 0, 0));
-    Send(child, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory));
-    EXPECT_NE(GetPixel(memory, 10, 10), RGB(255, 0, 0));
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-}
-
-TEST_F(DispatchTest, UnknownAncestorAnswersEveryMessageWithZero) {
-    child.SetClassAncestor("Static");
-    EXPECT_EQ(Send(child, WM_NCHITTEST, 0, 0), HTTRANSPARENT);
-    child.SetClassAncestor("NoSuchClass"); // a new ancestor name is looked up again
-    EXPECT_EQ(Send(child, WM_NCHITTEST, 0, 0), 0);
-    EXPECT_EQ(Send(child, WM_GETTEXTLENGTH), 0);
-    child.SetClassAncestor("");
-    EXPECT_EQ(Send(child, WM_NCHITTEST, 0, 0), DefWindowProcA(child.Handle(), WM_NCHITTEST, 0, 0));
-}
-
-TEST_F(DispatchTest, WindowInfoIsReadAndWrittenOnlyFromTheOwnThread) {
     QWindowInfo info;
-    Send(child, QM_GETWINDOWINFO, 0, reinterpret_cast<LPARAM>(&info));
-    ASSERT_NE(WindowInfoPtr, nullptr);
-    EXPECT_NE(WindowInfoPtr, &info) << "the library keeps a copy, not the sender's record";
-    EXPECT_EQ(WindowInfoPtr->ClassName, "QTestFrame");
-    EXPECT_EQ(info.ClassName, "QTestFrame");
-    EXPECT_EQ(info.Width, 50);
-    EXPECT_EQ(info.Style, static_cast<uint32_t>(GetWindowLongA(child.Handle(), GWL_STYLE)));
-    EXPECT_EQ(info.WndProc,
-              reinterpret_cast<WNDPROC>(GetWindowLongPtrA(child.Handle(), GWLP_WNDPROC)));
-    info.Width = 77;
-    info.ClassAncestor = "Ancestor";
-    info.Style |= WS_BORDER;
-    Send(child, QM_SETWINDOWINFO, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(child.Width(), 77);
-    EXPECT_EQ(child.ClassAncestor(), "Ancestor");
-    EXPECT_TRUE(GetWindowLongA(child.Handle(), GWL_STYLE) & WS_BORDER);
-    child.SetClassAncestor("");
-    QWindowInfo* before = WindowInfoPtr;
-    QWindowInfo foreign;
-    RunOnOtherThread([&] {
-        SendMessageA(child.Handle(), QM_GETWINDOWINFO, 0, reinterpret_cast<LPARAM>(&foreign));
-        SendMessageA(child.Handle(), QM_SETWINDOWINFO, 0, 0x1234);
-    });
-    EXPECT_EQ(WindowInfoPtr, before) << "another thread's record is never touched";
-    EXPECT_TRUE(foreign.ClassName.empty());
-    Send(child, QM_GETWINDOWINFO, 0, 0);
-    EXPECT_EQ(WindowInfoPtr, nullptr);
-}
-
-TEST_F(DispatchTest, PaintReusesItsContextAndDestroyReleasesIt) {
-    static int painted;
-    painted = 0;
-    form.OnPaint = [](QFrame* Sender) { painted += Sender->Canvas.DC() != nullptr; };
-    std::set<HDC> contexts;
-    for (int i = 0; i < 50; ++i) {
-        Send(form, WM_PAINT);
-        contexts.insert(form.Canvas.DC());
-    }
-    EXPECT_EQ(painted, 50);
-    EXPECT_LE(contexts.size(), 2u) << "released contexts are handed out again";
-    form.DestroyHandle();
-    EXPECT_EQ(form.Canvas.DC(), nullptr);
-}
-
-TEST_F(DispatchTest, TextFocusAndCreationBookkeeping) {
-    SetFocus(child.Handle());
-    EXPECT_EQ(form.ActiveControl, &child);
-    SetFocus(form.Handle());
-    EXPECT_EQ(form.ActiveControl, nullptr);
-    Send(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));
-    child.DestroyHandle();
-    EXPECT_EQ(child.Text(), "typed") << "the stored text, as the message left it";
-
-    QForm later;
-    later.SetVisible(false);
-    LoggingFrame pending;
-    pending.SetStyle(WS_CHILD);
-    later.AddControl(&pending);
-    static bool childReady;
-    childReady = false;
-    later.OnCreate = [](QFrame* Sender) { childReady = IsWindow(Sender->Controls(0)->Handle()); };
-    later.SetParent(nullptr);
-    EXPECT_TRUE(childReady) << "OnCreate runs after the pending children have their windows";
-    EXPECT_EQ(pending.Parent(), &later);
-}
-
-namespace {
-
-struct Rebind {
-    HWND Window;
-    QFrame* Frame;
-};
-
-DWORD WINAPI RebindWindow(void* Job) {
-    WriteBinding(static_cast<Rebind*>(Job)->Window, static_cast<Rebind*>(Job)->Frame);
-    return 0;
-}
-
-} // namespace
-
-// The window procedure remembers the last binding it read; a binding written on any thread
-// must reach the next message all the same.
-TEST_F(DispatchTest, MessagesFollowABindingRewrittenOnAnotherThread) {
-    Send(child, WM_NULL);
-    LoggingFrame other;
-    // A plain thread: writing the slot sends nothing, and the window's thread must not pump
-    // meanwhile, or other windows' messages would replace the remembered binding.
-    Rebind rebind{child.Handle(), &other};
-    HANDLE thread = CreateThread(nullptr, 0, RebindWindow, &rebind, 0, nullptr);
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
-    Send(child, WM_USER + 7);
-    EXPECT_EQ(other.Log.Count(WM_USER + 7), 1);
-    EXPECT_EQ(child.Log.Count(WM_USER + 7), 0);
-    WriteBinding(child.Handle(), &child);
-    EXPECT_EQ(BoundFrame(child.Handle()), &child) << "the slot itself is still written";
+    SendMessageA(form.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
+    info.Width = 400;
+    auto apply = [&] { SendMessageA(form.Handle(), QM_SETWINDOWINFO, 0, LPARAM(&info)); };
+    RunOnOtherThread(apply);
+    EXPECT_EQ(form.Width(), 350);
+    apply();
+    EXPECT_EQ(form.Width(), 400);
 }

@@ -1,96 +1,67 @@
-// The alignment layout on real child windows.
+// The alignment layout on real child windows of a 200 x 100 client area.
 #include "test_forms.h"
 
-#include <memory>
+#include <cstdio>
+#include <list>
+#include <sstream>
 #include <string>
 
 namespace {
 
-class LayoutTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        form.SetVisible(false);
-        form.SetParent(nullptr);
-        MakeChild(host, form, 0, 0, 200, 100); // no border: the client area is 200 x 100
-    }
-    LoggingFrame& Add(int Align, int Width, int Height, bool Visible = true) {
-        children.push_back(std::make_unique<LoggingFrame>());
-        LoggingFrame& child = *children.back();
-        child.SetVisible(Visible);
-        child.SetAlign(Align); // before the window exists: its creation places it
-        MakeChild(child, host, 3, 4, Width, Height);
-        return child;
-    }
-    static std::string BoundsOf(QFrame& Child) {
-        return Bounds(Child.Left(), Child.Top(), Child.Width(), Child.Height());
-    }
-    static std::string Bounds(int Left, int Top, int Width, int Height) {
-        return "(" + std::to_string(Left) + ", " + std::to_string(Top) + ", " +
-               std::to_string(Width) + ", " + std::to_string(Height) + ")";
-    }
-    QForm form;
-    LoggingFrame host;
-    std::vector<std::unique_ptr<LoggingFrame>> children;
+const struct {
+    const char* Name;
+    // Children created at 3, 4 in this order: N, L, R, T, B or C for their Align (lower case:
+    // invisible), their width and height, and a Left that the first align option indents by.
+    const char* Children;
+    void (*Then)(QFrame& Host, QFrame& Last); // or Realign when null
+    const char* Expected; // each child's left, top, width and height, then the lines printed
+} LayoutRows[] = {
+    {"EveryBandInItsOrder", "R25x5 T5x10 T5x6 L15x5 B5x12 C5x5 N9x9", nullptr,
+     "175 16 25 72;0 0 200 10;0 10 200 6;0 16 15 72;0 88 200 12;15 16 160 72;3 4 9 9;"
+     "QTestFrame 175 25;"},
+    {"InvisibleTakeNoRoomAndStayPut", "t10x40 T10x20", nullptr, "3 4 10 40;0 0 200 20;"},
+    {"FirstOptionIndentsATopChild", "T10x20+8 T10x30", nullptr, "8 0 192 20;0 20 200 30;"},
+    {"CreationPlaces", "T10x20 B10x30", [](QFrame&, QFrame&) {}, "0 0 200 20;0 70 200 30;"},
+    {"AlignWritePlaces", "T10x20 N10x10", [](QFrame&, QFrame& Last) { Last.SetAlign(alClient); },
+     "0 0 200 20;0 20 200 80;"},
+    {"ResizePlaces", "T10x20 C10x10", [](QFrame& Host, QFrame&) { Host.SetBounds(0, 0, 120, 60); },
+     "0 0 120 20;0 20 120 40;"},
+    {"InsertPlacesInTheOwnParent", "C10x10",
+     [](QFrame&, QFrame& Last) {
+         MoveWindow(Last.Handle(), 5, 5, 5, 5, FALSE);
+         QFrame().InsertControl(&Last);
+     },
+     "0 0 200 100;"},
 };
 
 } // namespace
 
-TEST_F(LayoutTest, EveryBandInItsOrderAndTheRightBandsLine) {
-    QFrame& right = Add(alRight, 25, 5);
-    QFrame& top = Add(alTop, 5, 10);
-    QFrame& second = Add(alTop, 5, 6);
-    QFrame& left = Add(alLeft, 15, 5);
-    QFrame& bottom = Add(alBottom, 5, 12);
-    QFrame& client = Add(alClient, 5, 5);
-    QFrame& unaligned = Add(alNone, 9, 9);
-    StdoutCapture out;
-    host.Realign();
-    EXPECT_EQ(BoundsOf(top), Bounds(0, 0, 200, 10));
-    EXPECT_EQ(BoundsOf(second), Bounds(0, 10, 200, 6));
-    EXPECT_EQ(BoundsOf(bottom), Bounds(0, 88, 200, 12));
-    EXPECT_EQ(BoundsOf(left), Bounds(0, 16, 15, 72));
-    EXPECT_EQ(BoundsOf(right), Bounds(175, 16, 25, 72));
-    EXPECT_EQ(BoundsOf(client), Bounds(15, 16, 160, 72));
-    EXPECT_EQ(BoundsOf(unaligned), Bounds(3, 4, 9, 9));
-    EXPECT_EQ(out.Lines(), std::vector<std::string>{"QTestFrame 175 25"});
-}
-
-TEST_F(LayoutTest, InvisibleChildrenTakeNoRoomAndStayPut) {
-    QFrame& hidden = Add(alTop, 10, 40, false);
-    QFrame& shown = Add(alTop, 10, 20);
-    host.Realign();
-    EXPECT_EQ(BoundsOf(shown), Bounds(0, 0, 200, 20));
-    EXPECT_EQ(BoundsOf(hidden), Bounds(3, 4, 10, 40));
-}
-
-TEST_F(LayoutTest, FirstOptionIndentsATopChildByItsOwnLeft) {
-    QFrame& indented = Add(alTop, 10, 20);
-    indented.AlignOptions[0] = 1;
-    indented.AlignOptions[2] = 1; // unused
-    QFrame& plain = Add(alTop, 10, 30);
-    indented.SetLeft(8);
-    host.Realign();
-    EXPECT_EQ(BoundsOf(indented), Bounds(8, 0, 192, 20));
-    EXPECT_EQ(BoundsOf(plain), Bounds(0, 20, 200, 30));
-}
-
-TEST_F(LayoutTest, CreationAlignWriteAndResizeRealign) {
-    QFrame& top = Add(alTop, 10, 20);
-    EXPECT_EQ(BoundsOf(top), Bounds(0, 0, 200, 20));
-    QFrame& client = Add(alNone, 10, 10);
-    client.SetAlign(alClient);
-    EXPECT_EQ(BoundsOf(client), Bounds(0, 20, 200, 80));
-    host.SetBounds(0, 0, 120, 60); // the WM_SIZE realigns
-    EXPECT_EQ(BoundsOf(client), Bounds(0, 20, 120, 40));
-}
-
-TEST_F(LayoutTest, InsertControlListsItAndRealignsItsOwnParent) {
-    QFrame& client = Add(alClient, 10, 10);
-    MoveWindow(client.Handle(), 5, 5, 5, 5, FALSE);
-    LoggingFrame other;
-    other.InsertControl(&client);
-    EXPECT_EQ(other.IndexOfControl(&client), 0);
-    EXPECT_EQ(client.Parent(), &host);
-    EXPECT_EQ(BoundsOf(client), Bounds(0, 0, 200, 100));
+TEST_F(WindowTest, ChildrenArePlacedByTheirAlign) {
+    for (const auto& row : LayoutRows) {
+        SCOPED_TRACE(row.Name);
+        QForm form;
+        form.SetParent(nullptr);
+        LoggingFrame host; // without a border: the client area is the window
+        MakeChild(host, form, 0, 0, 200, 100);
+        std::list<LoggingFrame> children;
+        std::istringstream specs(row.Children);
+        for (std::string spec; specs >> spec;) {
+            int width = 0, height = 0, indent = 0;
+            sscanf(spec.c_str() + 1, "%dx%d+%d", &width, &height, &indent);
+            LoggingFrame& child = children.emplace_back();
+            child.SetVisible(isupper(spec[0]));
+            child.SetAlign(static_cast<int>(std::string("NLRTBC").find(toupper(spec[0]))));
+            child.AlignOptions[0] = indent;
+            MakeChild(child, host, indent ? indent : 3, 4, width, height);
+        }
+        StdoutCapture out;
+        row.Then ? row.Then(host, children.back()) : host.Realign();
+        std::string seen;
+        for (LoggingFrame& child : children)
+            seen += std::to_string(child.Left()) + " " + std::to_string(child.Top()) + " " +
+                    std::to_string(child.Width()) + " " + std::to_string(child.Height()) + ";";
+        for (const std::string& line : out.Lines())
+            seen += line + ";";
+        EXPECT_EQ(seen, row.Expected);
+    }
 }
