@@ -1,41 +1,13 @@
-// The hosted editor over the mirvane stand-ins, without mirvane, and over a factory that makes
-// no window.
+// The hosted editor over the mirvane stand-ins, without mirvane, and over a library without a
+// factory.
 #include "containers/paths.h"
 #include "designer/editor.h"
+#include "support/library_classes.h"
 #include "test_forms.h"
 
-#include <array>
 #include <cstdint>
 
 namespace {
-
-struct FactoryCall {
-    int Count;
-    std::string ClassName;
-    HWND Window;
-    std::array<int, 4> Bounds;
-};
-FactoryCall HostCall;
-
-} // namespace
-
-// The test program's own factory, which VUdeRedo asks when no editor library is loaded (on
-// i686 the export is "Create@28"). So the "no mirvane" tests meet a host factory: it records
-// its call and, like a factory that fails, writes no window back.
-extern "C" __declspec(dllexport) BOOL
-    __stdcall Create(const char* ClassName, HWND* Window, int Left, int Top, int Width, int Height,
-                     int32_t*) {
-    HostCall = {HostCall.Count + 1, ClassName, *Window, {Left, Top, Width, Height}};
-    return FALSE;
-}
-
-namespace {
-
-bool IsRegistered(const char* ClassName) {
-    WNDCLASSEXA info{};
-    info.cbSize = sizeof info;
-    return GetClassInfoExA(GetModuleHandleA(nullptr), ClassName, &info) != FALSE;
-}
 
 std::string ClassOf(HWND Window) {
     char name[64] = {};
@@ -43,94 +15,63 @@ std::string ClassOf(HWND Window) {
     return name;
 }
 
-// Left, top, width and height in the parent's client area.
-std::array<int, 4> BoundsOf(HWND Window) {
-    RECT r;
-    GetWindowRect(Window, &r);
-    MapWindowPoints(nullptr, GetParent(Window), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-class EditorTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        HostCall = {};
-        form.SetVisible(false);
-        form.SetParent(nullptr);
-    }
-    void TearDown() override {
-        // The editor windows run mirvane's code: they go before the library does.
-        form.DestroyHandle();
-        FreeEditorLibrary();
-        DeleteFileA(MIRVANE_INSTALLED);
-    }
-    // Puts Variant (none when null) where core loads mirvane from, then runs the load step.
-    static void Install(const char* Variant) {
-        DeleteFileA(MIRVANE_INSTALLED);
-        if (Variant) {
-            CreateDirectoryA(FolderOf(MIRVANE_INSTALLED).c_str(), nullptr);
-            ASSERT_TRUE(CopyFileA(Variant, MIRVANE_INSTALLED, FALSE)) << GetLastError();
-        }
-        LoadEditorLibrary();
-    }
-    QForm form;
-};
+std::string HostCall;
 
 } // namespace
 
-TEST_F(EditorTest, StandInMakesAnEditorOnTheFormThatFollowsTheBoundsAndUnloadFreesIt) {
-    Install(MIRVANE_DLL);
-    ASSERT_NE(GetModuleHandleA(MIRVANE_INSTALLED), nullptr);
-    VUdeRedo editor;
-    editor.SetBounds(10, 20, 200, 100);
-    editor.SetParent(&form);
-    HWND window = editor.Handle();
-    ASSERT_TRUE(IsWindow(window));
-    EXPECT_EQ(GetParent(window), form.Handle());
-    EXPECT_EQ(ClassOf(window), "TSynEdit");
-    EXPECT_EQ(BoundsOf(window), (std::array<int, 4>{10, 20, 200, 100}));
-    editor.SetBounds(30, 40, 150, 60);
-    EXPECT_EQ(BoundsOf(window), (std::array<int, 4>{30, 40, 150, 60}));
-    editor.SetText("one\r\ntwo");
-    EXPECT_EQ(editor.Text(), "one\r\ntwo") << "a multi-line edit";
-    form.DestroyHandle();
-    FreeEditorLibrary();
-    EXPECT_EQ(EditorLibrary, nullptr);
-    EXPECT_EQ(GetModuleHandleA(MIRVANE_INSTALLED), nullptr);
-    EXPECT_FALSE(IsRegistered("VUdeRedo"));
+// The test program's own factory, which VUdeRedo asks when no editor library is loaded (on
+// i686 the export is "Create@28"). It records its call and, like a factory that fails, writes
+// no window back.
+extern "C" __declspec(dllexport) BOOL
+    __stdcall Create(const char* ClassName, HWND* Window, int Left, int Top, int Width, int Height,
+                     int32_t*) {
+    HostCall = std::string(ClassName) + " on " + ClassOf(*Window) + " at " + std::to_string(Left) +
+               "," + std::to_string(Top) + "," + std::to_string(Width) + "," +
+               std::to_string(Height);
+    return FALSE;
 }
 
-TEST_F(EditorTest, FactoryExportedOnlyUnderItsDecoratedNameIsFound) {
-    Install(MIRVANE_DECORATED_DLL);
-    ASSERT_NE(EditorLibrary, nullptr);
-    ASSERT_EQ(GetProcAddress(EditorLibrary, "Create"), nullptr);
-    VUdeRedo editor;
-    editor.SetParent(&form);
-    EXPECT_EQ(ClassOf(editor.Handle()), "TSynEdit");
-    EXPECT_EQ(HostCall.Count, 0);
-}
-
-TEST_F(EditorTest, NoFactoryOrOneThatMakesNoWindowLeavesTheEditorWithoutOneSilently) {
+// The editor's window comes from the library's factory, else from the program's; a factory
+// that makes none leaves the editor without a window (not its parent's). The unload step
+// leaves neither the library nor the class behind.
+TEST_F(WindowTest, EditorWindowComesFromTheLibrarysFactoryOrTheProgramsOrNone) {
+    const struct {
+        const char* Name;
+        const char* Installed; // copied where core loads mirvane from
+        const char* Loaded;    // a library loaded in its place
+        const char* Expected;
+    } rows[] = {
+        {"stand-in", MIRVANE_DLL, nullptr, "TSynEdit on QForm; host: ; unloaded"},
+        {"decorated name only", MIRVANE_DECORATED_DLL, nullptr,
+         "TSynEdit on QForm; host: ; unloaded"},
+        {"no library", nullptr, nullptr, "none; host: TSynEdit on QForm at 5,6,70,80; unloaded"},
+        {"a library without a factory", nullptr, "gdi32.dll", "none; host: ; unloaded"},
+    };
     BoxRecorder boxes;
-    Install(nullptr);
-    EXPECT_EQ(EditorLibrary, nullptr);
-    EXPECT_TRUE(IsRegistered("VUdeRedo"));
-    VUdeRedo editor;
-    editor.SetClassAncestor("Edit");
-    editor.SetBounds(5, 6, 70, 80);
-    editor.SetParent(&form);
-    ASSERT_EQ(HostCall.Count, 1) << "without mirvane the host program is asked";
-    EXPECT_EQ(HostCall.ClassName, "TSynEdit") << "whatever ClassAncestor holds";
-    EXPECT_EQ(HostCall.Window, form.Handle());
-    EXPECT_EQ(HostCall.Bounds, (std::array<int, 4>{5, 6, 70, 80}));
-    EXPECT_EQ(editor.Handle(), nullptr) << "not the form's window";
-    // A library without "Create" (freed again by the unload step): the host is not asked.
-    EditorLibrary = LoadLibraryA("gdi32.dll");
-    VUdeRedo other;
-    other.SetParent(&form);
-    EXPECT_EQ(other.EditorFactory, nullptr);
-    EXPECT_EQ(other.Handle(), nullptr);
-    EXPECT_EQ(HostCall.Count, 1);
+    CreateDirectoryA(FolderOf(MIRVANE_INSTALLED).c_str(), nullptr);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        if (row.Installed) CopyFileA(row.Installed, MIRVANE_INSTALLED, FALSE);
+        LoadEditorLibrary();
+        if (row.Loaded) EditorLibrary = LoadLibraryA(row.Loaded);
+        HostCall.clear();
+        QForm form;
+        form.SetParent(nullptr);
+        VUdeRedo editor;
+        editor.SetClassAncestor("Edit"); // the factory is asked for TSynEdit whatever this holds
+        editor.SetBounds(5, 6, 70, 80);
+        editor.SetParent(&form);
+        HWND window = editor.Handle();
+        std::string observed =
+            window ? ClassOf(window) + " on " + ClassOf(GetParent(window)) : "none";
+        // The editor's window runs the library's code: it goes before the library does.
+        form.DestroyHandle();
+        FreeEditorLibrary();
+        bool left =
+            EditorLibrary || GetModuleHandleA(MIRVANE_INSTALLED) || IsRegistered("VUdeRedo");
+        EXPECT_EQ(observed + "; host: " + HostCall + (left ? "; left" : "; unloaded"),
+                  row.Expected);
+        DeleteFileA(MIRVANE_INSTALLED);
+    }
     EXPECT_TRUE(boxes.Boxes().empty());
 }
