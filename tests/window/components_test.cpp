@@ -57,9 +57,10 @@ template <class Control> struct ActRow {
     const char* Expected;
 };
 
+// Start first: the other getters read the control's selection into the object as well.
 std::string Observe(QEdit& Edit) {
-    return std::to_string(Edit.SelStart()) + "+" + std::to_string(Edit.SelLength()) + " '" +
-           Edit.SelText() + "'";
+    std::string start = std::to_string(Edit.SelStart());
+    return start + "+" + std::to_string(Edit.SelLength()) + " '" + Edit.SelText() + "'";
 }
 
 // The lines as Lines reads them, ending with the empty one past the last; the selection; the
