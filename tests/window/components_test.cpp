@@ -1,0 +1,358 @@
+// The components on real windows under one form: clicks, edits and memos, panels, the
+// demonstration classes, and the hosted editor over the mirvane stand-ins.
+#include "containers/bars.h"
+#include "containers/panel.h"
+#include "containers/paths.h"
+#include "controls/buttons.h"
+#include "controls/edits.h"
+#include "designer/demo_components.h"
+#include "designer/editor.h"
+#include "object/class_registry.h"
+#include "support/library_classes.h"
+#include "support/test_files.h"
+#include "test_forms.h"
+
+#include <memory>
+#include <sstream>
+
+namespace {
+
+class Components : public WindowTest {
+protected:
+    void SetUp() override {
+        // The editor library is the editor test's own business.
+        [[maybe_unused]] static bool once = (RegisterLibraryClasses(), FreeEditorLibrary(), true);
+        WindowTest::SetUp();
+        form.SetParent(nullptr);
+    }
+    QForm form;
+};
+
+// The values, each followed by a space: one line of observations to compare whole.
+template <class... Values> std::string Join(const Values&... Items) {
+    std::ostringstream line;
+    ((line << Items << ' '), ...);
+    return line.str();
+}
+
+std::string ClassOf(HWND Window) {
+    char name[64] = {};
+    GetClassNameA(Window, name, sizeof name);
+    return name;
+}
+
+std::string HostCall; // the program's own editor factory's last call
+int Events = 0;
+void CountEvent(QFrame*) {
+    ++Events;
+}
+
+template <class Component> QFrame* Make() {
+    return new Component;
+}
+
+template <class Control> struct ActRow {
+    const char* Name;
+    void (*Act)(Control&);
+    const char* Expected;
+};
+
+// Start first: the other getters read the control's selection into the object as well.
+std::string Observe(QEdit& Edit) {
+    std::string start = std::to_string(Edit.SelStart());
+    return start + "+" + std::to_string(Edit.SelLength()) + " '" + Edit.SelText() + "'";
+}
+
+// The lines as Lines reads them, ending with the empty one past the last; the selection; the
+// caret; the window's scroll bars (H, V) and horizontal scrolling (A).
+std::string Observe(QMemo& Memo) {
+    std::string seen;
+    for (int line = 0; line <= Memo.LineCount(); ++line)
+        seen += Memo.Lines(line) + "/";
+    POINT caret = Memo.CaretPos();
+    auto style = GetWindowLongA(Memo.Handle(), GWL_STYLE);
+    return seen + " " + Observe(static_cast<QEdit&>(Memo)) + " " + std::to_string(caret.x) + "," +
+           std::to_string(caret.y) + (style & WS_HSCROLL ? " H" : "") +
+           (style & WS_VSCROLL ? " V" : "") + (style & ES_AUTOHSCROLL ? " A" : "");
+}
+
+template <class Control, size_t Count>
+void ExpectActs(QForm& Form, const char* Text, const ActRow<Control> (&Rows)[Count]) {
+    for (const auto& row : Rows) {
+        SCOPED_TRACE(row.Name);
+        Control control;
+        control.SetText(Text);
+        control.SetParent(&Form);
+        row.Act(control);
+        EXPECT_EQ(Observe(control), row.Expected);
+    }
+}
+
+// The smallest rectangle holding the dark pixels of Area of Window's client area.
+RECT InkOf(HWND Window, RECT Area) {
+    RECT ink{};
+    HDC dc = GetDC(Window);
+    for (int y = Area.top; y < Area.bottom; ++y)
+        for (int x = Area.left; x < Area.right; ++x) {
+            COLORREF color = GetPixel(dc, x, y);
+            RECT dot{x, y, x + 1, y + 1};
+            if (GetRValue(color) + GetGValue(color) + GetBValue(color) < 200)
+                UnionRect(&ink, &ink, &dot);
+        }
+    ReleaseDC(Window, dc);
+    return ink;
+}
+
+// Value's Size low bytes, least significant first, as image files store numbers.
+std::string Bytes(uint32_t Value, int Size) {
+    std::string bytes;
+    for (int i = 0; i < Size; ++i)
+        bytes += static_cast<char>(Value >> 8 * i);
+    return bytes;
+}
+
+// A 1 x 1 image file: a 24-bit bitmap (Kind 0), or a 32-bit icon (1) or cursor (2).
+std::string TinyImage(int Kind) {
+    std::string info = Bytes(40, 4) + Bytes(1, 4) + Bytes(Kind ? 2 : 1, 4) + Bytes(1, 2) +
+                       Bytes(Kind ? 32 : 24, 2) + std::string(24, '\0');
+    if (!Kind) return "BM" + Bytes(58, 4) + Bytes(0, 4) + Bytes(54, 4) + info + Bytes(0xFF0000, 4);
+    return Bytes(Kind << 16, 4) + Bytes(1, 2) + Bytes(0x101, 4) + Bytes(0x200001, 4) +
+           Bytes(48, 4) + Bytes(22, 4) + info + Bytes(0xFFFF0000, 4) + Bytes(0, 4);
+}
+
+// "bitmap", "icon" or "cursor" while Image is alive; "none" for no image or a freed one.
+std::string KindOf(HANDLE Image) {
+    if (GetObjectType(Image) == OBJ_BITMAP) return "bitmap";
+    ICONINFO info{};
+    if (!Image || !GetIconInfo(static_cast<HICON>(Image), &info)) return "none";
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    return info.fIcon ? "icon" : "cursor";
+}
+
+// Exposes the rectangle the last paint drew the caption into.
+struct ProbePanel : QPanel {
+    using QPanel::FClientRect;
+};
+
+} // namespace
+
+// OnClicks from a press, a release, a space key down and up, and a notification (code 7) to
+// the parent: the press raises one on every component, a reflected notification one more on
+// labels and buttons whose identifier is 0.
+TEST_F(Components, ClicksFromThePressAndReflectedNotificationsOfIdentifierZero) {
+    const struct {
+        const char* Name;
+        QFrame* (*Make)();
+        const char* Expected; // with identifier 0, then 5
+    } rows[] = {{"QButton", Make<QButton>, "11011 10000"},
+                {"QLabel", Make<QLabel>, "20001 10000"},
+                {"QEdit", Make<QEdit>, "10000 10000"},
+                {"QToolBar", Make<QToolBar>, "10000 10000"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        std::string observed;
+        for (int id : {0, 5}) {
+            std::unique_ptr<QFrame> control(row.Make());
+            control->OnClick = CountEvent;
+            control->SetParent(&form);
+            control->SetID(id);
+            HWND window = control->Handle();
+            auto send = [&](HWND To, UINT Msg, WPARAM WParam, LPARAM LParam) {
+                Events = 0;
+                SendMessageA(To, Msg, WParam, LParam);
+                observed += std::to_string(Events);
+            };
+            observed += id ? " " : "";
+            send(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+            send(window, WM_LBUTTONUP, 0, 0);
+            send(window, WM_KEYDOWN, VK_SPACE, 0);
+            send(window, WM_KEYUP, VK_SPACE, 0xC0000001);
+            send(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 7), reinterpret_cast<LPARAM>(window));
+        }
+        EXPECT_EQ(observed, row.Expected);
+    }
+}
+
+TEST_F(Components, EditSelectionFindsTheTextIgnoringCaseAndReadsTheControl) {
+    const ActRow<QEdit> rows[] = {
+        {"found", [](QEdit& E) { E.SetSelText("World"); }, "6+5 'World'"},
+        {"found ignoring case, read exactly", [](QEdit& E) { E.SetSelText("world"); }, "6+5 ''"},
+        {"absent", [](QEdit& E) { E.SetSelStart(2), E.SetSelText("absent"); }, "2+0 ''"},
+        {"on the control", [](QEdit& E) { SendMessageA(E.Handle(), EM_SETSEL, 3, 7); }, "3+4 ''"},
+        {"length, then start", [](QEdit& E) { E.SetSelLength(4), E.SetSelStart(1); }, "1+4 ''"},
+    };
+    ExpectActs(form, "Hello World", rows);
+    QEdit unmade;
+    unmade.SetSelStart(4), unmade.SetSelLength(2), unmade.SetSelText("x");
+    EXPECT_EQ(Observe(unmade), "4+0 'x'") << "without a window the values are kept";
+}
+
+// Each row names the lines it touches or what it sets; the memo starts with two lines.
+TEST_F(Components, MemoLinesSelectionAndStyles) {
+    const ActRow<QMemo> rows[] = {
+        {"delete 0", [](QMemo& M) { M.DeleteLine(0); }, "ab// 0+0 '' 0,0"},
+        {"delete the last", [](QMemo& M) { M.DeleteLine(1); }, "0123/// 6+0 '' 0,1"},
+        {"add above the last", [](QMemo& M) { M.AddLine("x"); }, "0123/x/ab// 9+0 '' 0,2"},
+        {"add after", [](QMemo& M) { M.DeleteLine(1), M.AddLine("x"); }, "0123/x/// 9+0 '' 0,2"},
+        {"insert 1", [](QMemo& M) { M.InsertLine(1, "z"); }, "0123/z/ab// 9+0 '' 0,2"},
+        {"insert 2", [](QMemo& M) { M.InsertLine(2, "z"); }, "0123/ab/z// 11+0 '' 1,2"},
+        {"9, -1", [](QMemo& M) { M.DeleteLine(9), M.InsertLine(-1, "z"); }, "0123/ab// 0+0 '' 0,0"},
+        {"2, empty", [](QMemo& M) { M.DeleteLine(1), M.InsertLine(2, "z"); }, "0123/// 6+0 '' 0,1"},
+        {"clear", [](QMemo& M) { M.Clear(); }, "// 0+0 '' 0,0"},
+        {"select", [](QMemo& M) { M.SetSelStart(1), M.SetSelLength(2); }, "0123/ab// 1+2 '12' 3,0"},
+        {"replace", [](QMemo& M) { M.SetSelStart(1), M.SetSelText("X"); }, "0X123/ab// 2+0 '' 2,0"},
+        {"caret", [](QMemo& M) { M.SetSelStart(7); }, "0123/ab// 7+0 '' 1,1"},
+        {"scroll bars", [](QMemo& M) { M.SetScrollBars(3); }, "0123/ab// 0+0 '' 0,0 H V"},
+        {"7: stored only", [](QMemo& M) { M.SetScrollBars(7); }, "0123/ab// 0+0 '' 0,0"},
+        {"no word wrap", [](QMemo& M) { M.SetWordWrap(0); }, "0123/ab// 0+0 '' 0,0 A"},
+    };
+    ExpectActs(form, "0123\r\nab", rows);
+}
+
+// The rows run on one panel in turn. A border write repaints the panel, and that paint brings
+// the client edge in line with the border. Each paint raises OnPaint before and after the
+// panel's own drawing; the caption goes into the part being painted, grown by 2 for the
+// borders the panel draws itself, and is placed by the alignment (checked by thirds of the
+// client area).
+TEST_F(Components, PanelBorderAndCaption) {
+    const struct {
+        const char* Name;
+        int Border, Alignment;
+        // Border and alignment read back, client edge, paints, the caption's rectangle, and the
+        // third of the client area holding the middle of its ink, down and across.
+        const char* Expected;
+    } rows[] = {
+        {"none, one line left", 0, 0, "0 0 0 2 10 10 40 30 1 0 "},
+        {"client edge, one line centred", 1, 1, "1 1 1 2 10 10 40 30 1 1 "},
+        {"sunken, one line right", 2, 2, "2 2 0 2 8 8 42 32 1 2 "},
+        {"raised, wrapped left", 3, 3, "3 3 0 2 8 8 42 32 0 0 "},
+        {"client edge, wrapped centred", 1, 4, "1 4 1 2 10 10 40 30 0 1 "},
+        {"bump, wrapped right", 4, 5, "4 5 0 2 8 8 42 32 0 2 "},
+        {"5 is none and 6 is 0", 5, 6, "0 0 0 2 10 10 40 30 1 0 "},
+        {"negative: kept, no wrap at the top left", -3, -1, "-3 -1 0 2 10 10 40 30 0 0 "},
+    };
+    ProbePanel panel;
+    panel.SetText("caption");
+    panel.SetBounds(10, 10, 100, 60);
+    panel.SetParent(&form);
+    panel.OnPaint = CountEvent;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        panel.SetAlignment(row.Alignment);
+        panel.SetBorderStyle(row.Border);
+        PumpMessages();
+        bool edge = GetWindowLongA(panel.Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE;
+        Events = 0;
+        RedrawWindow(panel.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RECT part{10, 10, 40, 30}, ink = InkOf(panel.Handle(), {2, 2, 94, 54});
+        std::string observed = Join(panel.BorderStyle(), panel.Alignment(), edge, Events);
+        RedrawWindow(panel.Handle(), &part, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RECT caption = panel.FClientRect;
+        EXPECT_EQ(observed + Join(caption.left, caption.top, caption.right, caption.bottom,
+                                  (ink.top + ink.bottom) * 3 / 112,
+                                  (ink.left + ink.right) * 3 / 192),
+                  row.Expected);
+    }
+}
+
+// A panel holding a bitmap is given another file: whether it holds the same image, the kind
+// of what it holds, of the bitmap it held, whether it repainted, and the kind of its image once
+// the panel is gone.
+TEST_F(Components, PanelImagesLoadByExtensionAndReplacedOnesAreFreed) {
+    const struct {
+        const char* Name;
+        const char* File; // null: a file that does not exist
+        int Kind;
+        const char* Expected;
+    } rows[] = {
+        {"bitmap", "image.BMP", 0, "0 bitmap none 1 none "},
+        {"icon", "image.ico", 1, "0 icon none 1 none "},
+        {"cursor", "image.cur", 2, "0 cursor none 1 none "},
+        {"mixed case: nothing", "image.Bmp", 0, "1 bitmap bitmap 1 none "},
+        {"a failed load", "image.png", 0, "0 none none 1 none "},
+        {"missing: no repaint", nullptr, 0, "1 bitmap bitmap 0 none "},
+    };
+    std::string first = WriteTestFile(TempFolder() + "first.bmp", TinyImage(0));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        auto panel = std::make_unique<QPanel>();
+        panel->SetParent(&form);
+        panel->SetImage(first);
+        HANDLE before = panel->ImageHandle;
+        PumpMessages();
+        Events = 0;
+        panel->OnPaint = CountEvent;
+        std::string path = row.File ? WriteTestFile(TempFolder() + row.File, TinyImage(row.Kind))
+                                    : first + ".gone";
+        panel->SetImage(path);
+        PumpMessages();
+        HANDLE loaded = panel->ImageHandle;
+        std::string observed = Join(loaded == before, KindOf(loaded), KindOf(before), Events > 0);
+        panel.reset();
+        EXPECT_EQ(observed + KindOf(loaded) + " ", row.Expected);
+        DeleteFileA(path.c_str());
+    }
+    DeleteFileA(first.c_str());
+}
+
+// The program's own demonstration classes plain, the designer's frame with the library's class
+// style, the box global; all unregistered together.
+TEST_F(Components, DemoClassesComeAndGoTogether) {
+    std::string observed;
+    for (int pass = 0; pass < 2; ++pass, UnregisterDemoClasses())
+        for (const char* name : {"QBlue", "QGreen", "QRed", "QDummy", "QMyFrame", "QBox"}) {
+            WNDCLASSEXA info{};
+            info.cbSize = sizeof info;
+            bool found = GetClassInfoExA(GetModuleHandleA(nullptr), name, &info);
+            observed += (found ? std::to_string(info.style) : "-") + " ";
+        }
+    RegisterDemoClasses();
+    EXPECT_EQ(observed, "0 0 0 0 16424 16384 - - - - - - ");
+}
+
+// The test program's own factory, which VUdeRedo asks when no editor library is loaded (on
+// i686 the export is "Create@28"). It records its call and, like a factory that fails, writes
+// no window back.
+extern "C" __declspec(dllexport) BOOL
+    __stdcall Create(const char* ClassName, HWND* Window, int Left, int Top, int Width, int Height,
+                     int32_t*) {
+    HostCall = Join(ClassName, ClassOf(*Window), Left, Top, Width, Height);
+    return FALSE;
+}
+
+// The editor's window comes from the library's factory, else from the program's; a factory
+// that makes none leaves the editor without a window (not its parent's), and shows no box. The
+// unload step leaves neither the library nor the class behind.
+TEST_F(Components, EditorWindowComesFromTheLibrarysFactoryOrTheProgramsOrNone) {
+    const struct {
+        const char* Name;
+        const char* Installed; // copied where core loads mirvane from
+        const char* Expected;  // the window's class and its parent's, the host's call, unloaded
+    } rows[] = {
+        {"stand-in", MIRVANE_DLL, "TSynEdit QForm | | 1 "},
+        {"decorated name only", MIRVANE_DECORATED_DLL, "TSynEdit QForm | | 1 "},
+        {"no library", nullptr, "none | TSynEdit QForm 5 6 70 80 | 1 "},
+    };
+    CreateDirectoryA(FolderOf(MIRVANE_INSTALLED).c_str(), nullptr);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        if (row.Installed) CopyFileA(row.Installed, MIRVANE_INSTALLED, FALSE);
+        LoadEditorLibrary();
+        HostCall.clear();
+        VUdeRedo editor;
+        editor.SetClassAncestor("Edit"); // the factory is asked for TSynEdit whatever this holds
+        editor.SetBounds(5, 6, 70, 80);
+        editor.SetParent(&form);
+        HWND window = editor.Handle();
+        std::string observed = window ? Join(ClassOf(window), ClassOf(GetParent(window))) : "none ";
+        // The editor's window runs the library's code: it goes before the library does.
+        form.DestroyHandle();
+        FreeEditorLibrary();
+        bool gone =
+            !EditorLibrary && !GetModuleHandleA(MIRVANE_INSTALLED) && !IsRegistered("VUdeRedo");
+        EXPECT_EQ(observed + "| " + HostCall + "| " + Join(gone), row.Expected);
+        DeleteFileA(MIRVANE_INSTALLED);
+        form.SetParent(nullptr);
+    }
+}
