@@ -153,4 +153,10 @@ TEST_F(DispatchTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
     EXPECT_EQ(form.Width(), 350);
     apply();
     EXPECT_EQ(form.Width(), 400);
+    // Later creations read the library's copy: the sender may reuse or free its record.
+    info = QWindowInfo{};
+    ASSERT_NE(WindowInfoPtr, nullptr);
+    EXPECT_EQ(WindowInfoPtr->Width, 400);
+    SendMessageA(form.Handle(), QM_SETWINDOWINFO, 0, 0);
+    EXPECT_EQ(WindowInfoPtr, nullptr);
 }
