@@ -77,7 +77,7 @@ TEST_F(WindowTest, WindowsMadeWithoutAFrameGetOneWhereTheirClassHasTheSlot) {
         QFrame* frame = FrameOfWindow(window);
         seen += frame ? "slot " + std::to_string(BindingSlotIndex(window)) + " " : "none ";
         if (auto* logging = dynamic_cast<LoggingFrame*>(frame))
-            seen += std::to_string(logging->Log.All().front().Msg) + " ";
+            seen += std::to_string(logging->Messages.front()) + " ";
         DestroyWindow(window);
         seen += FrameOfWindow(window) ? "kept; " : "; ";
     }

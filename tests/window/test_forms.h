@@ -4,7 +4,7 @@
 #include "object/forms.h"
 #include "object/window_class.h"
 #include "support/box_recorder.h"
-#include "support/message_log.h"
+#include "support/logging_frame.h"
 #include "support/message_pump.h"
 #include "support/stdout_capture.h"
 
