@@ -1,18 +1,9 @@
-// Every component class of the library, for the tests that run them all.
+// Registration of every window class the library's components need, for the robustness tests.
 #pragma once
 
-#include "object/frame.h"
+#include "object/class_registry.h"
 
-#include <functional>
-#include <memory>
-#include <vector>
-
-struct ComponentKind {
-    const char* Name;
-    std::function<std::unique_ptr<QFrame>()> Make;
-};
-
-// The components that get a window of their own class, in no particular order.
-const std::vector<ComponentKind>& AllComponents();
-// Registers every class those components need, once per process.
-void RegisterAllClasses();
+// Registers them once per process.
+inline void RegisterAllClasses() {
+    [[maybe_unused]] static bool registered = (RegisterLibraryClasses(), true);
+}
