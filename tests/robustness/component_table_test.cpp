@@ -172,9 +172,8 @@ protected:
             component->SetParent(&form);
             HBRUSH brush = component->Canvas.Brush();
             component->DestroyHandle();
-            HWND made =
-                CreateWindowExA(0, component->ClassName().c_str(), "", WS_OVERLAPPEDWINDOW, 0, 0,
-                                80, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+            HWND made = CreateWindowExA(0, component->ClassName().c_str(), "", WS_OVERLAPPEDWINDOW,
+                                        0, 0, 80, 40, nullptr, nullptr, nullptr, nullptr);
             QFrame* frame = FrameOfWindow(made);
             faulty += !frame || typeid(*frame) != Row.MadeByName;
             DestroyWindow(made);
@@ -209,6 +208,7 @@ TEST_F(ComponentTable, BuiltColoursHostileMessagesWindowsMadeByNameAndLeaks) {
         EXPECT_EQ(Built(*component), row.Built);
         component->SetParent(&form);
         HWND window = component->Handle();
+        ASSERT_TRUE(IsWindowEnabled(window) && (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE));
         EXPECT_EQ(ColourAnswers(*component), row.AnswersColour ? "YYYYYYY" : "-------");
 
         UINT_PTR timer = SetTimer(nullptr, 0, 20, EndModalLoops);
