@@ -82,11 +82,18 @@ std::string ExpectedParvexOutput(const std::string& Output) {
     return expected;
 }
 
-// parvex's console work is done once its last line is out; then its message loop is ended.
+// parvex's console work is done once its last line is out; then its message loop is ended. Its
+// main form, the owner of the owner window whose handle it prints, takes parvex's own form
+// defaults, not the library's.
 bool QuitAtTheLastLine(const PROCESS_INFORMATION& Process, const std::string& Output,
-                       std::string&) {
-    return Output.find("c:\\qmx.exe\r\n") != std::string::npos &&
-           PostThreadMessageA(Process.dwThreadId, WM_QUIT, 0, 0);
+                       std::string& Seen) {
+    if (Output.find("c:\\qmx.exe\r\n") == std::string::npos) return false;
+    RECT form{};
+    HWND owner = HWND(std::stoull(Output.substr(Output.find("mainwindow=") + 11)));
+    GetWindowRect(GetWindow(owner, GW_OWNER), &form);
+    Seen += std::to_string(form.right - form.left) + "x" + std::to_string(form.bottom - form.top) +
+            "\n";
+    return PostThreadMessageA(Process.dwThreadId, WM_QUIT, 0, 0);
 }
 
 TEST(Parvex, PrintsItsLinesAndCopiesItsSourceWithoutRepeatedLines) {
@@ -96,8 +103,8 @@ TEST(Parvex, PrintsItsLinesAndCopiesItsSourceWithoutRepeatedLines) {
     };
     const Row rows[] = {
         {"in its source folder", "int a;\r\nINT A;\n\n\nint b;\nint a;\nend",
-         "ok: ok\nexit 0\nint a;\r\n\r\n\r\nint b;\r\nend\r\n"},
-        {"elsewhere", nullptr, "ok: ok\nQStrings: File not found.\nexit 0\n"},
+         "450x150\nok: ok\nexit 0\nint a;\r\n\r\n\r\nint b;\r\nend\r\n"},
+        {"elsewhere", nullptr, "450x150\nok: ok\nQStrings: File not found.\nexit 0\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
