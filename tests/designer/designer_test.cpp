@@ -187,7 +187,7 @@ TEST(DesignerStartTest, RefusesAMissingLibraryOrAnotherDllWithAMessageAndExitCod
     const std::pair<std::string, std::string> rows[] = {
         {"Z:\\x.dll", "2 Can't load the component library \"Z:\\x.dll\" (error 126)."},
         {MIRVANE_DLL, "3 \"" MIRVANE_DLL "\" is not the Velmora component library: it has no"},
-        {"--colour red", "1 Usage: designer [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]"},
+        {"--colour", "1 Usage: designer [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]"},
     };
     for (const auto& [arguments, expected] : rows) {
         PROCESS_INFORMATION designer = Launch(arguments);
