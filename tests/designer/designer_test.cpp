@@ -12,8 +12,7 @@
 
 namespace {
 
-const std::string Folder = GENERATED_DIR "/";
-const std::string Log = Folder + "messages.log", Kept = Folder + "kept.vform";
+const std::string Log = GENERATED_DIR "/messages.log", Kept = GENERATED_DIR "/kept.vform";
 // The form each test starts with, which the refusals must leave as it is.
 const std::string Small = "Velmora form 1\r\ncore Velmora(Tessaly7)-GUI Version 1\r\n"
                           "QButton|Ok|OK|10|10|75|35|56010000|00000000|1001\r\n"
@@ -84,7 +83,8 @@ protected:
     void SetUp() override {
         Designer = Launch("");
         // The main window comes before its parts.
-        for (Surface = nullptr; !Surface && WaitForSingleObject(Designer.hProcess, 20);)
+        for (Surface = nullptr;
+             !Surface && WaitForSingleObject(Designer.hProcess, 20) == WAIT_TIMEOUT;)
             Surface = FindWindowExA(Main = FindWindowA(DesignerWindowClass, nullptr), nullptr,
                                     "QForm", nullptr);
         std::ofstream(Kept, std::ios::binary) << Small;
@@ -127,7 +127,7 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     ASSERT_TRUE(Command("open " + Kept));
     EXPECT_EQ(Saved(), designed);
     // designer_generated_code builds this C++ and compares its form with the same file.
-    ASSERT_TRUE(Command("generate " + Folder));
+    ASSERT_TRUE(Command("generate " GENERATED_DIR));
     EXPECT_EQ(ReadFile(Log), "");
 }
 
@@ -158,7 +158,7 @@ TEST_F(DesignerTest, BadPropertyValuesAreRefusedWithAMessageAndChangeNothing) {
 }
 
 TEST_F(DesignerTest, DamagedFormFilesAreRefusedNamingTheLineAndTheFormStays) {
-    const std::string path = Folder + "damaged.vform";
+    const std::string path = GENERATED_DIR "/damaged.vform";
     const std::pair<std::string, const char*> rows[] = {
         {"Velmora form 2\r\n", "line 1: not a Velmora form file (\"Velmora form 1\" expected)"},
         {"Velmora form 1\r\n", "line 2: the core.dll version line is missing"},
