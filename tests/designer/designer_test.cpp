@@ -85,9 +85,12 @@ class DesignerTest : public testing::Test {
 protected:
     void SetUp() override {
         Designer = Launch("");
-        WaitForInputIdle(Designer.hProcess, 20000); // its windows are made by then
-        Main = FindWindowA(DesignerWindowClass, nullptr);
-        Surface = FindWindowExA(Main, nullptr, "QForm", nullptr);
+        // The main window comes before its parts; waiting for input idle would not do, as it
+        // ends at once while the designer has no message queue yet.
+        for (Surface = nullptr;
+             !Surface && WaitForSingleObject(Designer.hProcess, 20) == WAIT_TIMEOUT;)
+            Surface = FindWindowExA(Main = FindWindowA(DesignerWindowClass, nullptr), nullptr,
+                                    "QForm", nullptr);
         std::ofstream(Kept, std::ios::binary) << Small;
         ASSERT_TRUE(Command("open " + Kept));
     }
