@@ -21,8 +21,7 @@ HWND Main, Surface;
 int Syncs;
 
 std::string ReadFile(const std::string& Path) {
-    std::ifstream in(Path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return {std::istreambuf_iterator<char>(std::ifstream(Path, std::ios::binary).rdbuf()), {}};
 }
 
 // Starts the designer with an empty log.
@@ -119,6 +118,7 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     EXPECT_EQ(Edit(PropertyList::Ancestor), "button"); // the library's component answers
     Edit(PropertyList::Text, "Save | all \\ now");
     Edit(PropertyList::Id, "65535");
+    Edit(PropertyList::Style, "56000001"); // made the default button
     PostMessageA(GetDlgItem(Main, FirstPropertyEdit + PropertyList::Id), WM_KEYDOWN, VK_RETURN, 1);
     Drag({335, 113}, {335, 113}); // selects the memo
     Edit(PropertyList::Name, "Notes");
