@@ -1,281 +1,199 @@
-// The designer driven from outside: every class placed, moved, resized and edited, the form
-// saved and opened again, damaged files refused, the C++ generated.
-#include "designer_process.h"
+// The designer run as a program of its own and driven from outside as a user drives it:
+// palette commands, posted mouse and keys, the property list and its text commands. What it
+// made is read back from the form files it saves.
+#include "designer/commands.h"
+#include "designer/property_list.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
-#include <sstream>
+#include <iterator>
+#include <tuple>
 
 namespace {
 
-// The property list's rows (PropertyList::Row).
-enum Row {
-    ClassRow,
-    AncestorRow,
-    NameRow,
-    TextRow,
-    LeftRow,
-    TopRow,
-    WidthRow,
-    HeightRow,
-    StyleRow,
-    ExStyleRow,
-    IdRow
-};
-
-std::string Folder() {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + "velmora-designer-test\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
+const std::string Log = GENERATED_DIR "/messages.log", Kept = GENERATED_DIR "/kept.vform";
+// The form each test starts with, which the refusals must leave as it is.
+const std::string Small = "Velmora form 1\r\ncore Velmora(Tessaly7)-GUI Version 1\r\n"
+                          "QButton|Ok|OK|10|10|75|35|56010000|00000000|1001\r\n"
+                          "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
+HWND Main, Surface;
+int Syncs;
 
 std::string ReadFile(const std::string& Path) {
-    std::ifstream in(Path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(std::ifstream(Path, std::ios::binary).rdbuf()), {}};
 }
 
-void WriteFile(const std::string& Path, const std::string& Text) {
-    std::ofstream(Path, std::ios::binary | std::ios::trunc) << Text;
+// Starts the designer with an empty log.
+PROCESS_INFORMATION Launch(const std::string& Arguments) {
+    DeleteFileA(Log.c_str());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string line = "\"" DESIGNER_EXE "\" --log \"" + Log + "\" " + Arguments;
+    CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                   &process);
+    return process;
 }
 
-std::vector<std::string> Classes() {
-    HMODULE core = LoadLibraryA(CORE_DLL);
-    auto list = reinterpret_cast<const char*(WINAPI*)()>(
-        reinterpret_cast<void*>(GetProcAddress(core, "EXPORTCLASSES@0")));
-    std::vector<std::string> names;
-    std::stringstream text(list ? list() : "");
-    for (std::string name; std::getline(text, name, ',');)
-        names.push_back(name);
-    FreeLibrary(core);
-    return names;
+// The exit code; a designer that does not end is ended, so that none is left behind.
+DWORD ExitCode(PROCESS_INFORMATION Process) {
+    DWORD code = 0;
+    if (WaitForSingleObject(Process.hProcess, 20000)) TerminateProcess(Process.hProcess, 0xDEAD);
+    GetExitCodeProcess(Process.hProcess, &code);
+    CloseHandle(Process.hThread);
+    CloseHandle(Process.hProcess);
+    return code;
 }
 
-std::vector<SeenComponent> ById(std::vector<SeenComponent> Components) {
-    std::sort(Components.begin(), Components.end(),
-              [](const SeenComponent& a, const SeenComponent& b) { return a.Id < b.Id; });
-    return Components;
+// Waits until the designer has handled everything posted to it so far.
+void Sync() {
+    PostMessageA(Main, DesignerSync, ++Syncs, 0);
+    for (int i = 0; i < 20000 && GetWindowLongPtrA(Main, GWLP_USERDATA) != Syncs; ++i)
+        Sleep(1);
 }
 
-void ExpectSame(const std::vector<SeenComponent>& Expected,
-                const std::vector<SeenComponent>& Actual) {
-    ASSERT_EQ(Expected.size(), Actual.size());
-    for (size_t i = 0; i < Expected.size(); ++i)
-        EXPECT_EQ(Describe(Expected[i]), Describe(Actual[i]));
+// Sends a text command; true when the designer did it.
+bool Command(std::string Line) {
+    Sync();
+    COPYDATASTRUCT data{DesignerTextCommand, static_cast<DWORD>(Line.size()), &Line[0]};
+    return SendMessageA(Main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) == 1;
 }
 
-SeenComponent* WithClass(std::vector<SeenComponent>& Components, const std::string& Name) {
-    for (SeenComponent& c : Components)
-        if (c.ClassName == Name) return &c;
-    return nullptr;
+// The form as the designer saves it now.
+std::string Saved() {
+    return Command("save " + Kept) ? ReadFile(Kept) : "(not saved)";
 }
 
-// The middle of a component, away from the grab handles.
-POINT Inside(const SeenComponent& c) {
-    return {(c.Bounds.left + c.Bounds.right) / 2, (c.Bounds.top + c.Bounds.bottom) / 2};
+void Drag(POINT From, POINT To) {
+    PostMessageA(Surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(From.x, From.y));
+    PostMessageA(Surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(To.x, To.y));
+    PostMessageA(Surface, WM_LBUTTONUP, 0, MAKELPARAM(To.x, To.y));
+}
+
+// What a row of the property list shows; Typed, when given, is then typed over it (not applied).
+std::string Edit(PropertyList::Row Row, const char* Typed = nullptr) {
+    Sync();
+    char shown[64] = "";
+    GetDlgItemTextA(Main, FirstPropertyEdit + Row, shown, sizeof shown);
+    if (Typed) SetDlgItemTextA(Main, FirstPropertyEdit + Row, Typed);
+    return shown;
 }
 
 class DesignerTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        DeleteFileA(Log().c_str());
-        Designer = new DesignerProcess;
-        ASSERT_TRUE(Designer->Start("--log \"" + Log() + "\""));
+    void SetUp() override {
+        Designer = Launch("");
+        // The main window comes before its parts; waiting for input idle would not do, as it
+        // ends at once while the designer has no message queue yet.
+        for (Surface = nullptr;
+             !Surface && WaitForSingleObject(Designer.hProcess, 20) == WAIT_TIMEOUT;)
+            Surface = FindWindowExA(Main = FindWindowA(DesignerWindowClass, nullptr), nullptr,
+                                    "QForm", nullptr);
+        std::ofstream(Kept, std::ios::binary) << Small;
+        ASSERT_TRUE(Command("open " + Kept));
     }
-    static void TearDownTestSuite() {
-        EXPECT_EQ(Designer->Close(), 0u);
-        delete Designer;
+    void TearDown() override {
+        PostMessageA(Main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(ExitCode(Designer), 0u);
     }
-    static std::string Log() { return Folder() + "messages.log"; }
-    static std::string LastMessage() {
-        std::string log = ReadFile(Log());
-        if (!log.empty() && log.back() == '\n') log.pop_back();
-        return log.substr(log.find_last_of('\n') + 1);
-    }
-    static DesignerProcess* Designer;
+    PROCESS_INFORMATION Designer;
 };
 
-DesignerProcess* DesignerTest::Designer = nullptr;
-
 TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) {
-    ASSERT_TRUE(Designer->TextCommand("new"));
-    std::vector<std::string> classes = Classes();
-    ASSERT_EQ(classes.size(), 17u);
-    // Four columns of cells; the first classes are placed by a click (their default size), the
-    // others by dragging out a rectangle.
-    for (size_t i = 0; i < classes.size(); ++i) {
-        POINT corner = {static_cast<LONG>(5 + i % 4 * 135), static_cast<LONG>(5 + i / 4 * 78)};
-        Designer->Command(FirstTool + static_cast<int>(i));
-        if (i < 6)
-            Designer->Click(corner);
-        else
-            Designer->Drag(corner, {corner.x + 120, corner.y + 60});
+    ASSERT_TRUE(Command("new"));
+    // Four columns of cells: the first six classes are placed by a click, at their default
+    // size, the others by drawing a rectangle; the eighteenth, a second panel, is deleted.
+    for (int i = 0; i < 18; ++i) {
+        POINT corner = {5 + i % 4 * 135, 5 + i / 4 * 78};
+        PostMessageA(Main, WM_COMMAND, FirstTool + i % 17, 0);
+        Drag(corner, i < 6 ? corner : POINT{corner.x + 120, corner.y + 60});
     }
-    std::vector<SeenComponent> placed = Designer->Components();
-    ASSERT_EQ(placed.size(), classes.size());
-    for (const std::string& name : classes)
-        EXPECT_TRUE(WithClass(placed, name)) << name << " was not placed";
-    SeenComponent* button = WithClass(placed, "QButton");
-    ASSERT_TRUE(button);
-    EXPECT_EQ(button->Bounds.right - button->Bounds.left, 75) << "a click places the default size";
-    EXPECT_EQ(button->Bounds.bottom - button->Bounds.top, 35);
-    SeenComponent* memo = WithClass(placed, "QMemo");
-    ASSERT_TRUE(memo);
-    EXPECT_EQ(memo->Bounds.right - memo->Bounds.left, 120) << "a drawn rectangle places its size";
-
-    // A click on a placed button selects it and does not press it.
-    Designer->Click(Inside(*button));
-    EXPECT_EQ(Designer->Property(ClassRow), "QButton");
-    EXPECT_EQ(lstrcmpiA(Designer->Property(AncestorRow).c_str(), "Button"), 0);
-    // Drag it by (7, 5), then pull its lower right handle by (10, 6), then nudge it right.
-    RECT start = button->Bounds;
-    Designer->Drag(Inside(*button), {Inside(*button).x + 7, Inside(*button).y + 5});
-    Designer->Drag({start.right + 7, start.bottom + 5}, {start.right + 17, start.bottom + 11});
-    Designer->Key(VK_RIGHT);
-    EXPECT_EQ(Designer->Property(LeftRow), std::to_string(start.left + 8));
-    EXPECT_EQ(Designer->Property(TopRow), std::to_string(start.top + 5));
-    EXPECT_EQ(Designer->Property(WidthRow), "85");
-    EXPECT_EQ(Designer->Property(HeightRow), "41");
-
-    // Edit properties of the button and the memo; separators and line ends go into the text.
-    Designer->SetProperty(TextRow, "Save | all \\ now");
-    Designer->SetProperty(IdRow, "77");
-    Designer->Click(Inside(*WithClass(placed, "QMemo")));
-    Designer->SetProperty(TextRow, "one\r\ntwo");
-    Designer->SetProperty(StyleRow, Designer->Property(StyleRow)); // written back unchanged
-    Designer->SetProperty(NameRow, "Notes");
-
-    // A placed component can be deleted again.
-    Designer->Command(FirstTool + 4);
-    Designer->Click({400, 380});
-    ASSERT_EQ(Designer->Components().size(), classes.size() + 1);
-    Designer->Key(VK_DELETE);
-    std::vector<SeenComponent> designed = ById(Designer->Components());
-    ASSERT_EQ(designed.size(), classes.size());
-    EXPECT_EQ(WindowText(GetDlgItem(Designer->Surface(), 77)), "Save | all \\ now");
-
-    std::string first = Folder() + "every-class.vform", second = Folder() + "again.vform";
-    ASSERT_TRUE(Designer->TextCommand("save " + first));
-    ASSERT_TRUE(Designer->TextCommand("new"));
-    EXPECT_TRUE(Designer->Components().empty());
-    ASSERT_TRUE(Designer->TextCommand("open " + first));
-    ExpectSame(designed, ById(Designer->Components()));
-    ASSERT_TRUE(Designer->TextCommand("save " + second));
-    EXPECT_EQ(ReadFile(first), ReadFile(second)) << "names and texts come back too";
-    EXPECT_NE(ReadFile(first).find("QMemo|Notes|one\\r\\ntwo|"), std::string::npos);
-
-    // The C++ of this form; the generated_form test builds and runs it and compares what it
-    // shows with the windows listed here.
-    CreateDirectoryA(GENERATED_DIR, nullptr);
-    ASSERT_TRUE(Designer->TextCommand(std::string("generate ") + GENERATED_DIR));
-    std::ofstream expected(std::string(GENERATED_DIR) + "/expected.txt", std::ios::binary);
-    for (const SeenComponent& c : designed)
-        if (c.ClassName != "VUdeRedo")
-            expected << c.ClassName << '|' << c.Text << '|' << c.Bounds.left << '|' << c.Bounds.top
-                     << '|' << c.Bounds.right - c.Bounds.left << '|'
-                     << c.Bounds.bottom - c.Bounds.top << '\n';
+    PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1);
+    // The button: a drag moves it by (7, 5), its lower right handle grows it by (10, 6), the
+    // right arrow key moves it by one; Enter in the property list applies the typed values.
+    Drag({42, 100}, {49, 105});
+    Drag({87, 123}, {97, 129});
+    PostMessageA(Surface, WM_KEYDOWN, VK_RIGHT, 1);
+    EXPECT_EQ(Edit(PropertyList::Ancestor), "button"); // the library's component answers
+    Edit(PropertyList::Text, "Save | all \\ now");
+    Edit(PropertyList::Id, "65535");
+    Edit(PropertyList::Style, "56000001"); // made the default button
+    PostMessageA(GetDlgItem(Main, FirstPropertyEdit + PropertyList::Id), WM_KEYDOWN, VK_RETURN, 1);
+    Drag({335, 113}, {335, 113}); // selects the memo
+    Edit(PropertyList::Name, "Notes");
+    Edit(PropertyList::Text, "one\r\ntwo");
+    PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+    EXPECT_EQ(Saved(), ReadFile(EVERY_CLASS_FORM));
+    ASSERT_TRUE(Command("new"));
+    ASSERT_TRUE(Command("open " + Kept));
+    EXPECT_EQ(Saved(), ReadFile(EVERY_CLASS_FORM));
+    // designer_generated_code builds this C++ and compares its form with the same file.
+    ASSERT_TRUE(Command("generate " GENERATED_DIR));
+    EXPECT_EQ(ReadFile(Log), "");
 }
 
 TEST_F(DesignerTest, BadPropertyValuesAreRefusedWithAMessageAndChangeNothing) {
-    ASSERT_TRUE(Designer->TextCommand("new"));
-    Designer->Command(FirstTool + 4);
-    Designer->Click({20, 20});
-    Designer->Command(FirstTool + 5);
-    Designer->Click({20, 100});
-    std::vector<SeenComponent> before = Designer->Components();
-    struct BadValue {
-        const char* Name;
-        int Row;
-        const char* Value;
-        const char* Message;
+    const std::tuple<PropertyList::Row, const char*, const char*> rows[] = {
+        {PropertyList::Left, "ten", "Left: \"ten\" is not a whole number from -32768 to 32767."},
+        {PropertyList::Top, "-32769",
+         "Top: \"-32769\" is not a whole number from -32768 to 32767."},
+        {PropertyList::Width, "-5", "Width: \"-5\" is not a whole number from 0 to 32767."},
+        {PropertyList::Height, "32768", "Height: \"32768\" is not a whole number from 0 to 32767."},
+        {PropertyList::Style, "G", "Style: \"G\" is not a hexadecimal number of at most 8 digits."},
+        {PropertyList::ExStyle, "123456789",
+         "ExStyle: \"123456789\" is not a hexadecimal number of at most 8 digits."},
+        {PropertyList::Id, "65536", "ID: \"65536\" is not a whole number from 0 to 65535."},
+        {PropertyList::Name, "2nd", "Name: \"2nd\" is not a C++ name."},
+        {PropertyList::Name, "Input", "Name: another component is called \"Input\"."},
     };
-    const BadValue rows[] = {
-        {"NotANumber", LeftRow, "ten", "Left: \"ten\""},
-        {"NegativeWidth", WidthRow, "-5", "Width: \"-5\""},
-        {"NegativeHeight", HeightRow, "-1", "Height: \"-1\""},
-        {"StyleNotHex", StyleRow, "0x5000000G", "Style: \"0x5000000G\""},
-        {"ExStyleTooLong", ExStyleRow, "123456789", "ExStyle: \"123456789\""},
-        {"IdTooLarge", IdRow, "70000", "ID: \"70000\""},
-        {"NameNotCpp", NameRow, "2nd button", "Name: \"2nd button\""},
-        {"NameTaken", NameRow, "Edit1", "Name: another component is called \"Edit1\""},
-    };
-    for (const BadValue& row : rows) {
-        SCOPED_TRACE(row.Name);
-        Designer->Click({22, 22});
-        std::string text = Designer->Property(TextRow);
-        Designer->SetProperty(TextRow, "changed");
-        Designer->Click({22, 22}); // reads the properties back: the text took
-        EXPECT_EQ(Designer->Property(TextRow), "changed");
-        Designer->SetProperty(TextRow, text);
-        Designer->SetProperty(row.Row, row.Value);
-        Designer->Sync();
-        EXPECT_NE(LastMessage().find(row.Message), std::string::npos) << LastMessage();
-        ExpectSame(ById(before), ById(Designer->Components()));
+    std::string log;
+    for (const auto& [row, value, message] : rows) {
+        Drag({40, 25}, {40, 25}); // selects the button, which shows its values again
+        Edit(PropertyList::Text, "changed");
+        Edit(row, value);
+        PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+        EXPECT_EQ(Saved(), Small) << value;
+        log += message + std::string(" Nothing was changed.\r\n");
     }
+    EXPECT_EQ(ReadFile(Log), log);
 }
 
 TEST_F(DesignerTest, DamagedFormFilesAreRefusedNamingTheLineAndTheFormStays) {
-    std::string good = "Velmora form 1\r\ncore Velmora(Tessaly7)-GUI Version 1\r\n"
-                       "QButton|Ok|OK|10|10|75|35|56010000|00000000|1001\r\n"
-                       "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
-    std::string path = Folder() + "damaged.vform";
-    WriteFile(path, good);
-    ASSERT_TRUE(Designer->TextCommand("open " + path));
-    std::vector<SeenComponent> before = ById(Designer->Components());
-    ASSERT_EQ(before.size(), 2u);
-    EXPECT_EQ(before[1].Text, "a|b");
-    struct Damage {
-        const char* Name;
-        std::string Text;
-        const char* Message;
+    const std::string path = GENERATED_DIR "/damaged.vform";
+    const std::pair<std::string, const char*> rows[] = {
+        {"Velmora form 2\r\n", "line 1: not a Velmora form file (\"Velmora form 1\" expected)"},
+        {"Velmora form 1\r\n", "line 2: the core.dll version line is missing"},
+        {Small.substr(0, Small.size() - 20), "line 4: 8 fields where 10 belong"},
+        {Small + "QForm|F|x|0|0|10|10|0|0|1\r\n", "line 5: the library has no class \"QForm\""},
+        {Small + "QLabel|2L|x|0|0|10|10|0|0|1\r\n", "line 5: \"2L\" is not a name"},
+        {Small + "QLabel|Ok|x|0|0|10|10|0|0|1\r\n", "line 5: the name \"Ok\" is used twice"},
+        {Small + "QLabel|L|x|0|1O|10|10|0|0|1\r\n", "line 5: bad top \"1O\""},
+        {Small + "QLabel|L|x|0|0|-1|10|0|0|1\r\n", "line 5: bad width \"-1\""},
+        {Small + "QLabel|L|x|0|0|10|10|0|0|65536\r\n", "line 5: bad identifier \"65536\""},
+        {Small + "QLabel|L|x|0|0|10|10|zz|0|1\r\n", "line 5: bad style \"zz\""},
+        {Small + "QLabel|L|x|0|0|10|10|0|0x|1\r\n", "line 5: bad extended style \"0x\""},
+        {Small + "QLabel|L|a\\tb|0|0|10|10|0|0|1\r\n", "line 5: a \\ that starts no known escape"},
     };
-    const Damage rows[] = {
-        {"WrongHeader", "Velmora form 2\r\n" + good.substr(16), "line 1:"},
-        {"Empty", "", "line 1:"},
-        {"NoCoreLine", "Velmora form 1\r\n", "line 2:"},
-        {"UnknownClass", good + "QForm|Main|x|0|0|10|10|0|0|1\r\n",
-         "line 5: the library has no class"},
-        {"BadNumber", good + "QLabel|L|x|0|1O|10|10|0|0|1\r\n", "line 5: bad top \"1O\""},
-        {"NegativeSize", good + "QLabel|L|x|0|0|-10|10|0|0|1\r\n", "line 5: bad width"},
-        {"BadStyle", good + "QLabel|L|x|0|0|10|10|zz|0|1\r\n", "line 5: bad style"},
-        {"TruncatedLine", good.substr(0, good.size() - 20), "line 4: 8 fields where 10 belong"},
-        {"UnknownEscape", good + "QLabel|L|a\\tb|0|0|10|10|0|0|1\r\n", "line 5: a \\"},
-        {"NameTwice", good + "QLabel|Ok|x|0|0|10|10|0|0|1\r\n", "line 5: the name \"Ok\""},
-    };
-    for (const Damage& row : rows) {
-        SCOPED_TRACE(row.Name);
-        WriteFile(path, row.Text);
-        EXPECT_FALSE(Designer->TextCommand("open " + path));
-        EXPECT_NE(LastMessage().find(row.Message), std::string::npos) << LastMessage();
-        ExpectSame(before, ById(Designer->Components()));
+    std::string log;
+    for (const auto& [text, message] : rows) {
+        std::ofstream(path, std::ios::binary) << text;
+        EXPECT_FALSE(Command("open " + path)) << message;
+        EXPECT_EQ(Saved(), Small) << message;
+        log += "\"" + path + "\" was not opened, " + message + ".\r\n";
     }
+    EXPECT_EQ(ReadFile(Log), log);
 }
 
-struct StartFailure {
-    const char* Name;
-    std::string Arguments;
-    DWORD ExitCode;
-    const char* Message;
-};
-
 TEST(DesignerStartTest, RefusesAMissingLibraryOrAnotherDllWithAMessageAndExitCode) {
-    std::string log = Folder() + "start.log";
-    const StartFailure rows[] = {
-        {"Missing", "Z:\\no\\such\\core.dll", 2, "Can't load the component library"},
-        {"NotTheLibrary", MIRVANE_DLL, 3, "is not the Velmora component library"},
-        {"BadSwitch", "--colour red", 1, "Usage:"},
+    const std::pair<std::string, std::string> rows[] = {
+        {"Z:\\x.dll", "2 Can't load the component library \"Z:\\x.dll\" (error 126)."},
+        {MIRVANE_DLL, "3 \"" MIRVANE_DLL "\" is not the Velmora component library: it has no"},
+        {"--colour", "1 Usage: designer [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]"},
     };
-    for (const StartFailure& row : rows) {
-        SCOPED_TRACE(row.Name);
-        DeleteFileA(log.c_str());
-        EXPECT_EQ(DesignerProcess::RunToEnd("--log \"" + log + "\" " + row.Arguments),
-                  row.ExitCode);
-        EXPECT_NE(ReadFile(log).find(row.Message), std::string::npos) << ReadFile(log);
+    for (const auto& [arguments, expected] : rows) {
+        std::string code = std::to_string(ExitCode(Launch(arguments)));
+        EXPECT_EQ((code + " " + ReadFile(Log)).substr(0, expected.size()), expected);
     }
 }
 

@@ -1,24 +1,20 @@
-// Runs the C++ the designer generated and writes what the form shows, one line per component
-// window: class|text|left|top|width|height. The hosted editor is left out: its window comes
-// from the editor library, with that library's class, when the library is installed at all.
+// Runs the C++ the designer generated and writes the form it makes as a form file, read the
+// way the designer reads its own, to be compared with the file the form was designed in. The
+// hosted editor is left out: its window comes from the editor library, when that is installed.
 #include "DesignedForm.h"
+#include "component_window.h"
+#include "form_file.h"
 #include "object/library_start.h"
 
 #include <fstream>
 
-int main(int argc, char** argv) {
-    if (argc != 2) return 1;
+int main(int, char** argv) {
     StartLibrary();
     DesignedForm form;
     form.SetParent(nullptr);
-    std::ofstream out(argv[1], std::ios::binary);
-    for (int i = 0; i < form.ControlCount(); ++i) {
-        QFrame& c = *form.Controls(i);
-        if (c.ClassName() == "VUdeRedo") continue;
-        char name[256];
-        out.write(name, GetClassNameA(c.Handle(), name, sizeof name));
-        out << '|' << c.Text() << '|' << c.Left() << '|' << c.Top() << '|' << c.Width() << '|'
-            << c.Height() << '\n';
-    }
-    return out ? 0 : 1;
+    std::vector<ComponentRecord> made;
+    for (int i = 0; i < form.ControlCount(); ++i)
+        if (QFrame& c = *form.Controls(i); c.ClassName() != "VUdeRedo")
+            made.push_back(ReadComponent(c.Handle(), c.Name()));
+    std::ofstream(argv[1], std::ios::binary) << FormatFormFile("", made);
 }
