@@ -1,8 +1,27 @@
-// core.dll's exports, palette bitmaps and class life cycle.
-#include "core_library.h"
+// core.dll's exports, palette bitmaps and class life cycle, loaded into a program that has none
+// of the library compiled in, as the designer and ordinary programs load it.
 #include "support/library_classes.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <string>
+
+namespace {
+
+// Loads core.dll for one test and frees it at the end.
+struct CoreLibraryTest : testing::Test {
+    HMODULE Core = LoadLibraryA(CORE_DLL);
+    ~CoreLibraryTest() override { FreeLibrary(Core); }
+    // The text an exported function answers, or "(missing)".
+    std::string Call(const char* Export) {
+        auto function = reinterpret_cast<const char*(WINAPI*)()>(
+            reinterpret_cast<void*>(GetProcAddress(Core, Export)));
+        return function ? function() : "(missing)";
+    }
+};
+
+} // namespace
 
 // Designers import the two texts by their decorated names or by ordinal.
 TEST_F(CoreLibraryTest, ExportsTheTwoTextsByNameAndOrdinal) {
