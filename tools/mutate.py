@@ -137,6 +137,13 @@ def main():
     options = parser.parse_args()
 
     work = tempfile.mkdtemp(prefix="mutants-")
+    try:
+        return measure(options, work)
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def measure(options, work):
     sample_tree = os.path.join(work, "sample")
     export_tree(SAMPLE_REVISION, sample_tree)
     candidates = [(path, number, name, mutated, describe(sample_tree, path, number, name, mutated))
@@ -205,7 +212,6 @@ def main():
           " (they did not compile, or their line is gone)")
     for survivor in survivors:
         print("survived:", survivor)
-    shutil.rmtree(work, ignore_errors=True)
     return 0
 
 
