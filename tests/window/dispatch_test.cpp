@@ -35,6 +35,7 @@ public:
         OnKeyPress = [](QFrame* S, uint8_t Char) { Note(S, "char", {Char}); };
         OnMenuCommand = [](QFrame* S, int Id, int Code) { Note(S, "menu", {Id, Code}); };
         OnAccelCommand = [](QFrame* S, int Id, int Code) { Note(S, "accel", {Id, Code}); };
+        OnDestroy = [](QFrame* S) { Note(S, "destroyed"); };
     }
     void HandleMessage(QMessage& M) override {
         if (M.Msg == WM_SETFOCUS) Note(this, "focus");
@@ -92,12 +93,16 @@ const DispatchRow DispatchRows[] = {
     {"UnknownAncestorAnswersZero", C, WM_QUERYOPEN, 0, 0, " => 0", Given, "NoSuchClass"},
     {"OwnClassErasesWithTheCanvasBrush", C, WM_ERASEBKGND, 0, 0, " => 0 green", Paper},
     {"DerivedClassErasesAsItsAncestor", C, WM_ERASEBKGND, 0, 0, " => 1", Paper, "ScrollBar"},
-    {"CloseActionArrivesAsOne", Form, WM_CLOSE, WPARAM(-1), 0, " => 0 gone;destroy"},
+    {"SetTextIsStored", C, WM_SETTEXT, 0, LPARAM("typed"), " => 1 'typed'"},
+    {"SetTextWithoutTextKeepsTheStoredText", C, WM_SETTEXT, 0, 0, " => 1 'old'"},
+    {"CloseActionArrivesAsOne", Form, WM_CLOSE, WPARAM(-1), 0,
+     "a.destroyed;b.destroyed;c.destroyed => 0 gone;destroy"},
     {"CloseActionZeroKeeps", Form, WM_CLOSE, 0, 0, " => 0"},
     {"CloseActionTwoMinimises", Form, WM_CLOSE, 2, 0, " => 1 iconic"},
     {"CloseActionThreeMaximises", Form, WM_CLOSE, 3, 0, " => 1 zoomed"},
-    {"CloseActionUnknownIsSilent", Form, WM_CLOSE, 7, 0, " => 0 gone"},
-    {"NonFormClosesLikeActionOne", C, WM_CLOSE, 0, 0, " => 0 gone;destroy"},
+    {"CloseActionUnknownIsSilent", Form, WM_CLOSE, 7, 0,
+     "a.destroyed;b.destroyed;c.destroyed => 0 gone"},
+    {"NonFormClosesLikeActionOne", C, WM_CLOSE, 0, 0, "c.destroyed => 0 gone;destroy"},
 };
 
 class DispatchTest : public WindowTest {
@@ -115,6 +120,7 @@ protected:
         if (Row.Ancestor) c.SetClassAncestor("Static");
         c.Perform(WM_NULL, 0, 0); // looks the ancestor's procedure up
         if (Row.Ancestor) c.SetClassAncestor(Row.Ancestor);
+        c.SetText("old");
         SetFocus(form.Handle());
         Events.clear();
         CloseAction = static_cast<int>(Row.WParam);
@@ -136,6 +142,10 @@ protected:
         seen += form.ActiveControl ? " [" + form.ActiveControl->Name() + "]" : "";
         seen += !IsWindow(to) ? " gone" : IsIconic(to) ? " iconic" : IsZoomed(to) ? " zoomed" : "";
         seen += GetPixel(paper, 1, 1) == RGB(0, 255, 0) ? " green" : "";
+        if (Row.Msg == WM_SETTEXT) { // what is kept once the window is gone
+            c.DestroyHandle();
+            seen += " '" + c.Text() + "'";
+        }
         DeleteDC(paper);
         for (const std::string& line : out.Lines())
             seen += ";" + line;
