@@ -85,11 +85,15 @@ protected:
     void SetUp() override {
         Designer = Launch("");
         // The main window comes before its parts; waiting for input idle would not do, as it
-        // ends at once while the designer has no message queue yet.
+        // ends at once while the designer has no message queue yet. The last test's designer
+        // may still have its window for a moment after it ended.
         for (Surface = nullptr;
-             !Surface && WaitForSingleObject(Designer.hProcess, 20) == WAIT_TIMEOUT;)
-            Surface = FindWindowExA(Main = FindWindowA(DesignerWindowClass, nullptr), nullptr,
-                                    "QForm", nullptr);
+             !Surface && WaitForSingleObject(Designer.hProcess, 20) == WAIT_TIMEOUT;) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(Main = FindWindowA(DesignerWindowClass, nullptr), &process);
+            if (process == Designer.dwProcessId)
+                Surface = FindWindowExA(Main, nullptr, "QForm", nullptr);
+        }
         std::ofstream(Kept, std::ios::binary) << Small;
         ASSERT_TRUE(Command("open " + Kept));
     }
