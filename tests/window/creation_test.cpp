@@ -63,6 +63,11 @@ TEST_F(WindowTest, CreationAppliesTheFieldsWrittenBefore) {
               "no window, no procedure | no window, no procedure | 5 6 50 20 '' id 42 bound"
               " QForm LastError QForm QTestFrame LastError LastError QForm LastError"
               " Can''t find the class./NoSuchClass/262144 Can''t find the class.//262144");
+    // The styles the system added at creation are kept once the window is gone.
+    nameless.SetClassName("QForm");
+    nameless.SetParent(nullptr);
+    nameless.DestroyHandle();
+    EXPECT_EQ(nameless.ExStyle() & WS_EX_WINDOWEDGE, uint32_t(WS_EX_WINDOWEDGE));
 }
 
 // Windows made by the platform alone get a frame of their class's fallback kind, bound in the
