@@ -44,13 +44,13 @@ TEST_F(WindowTest, ChildrenArePlacedByTheirAlign) {
         LoggingFrame host; // without a border: the client area is the window
         MakeChild(host, form, 0, 0, 200, 100);
         std::list<LoggingFrame> children;
-        std::istringstream specs(row.Children);
-        for (std::string spec; specs >> spec;) {
+        std::istringstream shapes(row.Children);
+        for (std::string shape; shapes >> shape;) {
             int width = 0, height = 0, indent = 0;
-            sscanf(spec.c_str() + 1, "%dx%d+%d", &width, &height, &indent);
+            sscanf(shape.c_str() + 1, "%dx%d+%d", &width, &height, &indent);
             LoggingFrame& child = children.emplace_back();
-            child.SetVisible(isupper(spec[0]));
-            child.SetAlign(static_cast<int>(std::string("NLRTBC").find(toupper(spec[0]))));
+            child.SetVisible(isupper(shape[0]));
+            child.SetAlign(static_cast<int>(std::string("NLRTBC").find(toupper(shape[0]))));
             child.AlignOptions[0] = indent;
             MakeChild(child, host, indent ? indent : 3, 4, width, height);
         }
