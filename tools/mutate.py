@@ -11,6 +11,7 @@ Usage: tools/mutate.py [--tree REV] [--count N] [--seed S] [--exclude REGEX] [--
   --only REGEX     only the sample's mutants whose file matches (to check one area quickly)
   --targets A,B    build and run only these test programs (CTest names equal target names)
   --list           print the sample without building anything
+  --who            name the failing tests of each killed mutant (which tests earn their keep)
 The sample is drawn from the library as it was at SAMPLE_REVISION, so that suites of different
 revisions are scored on the same mutants: each is applied where its original line stands in the
 measured tree (the occurrence nearest its old line number), and skipped where that line is gone.
@@ -110,9 +111,10 @@ def place(lines, number, original):
     return min(matches, key=lambda i: abs(i - number)) if matches else None
 
 
-def run(command, cwd, timeout=None):
-    """The command's exit status; -1 when it ran past timeout and was ended with its programs."""
-    process = subprocess.Popen(command, cwd=cwd, stdout=subprocess.DEVNULL,
+def run(command, cwd, timeout=None, output=None):
+    """The command's exit status; -1 when it ran past timeout and was ended with its programs.
+    With output (an open file) its standard output goes there."""
+    process = subprocess.Popen(command, cwd=cwd, stdout=output or subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL, start_new_session=True)
     try:
         return process.wait(timeout=timeout)
@@ -134,6 +136,7 @@ def main():
     parser.add_argument("--only", default="")
     parser.add_argument("--targets", default="")
     parser.add_argument("--list", action="store_true")
+    parser.add_argument("--who", action="store_true")
     options = parser.parse_args()
 
     work = tempfile.mkdtemp(prefix="mutants-")
@@ -195,8 +198,13 @@ def measure(options, work):
             if run(make, build) != 0:
                 continue  # does not compile: not part of the sample
             started = time.time()
-            status = run(ctest, build, timeout=SUITE_TIMEOUT)
+            with tempfile.TemporaryFile("w+", dir=work) as log:
+                status = run(ctest + (["-V"] if options.who else []), build, SUITE_TIMEOUT, log)
+                log.seek(0)
+                failing = sorted(set(re.findall(r"\[  FAILED  \] (\w+\.\w+)", log.read())))
             verdict = "killed" if status != 0 else "survived"
+            if options.who and status != 0:
+                verdict += " by " + (",".join(failing) or "a crash or time limit")
             if status != 0:
                 killed += 1
             else:
