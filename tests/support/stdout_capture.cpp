@@ -25,14 +25,10 @@ std::string StdoutCapture::Finish() {
     return Bytes;
 }
 
-std::vector<std::string> StdoutCapture::Lines() {
-    std::string all = Finish();
-    std::vector<std::string> lines;
-    size_t start = 0, end;
-    while ((end = all.find("\r\n", start)) != std::string::npos) {
-        lines.push_back(all.substr(start, end - start));
-        start = end + 2;
-    }
-    if (start < all.size()) lines.push_back(all.substr(start));
+std::string StdoutCapture::Lines() {
+    std::string text = Finish(), lines;
+    for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        lines += ";" + text.substr(start, end - start);
     return lines;
 }

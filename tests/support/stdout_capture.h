@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 // While alive, standard output goes to a temporary file that is deleted when it is closed.
 class StdoutCapture {
@@ -14,12 +13,11 @@ public:
     StdoutCapture(const StdoutCapture&) = delete;
     StdoutCapture& operator=(const StdoutCapture&) = delete;
 
-    // Everything written so far, as raw bytes; ends the capture.
-    std::string Finish();
-    // The CR LF separated lines written so far; ends the capture.
-    std::vector<std::string> Lines();
+    // The lines written so far, each after a ';' instead of before a CR LF; ends the capture.
+    std::string Lines();
 
 private:
+    std::string Finish(); // everything written so far; ends the capture
     HANDLE Previous;
     HANDLE File;
     std::string Bytes;

@@ -149,9 +149,7 @@ protected:
             seen += " '" + c.Text() + "'";
         }
         DeleteDC(paper);
-        for (const std::string& line : out.Lines())
-            seen += ";" + line;
-        return seen;
+        return seen + out.Lines();
     }
 };
 
