@@ -137,8 +137,12 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     EXPECT_EQ(ReadFile(Log), "");
 }
 
-TEST_F(DesignerTest, BadPropertyValuesAreRefusedWithAMessageAndChangeNothing) {
-    const std::tuple<PropertyList::Row, const char*, const char*> rows[] = {
+// A bad value typed into a row of the property list (the button's, with its text changed too)
+// or a damaged form file to open: each is refused with its message and changes nothing.
+TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNothing) {
+    const std::string path = GENERATED_DIR "/damaged.vform",
+                      opening = "\"" + path + "\" was not opened, ";
+    const std::tuple<int, std::string, std::string> rows[] = {
         {PropertyList::Left, "ten", "Left: \"ten\" is not a whole number from -32768 to 32767."},
         {PropertyList::Top, "-32769",
          "Top: \"-32769\" is not a whole number from -32768 to 32767."},
@@ -150,41 +154,33 @@ TEST_F(DesignerTest, BadPropertyValuesAreRefusedWithAMessageAndChangeNothing) {
         {PropertyList::Id, "65536", "ID: \"65536\" is not a whole number from 0 to 65535."},
         {PropertyList::Name, "2nd", "Name: \"2nd\" is not a C++ name."},
         {PropertyList::Name, "Input", "Name: another component is called \"Input\"."},
+        {-1, "Velmora form 2\r\n", "line 1: not a Velmora form file (\"Velmora form 1\" expected)"},
+        {-1, "Velmora form 1\r\n", "line 2: the core.dll version line is missing"},
+        {-1, Small.substr(0, Small.size() - 20), "line 4: 8 fields where 10 belong"},
+        {-1, Small + "QForm|F|x|0|0|10|10|0|0|1\r\n", "line 5: the library has no class \"QForm\""},
+        {-1, Small + "QLabel|2L|x|0|0|10|10|0|0|1\r\n", "line 5: \"2L\" is not a name"},
+        {-1, Small + "QLabel|Ok|x|0|0|10|10|0|0|1\r\n", "line 5: the name \"Ok\" is used twice"},
+        {-1, Small + "QLabel|L|x|0|1O|10|10|0|0|1\r\n", "line 5: bad top \"1O\""},
+        {-1, Small + "QLabel|L|x|0|0|-1|10|0|0|1\r\n", "line 5: bad width \"-1\""},
+        {-1, Small + "QLabel|L|x|0|0|10|10|0|0|65536\r\n", "line 5: bad identifier \"65536\""},
+        {-1, Small + "QLabel|L|x|0|0|10|10|zz|0|1\r\n", "line 5: bad style \"zz\""},
+        {-1, Small + "QLabel|L|x|0|0|10|10|0|0x|1\r\n", "line 5: bad extended style \"0x\""},
+        {-1, Small + "QLabel|L|a\\tb|0|0|10|10|0|0|1\r\n",
+         "line 5: a \\ that starts no known escape"},
     };
     std::string log;
     for (const auto& [row, value, message] : rows) {
-        Drag({40, 25}, {40, 25}); // selects the button, which shows its values again
-        Edit(PropertyList::Text, "changed");
-        Edit(row, value);
-        PostMessageA(Main, WM_COMMAND, CommandApply, 0);
-        EXPECT_EQ(Saved(), Small) << value;
-        log += message + std::string(" Nothing was changed.\r\n");
-    }
-    EXPECT_EQ(ReadFile(Log), log);
-}
-
-TEST_F(DesignerTest, DamagedFormFilesAreRefusedNamingTheLineAndTheFormStays) {
-    const std::string path = GENERATED_DIR "/damaged.vform";
-    const std::pair<std::string, const char*> rows[] = {
-        {"Velmora form 2\r\n", "line 1: not a Velmora form file (\"Velmora form 1\" expected)"},
-        {"Velmora form 1\r\n", "line 2: the core.dll version line is missing"},
-        {Small.substr(0, Small.size() - 20), "line 4: 8 fields where 10 belong"},
-        {Small + "QForm|F|x|0|0|10|10|0|0|1\r\n", "line 5: the library has no class \"QForm\""},
-        {Small + "QLabel|2L|x|0|0|10|10|0|0|1\r\n", "line 5: \"2L\" is not a name"},
-        {Small + "QLabel|Ok|x|0|0|10|10|0|0|1\r\n", "line 5: the name \"Ok\" is used twice"},
-        {Small + "QLabel|L|x|0|1O|10|10|0|0|1\r\n", "line 5: bad top \"1O\""},
-        {Small + "QLabel|L|x|0|0|-1|10|0|0|1\r\n", "line 5: bad width \"-1\""},
-        {Small + "QLabel|L|x|0|0|10|10|0|0|65536\r\n", "line 5: bad identifier \"65536\""},
-        {Small + "QLabel|L|x|0|0|10|10|zz|0|1\r\n", "line 5: bad style \"zz\""},
-        {Small + "QLabel|L|x|0|0|10|10|0|0x|1\r\n", "line 5: bad extended style \"0x\""},
-        {Small + "QLabel|L|a\\tb|0|0|10|10|0|0|1\r\n", "line 5: a \\ that starts no known escape"},
-    };
-    std::string log;
-    for (const auto& [text, message] : rows) {
-        std::ofstream(path, std::ios::binary) << text;
-        EXPECT_FALSE(Command("open " + path)) << message;
+        if (row >= 0) {
+            Drag({40, 25}, {40, 25}); // selects the button, which shows its values again
+            Edit(PropertyList::Text, "changed");
+            Edit(PropertyList::Row(row), value.c_str());
+            PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+        } else {
+            std::ofstream(path, std::ios::binary) << value;
+            EXPECT_FALSE(Command("open " + path)) << message;
+        }
         EXPECT_EQ(Saved(), Small) << message;
-        log += "\"" + path + "\" was not opened, " + message + ".\r\n";
+        log += row >= 0 ? message + " Nothing was changed.\r\n" : opening + message + ".\r\n";
     }
     EXPECT_EQ(ReadFile(Log), log);
 }
