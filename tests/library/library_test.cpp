@@ -33,22 +33,6 @@ TEST_F(CoreLibraryTest, ExportsTheTwoTextsByNameAndOrdinal) {
               "QRadioButton,QGroupBox,QScrollBar,QMyFrame,VUdeRedo,QBox,QDummy");
 }
 
-// One bitmap of each size and colour depth the palette uses.
-TEST_F(CoreLibraryTest, CarriesThePaletteBitmapsInEnglish) {
-    std::string seen;
-    for (const char* name : {"NULL", "QWINCONTROL", "QBLUE", "VUDEREDO", "QTOOLBAR"}) {
-        HRSRC found =
-            FindResourceExA(Core, RT_BITMAP, name, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-        auto* bitmap = static_cast<const BITMAPINFOHEADER*>(
-            found ? LockResource(LoadResource(Core, found)) : nullptr);
-        ASSERT_NE(bitmap, nullptr) << name;
-        seen += std::string(name) + " " + std::to_string(bitmap->biWidth) + "x" +
-                std::to_string(bitmap->biHeight) + "x" + std::to_string(bitmap->biBitCount) + "\n";
-    }
-    EXPECT_EQ(seen, "NULL 16x16x24\nQWINCONTROL 16x16x24\nQBLUE 16x16x32\nVUDEREDO 16x16x8\n"
-                    "QTOOLBAR 15x15x4\n");
-}
-
 // Each load registers every class and loads the editor library when it is installed; each
 // unload undoes both, so that the next load starts afresh.
 TEST(CoreLibraryLifeCycle, RegistersEveryClassAndLoadsTheEditorLibraryOnlyWhenInstalled) {

@@ -10,24 +10,17 @@
 #include <vector>
 
 struct CaughtBox {
-    std::string Caption;
-    std::string Text;
+    std::string Caption, Text;
     HWND Owner;
     UINT Style;
 };
 
-class BoxRecorder {
-public:
+// While alive, collects the boxes shown, in order; recorders nest.
+struct BoxRecorder {
     BoxRecorder();
     ~BoxRecorder();
-    BoxRecorder(const BoxRecorder&) = delete;
-    BoxRecorder& operator=(const BoxRecorder&) = delete;
-
-    // The boxes shown since the recorder was made, in order.
     const std::vector<CaughtBox>& Boxes() const { return Caught; }
 
-private:
-    friend int WINAPI RecordBox(HWND, LPCSTR, LPCSTR, UINT);
     std::vector<CaughtBox> Caught;
     BoxRecorder* Outer;
 };

@@ -1,9 +1,33 @@
-// Drains the thread's pending messages for a bounded time instead of sleeping.
+// Drains the thread's pending messages for a bounded time instead of sleeping, and runs work on
+// another thread while answering what it sends here.
 #pragma once
+
+#include <windows.h>
 
 #include <functional>
 
-// Dispatches messages until the queue has been empty for QuietMs, at most MaxMs in all.
-void PumpMessages(int MaxMs = 200, int QuietMs = 5);
+// Dispatches messages until none has come for 5 ms, for at most 200 ms.
+inline void PumpMessages() {
+    DWORD start = GetTickCount();
+    do
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);
+    while (GetTickCount() - start < 200 &&
+           MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT) == WAIT_OBJECT_0);
+}
+
+inline DWORD WINAPI RunWork(void* Work) {
+    (*static_cast<std::function<void()>*>(Work))();
+    return 0;
+}
+
 // Runs Work on a new thread and waits for it, answering the messages it sends meanwhile.
-void RunOnOtherThread(const std::function<void()>& Work);
+inline void RunOnOtherThread(std::function<void()> Work) {
+    HANDLE thread = CreateThread(nullptr, 0, RunWork, &Work, 0, nullptr);
+    while (MsgWaitForMultipleObjects(1, &thread, FALSE, 5000, QS_SENDMESSAGE) ==
+           WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    CloseHandle(thread);
+}

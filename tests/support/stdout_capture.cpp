@@ -12,23 +12,21 @@ StdoutCapture::StdoutCapture() : Previous(GetStdHandle(STD_OUTPUT_HANDLE)) {
     SetStdHandle(STD_OUTPUT_HANDLE, File);
 }
 
-std::string StdoutCapture::Finish() {
-    if (File == INVALID_HANDLE_VALUE) return Bytes;
-    SetStdHandle(STD_OUTPUT_HANDLE, Previous);
-    SetFilePointer(File, 0, nullptr, FILE_BEGIN);
-    char buffer[4096];
-    DWORD read;
-    while (ReadFile(File, buffer, sizeof buffer, &read, nullptr) && read)
-        Bytes.append(buffer, read);
-    CloseHandle(File);
-    File = INVALID_HANDLE_VALUE;
-    return Bytes;
+StdoutCapture::~StdoutCapture() {
+    Lines();
 }
 
 std::string StdoutCapture::Lines() {
-    std::string text = Finish(), lines;
+    if (File == INVALID_HANDLE_VALUE) return Captured;
+    SetStdHandle(STD_OUTPUT_HANDLE, Previous);
+    SetFilePointer(File, 0, nullptr, FILE_BEGIN);
+    std::string text(GetFileSize(File, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(File, &text[0], static_cast<DWORD>(text.size()), &read, nullptr);
+    CloseHandle(File);
+    File = INVALID_HANDLE_VALUE;
     for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
          start = end + 2)
-        lines += ";" + text.substr(start, end - start);
-    return lines;
+        Captured += ";" + text.substr(start, end - start);
+    return Captured;
 }

@@ -9,16 +9,12 @@
 class StdoutCapture {
 public:
     StdoutCapture();
-    ~StdoutCapture() { Finish(); }
-    StdoutCapture(const StdoutCapture&) = delete;
-    StdoutCapture& operator=(const StdoutCapture&) = delete;
-
+    ~StdoutCapture();
     // The lines written so far, each after a ';' instead of before a CR LF; ends the capture.
     std::string Lines();
 
 private:
-    std::string Finish(); // everything written so far; ends the capture
     HANDLE Previous;
     HANDLE File;
-    std::string Bytes;
+    std::string Captured;
 };

@@ -28,13 +28,6 @@ protected:
     QForm form;
 };
 
-// The values, each followed by a space: one line of observations to compare whole.
-template <class... Values> std::string Join(const Values&... Items) {
-    std::ostringstream line;
-    ((line << Items << ' '), ...);
-    return line.str();
-}
-
 std::string ClassOf(HWND Window) {
     char name[64] = {};
     GetClassNameA(Window, name, sizeof name);

@@ -17,21 +17,21 @@ const struct {
     const char* Expected; // each child's left, top, width and height, then the lines printed
 } LayoutRows[] = {
     {"EveryBandInItsOrder", "R25x5 T5x10 T5x6 L15x5 B5x12 C5x5 N9x9", nullptr,
-     "175 16 25 72;0 0 200 10;0 10 200 6;0 16 15 72;0 88 200 12;15 16 160 72;3 4 9 9;"
+     "175 16 25 72 ;0 0 200 10 ;0 10 200 6 ;0 16 15 72 ;0 88 200 12 ;15 16 160 72 ;3 4 9 9 ;"
      ";QTestFrame 175 25"},
-    {"InvisibleTakeNoRoomAndStayPut", "t10x40 T10x20", nullptr, "3 4 10 40;0 0 200 20;"},
-    {"FirstOptionIndentsATopChild", "T10x20+8 T10x30", nullptr, "8 0 192 20;0 20 200 30;"},
-    {"CreationPlaces", "T10x20 B10x30", [](QFrame&, QFrame&) {}, "0 0 200 20;0 70 200 30;"},
+    {"InvisibleTakeNoRoomAndStayPut", "t10x40 T10x20", nullptr, "3 4 10 40 ;0 0 200 20 ;"},
+    {"FirstOptionIndentsATopChild", "T10x20+8 T10x30", nullptr, "8 0 192 20 ;0 20 200 30 ;"},
+    {"CreationPlaces", "T10x20 B10x30", [](QFrame&, QFrame&) {}, "0 0 200 20 ;0 70 200 30 ;"},
     {"AlignWritePlaces", "T10x20 N10x10", [](QFrame&, QFrame& Last) { Last.SetAlign(alClient); },
-     "0 0 200 20;0 20 200 80;"},
+     "0 0 200 20 ;0 20 200 80 ;"},
     {"ResizePlaces", "T10x20 C10x10", [](QFrame& Host, QFrame&) { Host.SetBounds(0, 0, 120, 60); },
-     "0 0 120 20;0 20 120 40;"},
+     "0 0 120 20 ;0 20 120 40 ;"},
     {"InsertPlacesInTheOwnParent", "C10x10",
      [](QFrame&, QFrame& Last) {
          MoveWindow(Last.Handle(), 5, 5, 5, 5, FALSE);
          QFrame().InsertControl(&Last);
      },
-     "0 0 200 100;"},
+     "0 0 200 100 ;"},
 };
 
 } // namespace
@@ -58,8 +58,7 @@ TEST_F(WindowTest, ChildrenArePlacedByTheirAlign) {
         row.Then ? row.Then(host, children.back()) : host.Realign();
         std::string seen;
         for (LoggingFrame& child : children)
-            seen += std::to_string(child.Left()) + " " + std::to_string(child.Top()) + " " +
-                    std::to_string(child.Width()) + " " + std::to_string(child.Height()) + ";";
+            seen += Join(child.Left(), child.Top(), child.Width(), child.Height()) + ";";
         EXPECT_EQ(seen + out.Lines(), row.Expected);
     }
 }

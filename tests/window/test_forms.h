@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 // Registers the form and test classes once; each test gets a fresh form with a window.
 class WindowTest : public testing::Test {
 protected:
@@ -25,3 +27,10 @@ protected:
         Child.SetParent(&Parent);
     }
 };
+
+// The values, each followed by a space: one line of observations to compare whole.
+template <class... Values> std::string Join(const Values&... Items) {
+    std::ostringstream line;
+    ((line << Items << ' '), ...);
+    return line.str();
+}
