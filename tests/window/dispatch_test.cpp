@@ -18,7 +18,7 @@ void Note(QFrame* Sender, const char* What, std::initializer_list<int> Args = {}
 }
 
 // A test frame with every event noted, and its focus and what its parent reflects to it.
-class NotingFrame : public LoggingFrame {
+class NotingFrame : public TestFrame {
 public:
     explicit NotingFrame(const char* Name) {
         SetName(Name);
@@ -41,7 +41,7 @@ public:
         if (M.Msg == WM_SETFOCUS) Note(this, "focus");
         if (M.Msg == QM_COMMAND) Note(this, "command", {int(M.WParam), int(M.LParam)});
         if (M.Msg == QM_CTLCOLOR) Note(this, "ctlcolor", {int(M.WParam), int(M.LParam)});
-        LoggingFrame::HandleMessage(M);
+        TestFrame::HandleMessage(M);
     }
 };
 

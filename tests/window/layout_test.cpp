@@ -41,14 +41,14 @@ TEST_F(WindowTest, ChildrenArePlacedByTheirAlign) {
         SCOPED_TRACE(row.Name);
         QForm form;
         form.SetParent(nullptr);
-        LoggingFrame host; // without a border: the client area is the window
+        TestFrame host; // without a border: the client area is the window
         MakeChild(host, form, 0, 0, 200, 100);
-        std::list<LoggingFrame> children;
+        std::list<TestFrame> children;
         std::istringstream shapes(row.Children);
         for (std::string shape; shapes >> shape;) {
             int width = 0, height = 0, indent = 0;
             sscanf(shape.c_str() + 1, "%dx%d+%d", &width, &height, &indent);
-            LoggingFrame& child = children.emplace_back();
+            TestFrame& child = children.emplace_back();
             child.SetVisible(isupper(shape[0]));
             child.SetAlign(static_cast<int>(std::string("NLRTBC").find(toupper(shape[0]))));
             child.AlignOptions[0] = indent;
@@ -57,7 +57,7 @@ TEST_F(WindowTest, ChildrenArePlacedByTheirAlign) {
         StdoutCapture out;
         row.Then ? row.Then(host, children.back()) : host.Realign();
         std::string seen;
-        for (LoggingFrame& child : children)
+        for (TestFrame& child : children)
             seen += Join(child.Left(), child.Top(), child.Width(), child.Height()) + ";";
         EXPECT_EQ(seen + out.Lines(), row.Expected);
     }

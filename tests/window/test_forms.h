@@ -4,7 +4,6 @@
 #include "object/forms.h"
 #include "object/window_class.h"
 #include "support/box_recorder.h"
-#include "support/logging_frame.h"
 #include "support/message_pump.h"
 #include "support/stdout_capture.h"
 
@@ -12,15 +11,22 @@
 
 #include <sstream>
 
+// A frame of a window class of the tests' own, "QTestFrame".
+class TestFrame : public QFrame {
+public:
+    TestFrame() { FClassName = "QTestFrame"; }
+    TestFrame* Self() override { return this; }
+};
+
 // Registers the form and test classes once; each test gets a fresh form with a window.
 class WindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        static bool registered = (RegisterFormClass(), RegisterTestFrameClass(), true);
-        (void)registered;
+        [[maybe_unused]] static ATOM registered =
+            (RegisterFormClass(), TestFrame().RegisterWindowClass(&FrameWindowProc<TestFrame>));
     }
-    // A child logging frame of the test class on Parent, created at once when Parent has a window.
-    static void MakeChild(LoggingFrame& Child, QFrame& Parent, int Left = 0, int Top = 0,
+    // A child test frame on Parent, created at once when Parent has a window.
+    static void MakeChild(TestFrame& Child, QFrame& Parent, int Left = 0, int Top = 0,
                           int Width = 50, int Height = 20) {
         Child.SetStyle(WS_CHILD);
         Child.SetBounds(Left, Top, Width, Height);
