@@ -107,55 +107,51 @@ const DispatchRow DispatchRows[] = {
     {"NonFormClosesLikeActionOne", C, WM_CLOSE, 0, 0, "c.destroyed => 0 gone;destroy"},
 };
 
-class DispatchTest : public WindowTest {
-protected:
-    std::string Dispatch(const DispatchRow& Row) {
-        QForm form;
-        form.SetParent(nullptr);
-        form.OnClose = [](QFrame*, int& Action) {
-            Action = CloseAction < 0 ? Action : CloseAction;
-        };
-        NotingFrame a("a"), b("b"), c("c");
-        for (NotingFrame* child : {&a, &b, &c})
-            MakeChild(*child, form);
-        form.MouseTransparent = b.MouseTransparent = true;
-        if (Row.Ancestor) c.SetClassAncestor("Static");
-        c.Perform(WM_NULL, 0, 0); // looks the ancestor's procedure up
-        if (Row.Ancestor) c.SetClassAncestor(Row.Ancestor);
-        c.SetText("old");
-        SetFocus(form.Handle());
-        Events.clear();
-        CloseAction = static_cast<int>(Row.WParam);
-        HWND to = Row.To == Form ? form.Handle() : Row.To == B ? b.Handle() : c.Handle();
-        LPARAM param = Row.Kind == WindowOfC ? reinterpret_cast<LPARAM>(c.Handle())
-                       : Row.Kind == Given   ? Row.LParam
-                                             : reinterpret_cast<LPARAM>(&c);
-        // A memory bitmap to erase on, with a canvas colour no system brush has.
-        HDC paper = CreateCompatibleDC(nullptr);
-        QOwnedGdiObject<HBITMAP> bitmap{CreateBitmap(4, 4, 1, 32, nullptr)};
-        SelectObject(paper, bitmap.Get());
-        if (Row.Kind == Paper) c.Canvas.SetColor(RGB(0, 255, 0));
-        WPARAM wparam = Row.Kind == Paper ? reinterpret_cast<WPARAM>(paper) : Row.WParam;
-        StdoutCapture out;
-        LRESULT reply = 0;
-        auto send = [&] { reply = SendMessageA(to, Row.Msg, wparam, param); };
-        Row.Kind == FrameCFromOtherThread ? RunOnOtherThread(send) : send();
-        std::string seen = Events + " => " + std::to_string(reply);
-        seen += form.ActiveControl ? " [" + form.ActiveControl->Name() + "]" : "";
-        seen += !IsWindow(to) ? " gone" : IsIconic(to) ? " iconic" : IsZoomed(to) ? " zoomed" : "";
-        seen += GetPixel(paper, 1, 1) == RGB(0, 255, 0) ? " green" : "";
-        if (Row.Msg == WM_SETTEXT) { // what is kept once the window is gone
-            c.DestroyHandle();
-            seen += " '" + c.Text() + "'";
-        }
-        DeleteDC(paper);
-        return seen + out.Lines();
+// Sends the row's message in a fresh form holding a, b and c; answers what was observed.
+std::string Dispatch(const DispatchRow& Row) {
+    QForm form;
+    form.SetParent(nullptr);
+    form.OnClose = [](QFrame*, int& Action) { Action = CloseAction < 0 ? Action : CloseAction; };
+    NotingFrame a("a"), b("b"), c("c");
+    for (NotingFrame* child : {&a, &b, &c})
+        MakeChild(*child, form);
+    form.MouseTransparent = b.MouseTransparent = true;
+    if (Row.Ancestor) c.SetClassAncestor("Static");
+    c.Perform(WM_NULL, 0, 0); // looks the ancestor's procedure up
+    if (Row.Ancestor) c.SetClassAncestor(Row.Ancestor);
+    c.SetText("old");
+    SetFocus(form.Handle());
+    Events.clear();
+    CloseAction = static_cast<int>(Row.WParam);
+    HWND to = Row.To == Form ? form.Handle() : Row.To == B ? b.Handle() : c.Handle();
+    LPARAM param = Row.Kind == WindowOfC ? reinterpret_cast<LPARAM>(c.Handle())
+                   : Row.Kind == Given   ? Row.LParam
+                                         : reinterpret_cast<LPARAM>(&c);
+    // A memory bitmap to erase on, with a canvas colour no system brush has.
+    HDC paper = CreateCompatibleDC(nullptr);
+    QOwnedGdiObject<HBITMAP> bitmap{CreateBitmap(4, 4, 1, 32, nullptr)};
+    SelectObject(paper, bitmap.Get());
+    if (Row.Kind == Paper) c.Canvas.SetColor(RGB(0, 255, 0));
+    WPARAM wparam = Row.Kind == Paper ? reinterpret_cast<WPARAM>(paper) : Row.WParam;
+    StdoutCapture out;
+    LRESULT reply = 0;
+    auto send = [&] { reply = SendMessageA(to, Row.Msg, wparam, param); };
+    Row.Kind == FrameCFromOtherThread ? RunOnOtherThread(send) : send();
+    std::string seen = Events + " => " + std::to_string(reply);
+    seen += form.ActiveControl ? " [" + form.ActiveControl->Name() + "]" : "";
+    seen += !IsWindow(to) ? " gone" : IsIconic(to) ? " iconic" : IsZoomed(to) ? " zoomed" : "";
+    seen += GetPixel(paper, 1, 1) == RGB(0, 255, 0) ? " green" : "";
+    if (Row.Msg == WM_SETTEXT) { // what is kept once the window is gone
+        c.DestroyHandle();
+        seen += " '" + c.Text() + "'";
     }
-};
+    DeleteDC(paper);
+    return seen + out.Lines();
+}
 
 } // namespace
 
-TEST_F(DispatchTest, MessagesRaiseTheirEventsAndReplies) {
+TEST_F(WindowTest, MessagesRaiseTheirEventsAndReplies) {
     for (const DispatchRow& row : DispatchRows) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(Dispatch(row), row.Expected);
@@ -163,7 +159,7 @@ TEST_F(DispatchTest, MessagesRaiseTheirEventsAndReplies) {
 }
 
 // The record is an address in the sender's memory: only the own thread's is read.
-TEST_F(DispatchTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
+TEST_F(WindowTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
     QForm form;
     form.SetParent(nullptr);
     QWindowInfo info;

@@ -18,21 +18,22 @@ public:
     TestFrame* Self() override { return this; }
 };
 
-// Registers the form and test classes once; each test gets a fresh form with a window.
+// Registers the form and test classes once.
 class WindowTest : public testing::Test {
 protected:
     void SetUp() override {
         [[maybe_unused]] static ATOM registered =
             (RegisterFormClass(), TestFrame().RegisterWindowClass(&FrameWindowProc<TestFrame>));
     }
-    // A child test frame on Parent, created at once when Parent has a window.
-    static void MakeChild(TestFrame& Child, QFrame& Parent, int Left = 0, int Top = 0,
-                          int Width = 50, int Height = 20) {
-        Child.SetStyle(WS_CHILD);
-        Child.SetBounds(Left, Top, Width, Height);
-        Child.SetParent(&Parent);
-    }
 };
+
+// A child test frame on Parent, created at once when Parent has a window.
+inline void MakeChild(TestFrame& Child, QFrame& Parent, int Left = 0, int Top = 0, int Width = 50,
+                      int Height = 20) {
+    Child.SetStyle(WS_CHILD);
+    Child.SetBounds(Left, Top, Width, Height);
+    Child.SetParent(&Parent);
+}
 
 // The values, each followed by a space: one line of observations to compare whole.
 template <class... Values> std::string Join(const Values&... Items) {
