@@ -17,8 +17,7 @@
 
 namespace {
 
-class Components : public WindowTest {
-protected:
+struct Components : WindowTest {
     void SetUp() override {
         // The editor library is the editor test's own business.
         [[maybe_unused]] static bool once = (RegisterLibraryClasses(), FreeEditorLibrary(), true);
@@ -75,8 +74,8 @@ void ExpectActs(QForm& Form, const char* Text, const Row<void (*)(Control&)> (&R
     }
 }
 
-// The smallest rectangle holding the black pixels of Area of Window's client area.
-RECT InkOf(HWND Window, RECT Area) {
+// The smallest rectangle holding the black pixels of Area of Window's client area, as text.
+std::string InkOf(HWND Window, RECT Area) {
     RECT ink{};
     HDC dc = GetDC(Window);
     for (int y = Area.top; y < Area.bottom; ++y)
@@ -84,15 +83,12 @@ RECT InkOf(HWND Window, RECT Area) {
             if (RECT dot{x, y, x + 1, y + 1}; GetPixel(dc, x, y) == RGB(0, 0, 0))
                 UnionRect(&ink, &ink, &dot);
     ReleaseDC(Window, dc);
-    return ink;
+    return Join(ink.left, ink.top, ink.right, ink.bottom);
 }
 
-// Value's Size low bytes, least significant first, as image files store numbers.
-std::string Bytes(uint32_t Value, int Size = 4) {
-    std::string bytes;
-    for (int i = 0; i < Size; ++i)
-        bytes += static_cast<char>(Value >> 8 * i);
-    return bytes;
+// Value's Size low bytes, least significant first as in image files (and in memory on Windows).
+std::string Bytes(uint32_t Value, size_t Size = 4) {
+    return std::string(reinterpret_cast<const char*>(&Value), Size);
 }
 
 // A 1 x 1 image file: a 24-bit bitmap (Kind 0), or a 32-bit icon (1) or cursor (2).
@@ -109,15 +105,9 @@ std::string KindOf(HANDLE Image) {
     if (GetObjectType(Image) == OBJ_BITMAP) return "bitmap";
     ICONINFO info{};
     if (!Image || !GetIconInfo(static_cast<HICON>(Image), &info)) return "none";
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask), DeleteObject(info.hbmColor); // the copies GetIconInfo made
     return info.fIcon ? "icon" : "cursor";
 }
-
-// Exposes the rectangle the last paint drew the caption into.
-struct ProbePanel : QPanel {
-    using QPanel::FClientRect;
-};
 
 } // namespace
 
@@ -157,23 +147,21 @@ TEST_F(Components, ClicksFromThePressAndReflectedNotificationsOfIdentifierZero) 
     }
 }
 
-TEST_F(Components, EditSelectionFindsTheTextIgnoringCaseAndReadsTheControl) {
-    const Row<void (*)(QEdit&)> rows[] = {
+// An edit's selection is found ignoring case and read from the control; a memo's rows name the
+// lines they touch or what they set, on a memo that starts with two lines.
+TEST_F(Components, EditSelectionAndMemoLines) {
+    const Row<void (*)(QEdit&)> edits[] = {
         {"found", [](QEdit& E) { E.SetSelText("World"); }, "6+5 'World'"},
         {"found ignoring case, read exactly", [](QEdit& E) { E.SetSelText("world"); }, "6+5 ''"},
         {"absent", [](QEdit& E) { E.SetSelStart(2), E.SetSelText("absent"); }, "2+0 ''"},
         {"on the control", [](QEdit& E) { SendMessageA(E.Handle(), EM_SETSEL, 3, 7); }, "3+4 ''"},
         {"length, then start", [](QEdit& E) { E.SetSelLength(4), E.SetSelStart(1); }, "1+4 ''"},
     };
-    ExpectActs(form, "Hello World", rows);
+    ExpectActs(form, "Hello World", edits);
     QEdit unmade;
     unmade.SetSelStart(4), unmade.SetSelLength(2), unmade.SetSelText("x");
     EXPECT_EQ(Observe(unmade), "4+0 'x'") << "without a window the values are kept";
-}
-
-// Each row names the lines it touches or what it sets; the memo starts with two lines.
-TEST_F(Components, MemoLinesSelectionAndStyles) {
-    const Row<void (*)(QMemo&)> rows[] = {
+    const Row<void (*)(QMemo&)> memos[] = {
         {"delete 0", [](QMemo& M) { M.DeleteLine(0); }, "ab// 0+0 '' 0,0"},
         {"add above the last", [](QMemo& M) { M.AddLine("x"); }, "0123/x/ab// 9+0 '' 0,2"},
         {"insert 2", [](QMemo& M) { M.InsertLine(2, "z"); }, "0123/ab/z// 11+0 '' 1,2"},
@@ -186,48 +174,43 @@ TEST_F(Components, MemoLinesSelectionAndStyles) {
         {"7: stored only", [](QMemo& M) { M.SetScrollBars(7); }, "0123/ab// 0+0 '' 0,0"},
         {"no word wrap", [](QMemo& M) { M.SetWordWrap(0); }, "0123/ab// 0+0 '' 0,0 A"},
     };
-    ExpectActs(form, "0123\r\nab", rows);
+    ExpectActs(form, "0123\r\nab", memos);
 }
 
 // The rows run on one panel in turn. A border write repaints the panel, and that paint brings
-// the client edge in line with the border. The panel is then painted whole and in part: each
-// paint raises OnPaint before and after the panel's own drawing. The caption goes into the
-// part being painted, grown by 2 for the borders the panel draws itself, and is placed by the
-// alignment (checked by thirds of the client area).
+// the client edge in line with the border. Then a part of the panel is repainted: the paint
+// raises OnPaint before and after the panel's own drawing, and the caption goes into that part,
+// grown by 2 for the borders the panel draws itself, placed by the alignment.
 TEST_F(Components, PanelBorderAndCaption) {
     // Each row sets a border and an alignment, and expects them read back, the client edge, the
-    // paints, the caption's rectangle in the part, and the third of the client area holding the
-    // middle of its ink, down and across.
+    // paints, and the caption's ink in the part (from 10, 10 to 80, 40), where a caption grown past
+    // the part is cut off.
     const Row<std::pair<int, int>> rows[] = {
-        {"none, one line left", {0, 0}, "0 0 0 4 10 10 40 30 1 0 "},
-        {"client edge, one line centred", {1, 1}, "1 1 1 4 10 10 40 30 1 1 "},
-        {"sunken, one line right", {2, 2}, "2 2 0 4 8 8 42 32 1 2 "},
-        {"raised, wrapped left", {3, 3}, "3 3 0 4 8 8 42 32 0 0 "},
-        {"client edge, wrapped centred", {1, 4}, "1 4 1 4 10 10 40 30 0 1 "},
-        {"bump, wrapped right", {4, 5}, "4 5 0 4 8 8 42 32 0 2 "},
-        {"5 is none and 6 is 0", {5, 6}, "0 0 0 4 10 10 40 30 1 0 "},
-        {"negative: kept, no wrap at the top left", {-3, -1}, "-3 -1 0 4 10 10 40 30 0 0 "},
+        {"none, one line left", {0, 0}, "0 0 0 2 11 19 62 33 "},
+        {"client edge, one line centred", {1, 1}, "1 1 1 2 19 19 70 33 "},
+        {"sunken, one line right", {2, 2}, "2 2 0 2 29 19 80 33 "},
+        {"raised, wrapped left", {3, 3}, "3 3 0 2 10 10 60 24 "},
+        {"client edge, wrapped centred", {1, 4}, "1 4 1 2 19 12 70 26 "},
+        {"bump, wrapped right", {4, 5}, "4 5 0 2 29 10 80 24 "},
+        {"5 is none and 6 is 0", {5, 6}, "0 0 0 2 11 19 62 33 "},
+        {"negative: kept, no wrap at the top left", {-3, -1}, "-3 -1 0 2 11 12 62 26 "},
     };
-    ProbePanel panel;
+    QPanel panel;
     panel.SetText("caption");
     panel.SetBounds(10, 10, 100, 60);
     panel.SetParent(&form);
     panel.OnPaint = CountEvent;
+    RECT part{10, 10, 80, 40};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         panel.SetAlignment(row.Given.second);
         panel.SetBorderStyle(row.Given.first);
         PumpMessages();
         bool edge = GetWindowLongA(panel.Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE;
+        std::string seen = Join(panel.BorderStyle(), panel.Alignment(), edge);
         Events = 0;
-        RedrawWindow(panel.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        RECT part{10, 10, 40, 30}, ink = InkOf(panel.Handle(), {2, 2, 94, 54});
         RedrawWindow(panel.Handle(), &part, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        RECT caption = panel.FClientRect;
-        EXPECT_EQ(Join(panel.BorderStyle(), panel.Alignment(), edge, Events, caption.left,
-                       caption.top, caption.right, caption.bottom, (ink.top + ink.bottom) * 3 / 112,
-                       (ink.left + ink.right) * 3 / 192),
-                  row.Expected);
+        EXPECT_EQ(seen + Join(Events) + InkOf(panel.Handle(), part), row.Expected);
     }
 }
 
@@ -244,19 +227,18 @@ TEST_F(Components, PanelImagesLoadByExtensionAndReplacedOnesAreFreed) {
         {"a failed load", {"image.png", 0}, "0 none none 1 none "},
         {"missing: no repaint", {nullptr, 0}, "1 bitmap bitmap 0 none "},
     };
-    std::string first = WriteTestFile(TempFolder() + "first.bmp", TinyImage(0));
+    std::string old = WriteTestFile(TempFolder() + "old.bmp", TinyImage(0));
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         auto panel = std::make_unique<QPanel>();
         panel->SetParent(&form);
-        panel->SetImage(first);
+        panel->SetImage(old);
         HANDLE before = panel->ImageHandle;
         PumpMessages();
         Events = 0;
         panel->OnPaint = CountEvent;
         auto [file, kind] = row.Given;
-        std::string path =
-            file ? WriteTestFile(TempFolder() + file, TinyImage(kind)) : first + ".gone";
+        std::string path = file ? WriteTestFile(TempFolder() + file, TinyImage(kind)) : old + "~";
         panel->SetImage(path);
         PumpMessages();
         HANDLE loaded = panel->ImageHandle;
@@ -265,16 +247,15 @@ TEST_F(Components, PanelImagesLoadByExtensionAndReplacedOnesAreFreed) {
         EXPECT_EQ(observed + KindOf(loaded) + " ", row.Expected);
         DeleteFileA(path.c_str());
     }
-    DeleteFileA(first.c_str());
+    DeleteFileA(old.c_str());
 }
 
 // The test program's own factory, which VUdeRedo asks when no editor library is loaded (on
-// i686 the export is "Create@28"). It records its call and, like a factory that fails, writes
-// no window back.
+// i686 the export is "Create@28"). It records its call (the class, the parent's class, the place
+// and size) and, like a factory that fails, writes no window back.
 extern "C" __declspec(dllexport) BOOL
-    __stdcall Create(const char* ClassName, HWND* Window, int Left, int Top, int Width, int Height,
-                     int32_t*) {
-    HostCall = Join(ClassName, ClassOf(*Window), Left, Top, Width, Height);
+    __stdcall Create(const char* Class, HWND* Window, int X, int Y, int Cx, int Cy, int32_t*) {
+    HostCall = Join(Class, ClassOf(*Window), X, Y, Cx, Cy);
     return FALSE;
 }
 
@@ -314,14 +295,10 @@ TEST_F(Components, EditorWindowComesFromTheLibrarysFactoryOrTheProgramsOrNone) {
 
 // QBox writes its class name at 20, 20 of its red client area: where its ink is, and the red.
 TEST_F(Components, BoxWritesItsClassNameAtTwentyTwenty) {
-    form.SetVisible(true);
     QBox box;
-    box.SetBounds(0, 0, 120, 60);
     box.SetParent(&form);
     UpdateWindow(box.Handle());
-    RECT ink = InkOf(box.Handle(), {0, 0, 120, 60});
     HDC dc = GetDC(box.Handle());
-    EXPECT_EQ(Join(ink.left, ink.top, ink.right, ink.bottom, GetPixel(dc, 1, 1)),
-              "21 23 57 35 255 ");
+    EXPECT_EQ(InkOf(box.Handle(), {0, 0, 120, 60}) + Join(GetPixel(dc, 1, 1)), "21 23 57 35 255 ");
     ReleaseDC(box.Handle(), dc);
 }
