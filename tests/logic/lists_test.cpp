@@ -1,9 +1,26 @@
 // The child and object lists: each live object once, in order, never null, and no entry or
 // Parent left naming an object that is gone.
 #include "containers/string_list.h"
-#include "object/frame.h"
+#include "object/forms.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+QStrings* Orphan = nullptr;
+
+// A static form is destroyed after the library's registries, which are built at their first
+// use, after it: its destructor must still clear the Parent of a list it holds. The check is
+// registered before the form exists, so it runs after the form's destructor, and fails the
+// program's exit code.
+const int Checked = std::atexit([] {
+    if (Orphan && Orphan->Parent()) std::_Exit(1);
+});
+QForm StaticForm;
+
+} // namespace
 
 TEST(Lists, HoldEachLiveObjectOnceInOrder) {
     QFrame parent, a, b, c;
@@ -30,6 +47,7 @@ TEST(Lists, ADestroyedObjectLeavesEveryHolderAndADestroyedHolderItsObjects) {
     delete list;
     EXPECT_EQ(first.ObjectCount() + second.ObjectCount(), 0);
 
+    (Orphan = new QStrings)->SetParent(&StaticForm);
     auto* holder = new QObject;
     QStrings kept;
     kept.SetParent(holder);
