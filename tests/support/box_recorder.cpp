@@ -15,36 +15,19 @@ int WINAPI RecordBox(HWND Owner, LPCSTR Text, LPCSTR Caption, UINT Style) {
     return IDOK;
 }
 
-// Points the program's import of User32's MessageBoxA at RecordBox.
-bool PatchImport() {
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
-        base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    auto* module = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
-        base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
-    for (; module->Name; ++module) {
-        if (lstrcmpiA(reinterpret_cast<char*>(base + module->Name), "user32.dll")) continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal) || lstrcmpA(byName->Name, "MessageBoxA"))
-                continue;
-            DWORD old;
-            VirtualProtect(&slots->u1.Function, sizeof(void*), PAGE_READWRITE, &old);
-            slots->u1.Function = reinterpret_cast<ULONG_PTR>(&RecordBox);
-            return true;
-        }
-    }
-    return false;
-}
-
-const bool Patched = PatchImport();
-
 } // namespace
 
+// The library is linked into the test program, so its calls to MessageBoxA go through the
+// program's import slot for it. Defining that slot here makes the linker take it instead of
+// User32's import library, pointing at RecordBox.
+#ifdef _WIN64
+extern "C" decltype(&MessageBoxA) ImportedMessageBox asm("__imp_MessageBoxA");
+#else
+extern "C" decltype(&MessageBoxA) ImportedMessageBox asm("__imp__MessageBoxA@16");
+#endif
+decltype(&MessageBoxA) ImportedMessageBox = &RecordBox;
+
 BoxRecorder::BoxRecorder() : Outer(Current) {
-    EXPECT_TRUE(Patched) << "the program imports no MessageBoxA to record";
     Current = this;
 }
 
