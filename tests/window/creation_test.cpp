@@ -112,12 +112,10 @@ TEST_F(WindowTest, BoxesAreTopmostAndOwnedByTheThreadsFirstWindowWithAnExtendedS
     BoxRecorder recorder;
     AllocateOwnerCell(); // what the library's load step does
     InfoBox("hello");
-    EXPECT_EQ(*OwnerCell, tool.Handle());
+    std::string seen = Join(*OwnerCell == tool.Handle());
     FreeOwnerCell();
     AlertBox("bad", "Caption", MB_ICONERROR);
-    std::string seen;
     for (const CaughtBox& box : recorder.Boxes())
-        seen += box.Caption + "/" + box.Text + "/" + std::to_string(box.Style) +
-                (box.Owner == tool.Handle() ? "1 " : "0 ");
-    EXPECT_EQ(seen, "window_tests.exe/hello/2621441 Caption/bad/2621601 ");
+        seen += Join(box.Caption, box.Text, box.Style, box.Owner == tool.Handle());
+    EXPECT_EQ(seen, "1 window_tests.exe hello 262144 1 Caption bad 262160 1 ");
 }
