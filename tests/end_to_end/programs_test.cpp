@@ -83,9 +83,8 @@ std::string ExpectedParvexOutput() {
            "QForm\r\nLastError Was=   #\r\nQToolBarGadget\r\nLastError Was=   #\r\n"
            "QmyFrame\r\nLastError Was=   #\r\nQButton\r\nQButton\r\nLastError Was=   #\r\n"
            "QButton\r\nQEdit\r\nLastError Was=   #\r\nmainwindow=   #\r\nfuck\nfuck\nfuck\n\r\n"
-           "c:\\programs files\\oxvell\\\r\n.exe\r\nqmx.exe\r\nc:\\programs "
-           "files\\oxvell\\qmx.dll\r\n"
-           "c:\\qmx.exe\r\n";
+           "c:\\programs files\\oxvell\\\r\n.exe\r\nqmx.exe\r\n"
+           "c:\\programs files\\oxvell\\qmx.dll\r\nc:\\qmx.exe\r\n";
 }
 
 // "width x height" of Window, and a line break.

@@ -1,7 +1,10 @@
-// The child and object lists: each live object once, in order, never null, and no entry or
-// Parent left naming an object that is gone.
+// Lifetimes: the child and object lists hold each live object once, in order, never null, and
+// no entry or Parent is left naming an object that is gone, not even by a static form destroyed
+// last; the library's start and stop can repeat.
 #include "containers/string_list.h"
 #include "object/forms.h"
+#include "object/library_start.h"
+#include "support/library_classes.h"
 
 #include <gtest/gtest.h>
 
@@ -53,4 +56,19 @@ TEST(Lists, ADestroyedObjectLeavesEveryHolderAndADestroyedHolderItsObjects) {
     kept.SetParent(holder);
     delete holder;
     EXPECT_EQ(kept.Parent(), nullptr);
+}
+
+// What core.dll's entry runs: a repeated start or stop changes nothing, and a restart registers
+// the classes again and keeps the one Application.
+TEST(LibraryStart, RepeatsChangeNothingAndARestartKeepsTheApplication) {
+    StartLibrary();
+    QApplication* const first = Application;
+    std::string seen;
+    for (void (*step)() : {StartLibrary, StopLibrary, StopLibrary, StartLibrary, StopLibrary}) {
+        step();
+        seen += IsRegistered("QForm") && IsRegistered("QPanel") ? "on " : "off ";
+        seen += Application == first ? "" : "other ";
+    }
+    EXPECT_NE(first, nullptr);
+    EXPECT_EQ(seen, "on off off on off ");
 }
