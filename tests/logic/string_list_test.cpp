@@ -14,9 +14,6 @@ using namespace std::string_literals;
 namespace {
 
 std::string Changes;
-void RecordChange(QStrings*, int Operation) {
-    Changes += std::to_string(Operation);
-}
 
 // Plays Script: words split at spaces, each an operation letter and its argument ('^' stands for
 // a NUL byte). Answers each read ended by ';', then the items, the OnChange codes and the boxes.
@@ -28,39 +25,36 @@ void RecordChange(QStrings*, int Operation) {
 std::string Played(const std::string& Script) {
     QStrings list;
     Changes.clear();
-    list.OnChange = RecordChange;
+    list.OnChange = [](QStrings*, int Operation) { Changes += std::to_string(Operation); };
     BoxRecorder boxes;
-    std::string reads, word, arg, after;
-    int n = 0;
+    std::string reads, word;
     auto read = [&](const std::string& S) { reads += S + ';'; };
     auto number = [&](int N) { read(std::to_string(N)); };
-    const std::map<char, std::function<void()>> operations = {
-        {'+', [&] { number(list.Add(arg.substr(0, arg.find('@')), atoi(after.c_str()))); }},
-        {'-', [&] { list.Delete(n); }},
-        {'x', [&] { list.Remove(arg); }},
-        {'=', [&] { list.SetItem(n, after); }},
-        {'?', [&] { number(list.IndexOf(arg)); }},
-        {'v', [&] { number(list.IndexOfValue(n)); }},
-        {'V', [&] { number(list.Value(n)); }},
-        {'i', [&] { read(list.Item(n)); }},
-        {'T', [&] { read(list.Text()); }},
-        {'K', [&] { read(list.CommaText()); }},
-        {'t', [&] { list.SetText(arg); }},
-        {'k', [&] { list.SetCommaText(arg); }},
-        {'n', [&] { list.SetCount(n); }},
-        {'p', [&] { list.SetCapacity(n), number(list.Capacity()); }},
-        {'c', [&] { list.Clear(); }},
-        {'d', [&] { list.AllowDuplicates = !list.AllowDuplicates; }}};
-    std::istringstream words(Script);
-    while (std::getline(words, word, ' ')) {
+    for (std::istringstream words(Script); std::getline(words, word, ' ');) {
         std::replace(word.begin(), word.end(), '^', '\0');
-        arg = word.substr(1), n = atoi(arg.c_str());
-        size_t split = arg.find_first_of("@:");
-        after = split == std::string::npos ? "" : arg.substr(split + 1);
+        // The argument after the first @ or : (all of it when it holds neither).
+        std::string arg = word.substr(1), after = arg.substr(arg.find_first_of("@:") + 1);
+        int n = atoi(arg.c_str());
+        const std::map<char, std::function<void()>> operations = {
+            {'+', [&] { number(list.Add(arg.substr(0, arg.find('@')), atoi(after.c_str()))); }},
+            {'-', [&] { list.Delete(n); }},
+            {'x', [&] { list.Remove(arg); }},
+            {'=', [&] { list.SetItem(n, after); }},
+            {'?', [&] { number(list.IndexOf(arg)); }},
+            {'v', [&] { number(list.IndexOfValue(n)); }},
+            {'V', [&] { number(list.Value(n)); }},
+            {'i', [&] { read(list.Item(n)); }},
+            {'T', [&] { read(list.Text()); }},
+            {'K', [&] { read(list.CommaText()); }},
+            {'t', [&] { list.SetText(arg); }},
+            {'k', [&] { list.SetCommaText(arg); }},
+            {'n', [&] { list.SetCount(n); }},
+            {'p', [&] { list.SetCapacity(n), number(list.Capacity()); }},
+            {'c', [&] { list.Clear(); }},
+            {'d', [&] { list.AllowDuplicates = !list.AllowDuplicates; }}};
         operations.at(word[0])();
-        for (int i = -1; i < list.Count(); ++i) {
+        for (int i = -1, first = 0; i < list.Count(); ++i, first = 0) {
             std::string probe = i < 0 ? arg : list.Item(i);
-            int first = 0;
             while (first < list.Count() && _stricmp(list.Item(first).c_str(), probe.c_str()))
                 ++first;
             if (list.IndexOf(probe) != (first < list.Count() ? first : -1)) read("bad index");
@@ -71,8 +65,7 @@ std::string Played(const std::string& Script) {
 
 struct ListRow {
     const char* Name;
-    const char* Script;
-    std::string Expected;
+    std::string Script, Expected;
 };
 
 const ListRow ListRows[] = {
@@ -91,8 +84,7 @@ const ListRow ListRows[] = {
      "T +a tx\ny\r\nz T", ";1;a\nx\ny\r\0; [a|x|y\r] 222"s},
     {"CommaText keeps each comma with its item and reads joined by spaces; empty texts clear",
      "kone,two, K t +b k", "one, two, ;1; [] 222525"},
-    {"Count writes add empty items or delete from the end; Capacity takes multiples of four, "
-     "only reserves, and 0 empties",
+    {"Count adds empty items or cuts from the end; Capacity only reserves, in fours; 0 empties",
      "n3 =0:keep n1 n-4 i0 p6 p8 i0 p0",
      "keep;0;8;keep;0; [] 222445 QStrings: Wrong capacity value."},
 };
@@ -104,11 +96,8 @@ TEST(StringList, Operations) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(Played(row.Script), row.Expected);
     }
-}
-
-// Random words of a, A, b and B (31 keys, so the index grows twice and never fills) through the
-// operations that move items; Played checks the index after each.
-TEST(StringList, TheCaselessIndexAgreesWithAScanThroughEveryChange) {
+    // Random words of a, A, b and B (31 keys, so the index grows twice and never fills) through
+    // the operations that move items; Played checks the index after each.
     unsigned seed = 12345;
     auto next = [&](unsigned Below) { return (seed = seed * 1103515245 + 12345) / 65536 % Below; };
     std::string script = "d";
