@@ -105,7 +105,7 @@ bool QuitAtTheLastLine(const PROCESS_INFORMATION& Process, const std::string& Ou
     return PostThreadMessageA(Process.dwThreadId, WM_QUIT, 0, 0);
 }
 
-TEST(Parvex, PrintsItsLinesAndCopiesItsSourceWithoutRepeatedLines) {
+TEST(Parvex, PrintsItsLinesCopiesItsSourceAndExportsTheColourSetter) {
     // Source: parvex.cpp in the folder parvex starts in.
     struct Row {
         const char *Name, *Source, *Expected;
@@ -127,33 +127,29 @@ TEST(Parvex, PrintsItsLinesAndCopiesItsSourceWithoutRepeatedLines) {
             DeleteFileA((folder + file).c_str());
         RemoveDirectoryA(folder.c_str());
     }
-}
-
-// Designers find the canvas colour setter in parvex by this name. A program loaded as a library
-// gets no imports resolved, so the setter can be found but not called.
-TEST(Parvex, ExportsTheCanvasColourSetterByName) {
+    // Designers find the canvas colour setter in parvex by this name; a program loaded as a
+    // library gets no imports resolved, so the setter can be found but not called.
     HMODULE parvex = LoadLibraryExA(PARVEX_EXE, nullptr, DONT_RESOLVE_DLL_REFERENCES);
     EXPECT_NE(GetProcAddress(parvex, "QCANVAS::COLOR__set__(unsigned int)"), nullptr);
     FreeLibrary(parvex);
 }
 
-// What a user does with the example: waits for its form, found by its caption, clicks on it and
-// closes it.
-bool ClickAndCloseTheForm(const PROCESS_INFORMATION& Process, const std::string&,
-                          std::string& Seen) {
-    HWND form = FindWindowA("QForm", "Hello");
-    if (GetWindowThreadProcessId(form, nullptr) != Process.dwThreadId || !IsWindowVisible(form))
-        return false;
-    Seen += SizeOf(form);
-    SendMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    SendMessageA(form, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    return PostMessageA(form, WM_CLOSE, 0, 0) != FALSE;
-}
-
 TEST(InstalledLibrary, TheExampleShowsItsFormPrintsClicksAndEndsWhenTheFormCloses) {
     const char* hello = std::getenv("HELLO_EXE");
     if (!hello) GTEST_SKIP() << "run by the consumer test, which builds the example";
-    std::string seen, output = RunProgram(hello, nullptr, ClickAndCloseTheForm, seen);
+    // What a user does with the example: waits for its form, found by its caption, clicks on it
+    // and closes it.
+    auto clickAndClose = [](const PROCESS_INFORMATION& Process, const std::string&,
+                            std::string& Seen) {
+        HWND form = FindWindowA("QForm", "Hello");
+        if (GetWindowThreadProcessId(form, nullptr) != Process.dwThreadId || !IsWindowVisible(form))
+            return false;
+        Seen += SizeOf(form);
+        SendMessageA(form, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+        SendMessageA(form, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        return PostMessageA(form, WM_CLOSE, 0, 0) != FALSE;
+    };
+    std::string seen, output = RunProgram(hello, nullptr, clickAndClose, seen);
     // 350 x 250 are the library's own form defaults; the example prints "clicked", the library
     // its diagnostic lines.
     EXPECT_EQ(seen + std::regex_replace(output, std::regex("\\d+"), "#"),

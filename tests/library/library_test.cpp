@@ -34,17 +34,17 @@ TEST(CoreLibrary, ExportsItsTextsAndRegistersEveryClassWhileLoaded) {
                               : DeleteFileA(MIRVANE_INSTALLED));
         HMODULE core = LoadLibraryA(CORE_DLL);
         note();
-        for (const char* name : {"VERSION@0", "EXPORTCLASSES@0", "VERSION"})
+        const char* const names[] = {MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(1), "VERSION@0",
+                                     "EXPORTCLASSES@0", "VERSION"};
+        for (const char* name : names)
             seen += Call(core, name) + "\n";
-        EXPECT_EQ(Call(core, MAKEINTRESOURCEA(1)) + Call(core, MAKEINTRESOURCEA(2)),
-                  Call(core, "EXPORTCLASSES@0") + Call(core, "VERSION@0"));
         FreeLibrary(core);
         note();
     }
-    const std::string exports = "Velmora(Tessaly7)-GUI Version 1\nQPanel,QToolBar,QStatusBar,"
-                                "QLabel,QButton,QEdit,QMemo,QComboBox,QListBox,QCheckBox,"
-                                "QRadioButton,QGroupBox,QScrollBar,QMyFrame,VUdeRedo,QBox,QDummy\n"
-                                "(missing)\n";
+    const std::string texts = "Velmora(Tessaly7)-GUI Version 1\nQPanel,QToolBar,QStatusBar,QLabel,"
+                              "QButton,QEdit,QMemo,QComboBox,QListBox,QCheckBox,QRadioButton,"
+                              "QGroupBox,QScrollBar,QMyFrame,VUdeRedo,QBox,QDummy\n",
+                      exports = texts + texts + "(missing)\n";
     EXPECT_EQ(seen, "21 classes, editor\n" + exports + "0 classes\n21 classes\n" + exports +
                         "0 classes\n");
 }

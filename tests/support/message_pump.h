@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
+#include <thread>
 
 // Dispatches messages until none has come for 5 ms, for at most 200 ms.
 inline void PumpMessages() {
@@ -16,18 +18,12 @@ inline void PumpMessages() {
            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT) == WAIT_OBJECT_0);
 }
 
-inline DWORD WINAPI RunWork(void* Work) {
-    (*static_cast<std::function<void()>*>(Work))();
-    return 0;
-}
-
 // Runs Work on a new thread and waits for it, answering the messages it sends meanwhile.
-inline void RunOnOtherThread(std::function<void()> Work) {
-    HANDLE thread = CreateThread(nullptr, 0, RunWork, &Work, 0, nullptr);
-    while (MsgWaitForMultipleObjects(1, &thread, FALSE, 5000, QS_SENDMESSAGE) ==
-           WAIT_OBJECT_0 + 1) {
-        MSG msg;
-        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-    CloseHandle(thread);
+inline void RunOnOtherThread(const std::function<void()>& Work) {
+    std::atomic<bool> done{false};
+    std::thread worker([&] { Work(), done = true; });
+    for (MSG msg; !done;)
+        if (!MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_SENDMESSAGE))
+            PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    worker.join();
 }

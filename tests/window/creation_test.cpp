@@ -4,7 +4,6 @@
 #include "test_forms.h"
 
 #include <regex>
-#include <string>
 
 namespace {
 

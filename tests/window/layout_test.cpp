@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <list>
 #include <sstream>
-#include <string>
 
 namespace {
 
