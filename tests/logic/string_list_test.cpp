@@ -27,31 +27,32 @@ std::string Played(const std::string& Script) {
     Changes.clear();
     list.OnChange = [](QStrings*, int Operation) { Changes += std::to_string(Operation); };
     BoxRecorder boxes;
-    std::string reads, word;
+    std::string reads, word, arg, after;
+    int n = 0;
     auto read = [&](const std::string& S) { reads += S + ';'; };
     auto number = [&](int N) { read(std::to_string(N)); };
+    const std::map<char, std::function<void()>> operations = {
+        {'+', [&] { number(list.Add(arg.substr(0, arg.find('@')), atoi(after.c_str()))); }},
+        {'-', [&] { list.Delete(n); }},
+        {'x', [&] { list.Remove(arg); }},
+        {'=', [&] { list.SetItem(n, after); }},
+        {'?', [&] { number(list.IndexOf(arg)); }},
+        {'v', [&] { number(list.IndexOfValue(n)); }},
+        {'V', [&] { number(list.Value(n)); }},
+        {'i', [&] { read(list.Item(n)); }},
+        {'T', [&] { read(list.Text()); }},
+        {'K', [&] { read(list.CommaText()); }},
+        {'t', [&] { list.SetText(arg); }},
+        {'k', [&] { list.SetCommaText(arg); }},
+        {'n', [&] { list.SetCount(n); }},
+        {'p', [&] { list.SetCapacity(n), number(list.Capacity()); }},
+        {'c', [&] { list.Clear(); }},
+        {'d', [&] { list.AllowDuplicates = !list.AllowDuplicates; }}};
     for (std::istringstream words(Script); std::getline(words, word, ' ');) {
         std::replace(word.begin(), word.end(), '^', '\0');
         // The argument after the first @ or : (all of it when it holds neither).
-        std::string arg = word.substr(1), after = arg.substr(arg.find_first_of("@:") + 1);
-        int n = atoi(arg.c_str());
-        const std::map<char, std::function<void()>> operations = {
-            {'+', [&] { number(list.Add(arg.substr(0, arg.find('@')), atoi(after.c_str()))); }},
-            {'-', [&] { list.Delete(n); }},
-            {'x', [&] { list.Remove(arg); }},
-            {'=', [&] { list.SetItem(n, after); }},
-            {'?', [&] { number(list.IndexOf(arg)); }},
-            {'v', [&] { number(list.IndexOfValue(n)); }},
-            {'V', [&] { number(list.Value(n)); }},
-            {'i', [&] { read(list.Item(n)); }},
-            {'T', [&] { read(list.Text()); }},
-            {'K', [&] { read(list.CommaText()); }},
-            {'t', [&] { list.SetText(arg); }},
-            {'k', [&] { list.SetCommaText(arg); }},
-            {'n', [&] { list.SetCount(n); }},
-            {'p', [&] { list.SetCapacity(n), number(list.Capacity()); }},
-            {'c', [&] { list.Clear(); }},
-            {'d', [&] { list.AllowDuplicates = !list.AllowDuplicates; }}};
+        arg = word.substr(1), after = arg.substr(arg.find_first_of("@:") + 1);
+        n = atoi(arg.c_str());
         operations.at(word[0])();
         for (int i = -1, first = 0; i < list.Count(); ++i, first = 0) {
             std::string probe = i < 0 ? arg : list.Item(i);
