@@ -2,6 +2,7 @@
 // notifications to the controls, binds a frame to its window and moves the focus with Tab.
 #include "object/diagnostics.h"
 #include "object/forms.h"
+#include "object/posted_message_guard.h"
 #include "object/window_class.h"
 
 QWindowInfo* WindowInfoPtr = nullptr;
@@ -126,6 +127,7 @@ void QFrame::HandleMessage(QMessage& Message) {
     case QM_SETWINDOWINFO:
     case QM_GETWINDOWINFO:
         // The record is an address in the sender's memory: only our own thread's is trusted.
+        // Posted ones never get here (GuardPostedDesignerMessages).
         if (InSendMessage()) break;
         HandleWindowInfo(Message);
         break;
@@ -146,6 +148,7 @@ void QFrame::BindToWindow() {
     FStyle = static_cast<uint32_t>(GetWindowLongPtrA(FHandle, GWL_STYLE));
     FExStyle = static_cast<uint32_t>(GetWindowLongPtrA(FHandle, GWL_EXSTYLE));
     CreatingFrame = nullptr;
+    GuardPostedDesignerMessages();
 }
 
 void QFrame::CreatePendingChildren() {
@@ -283,7 +286,8 @@ void QFrame::ApplyWindowInfo(const QWindowInfo& Info) {
     SetStyle(Info.Style);
     SetWidth(Info.Width);
     SetHeight(Info.Height);
-    SetWndProc(Info.WndProc);
+    // A null procedure would leave the window nothing to answer its next message with.
+    if (Info.WndProc) SetWndProc(Info.WndProc);
 }
 
 void QFrame::FillWindowInfo(QWindowInfo& Info) {

@@ -40,7 +40,11 @@ QForm::QForm() {
 
 void QForm::CreateHandle() {
     QFrame::CreateHandle();
-    SetMenu(FHandle, LoadMenuA(GetModuleHandleA(nullptr), "MainMenu"));
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), "MainMenu");
+    // An attached menu goes with its window; one that a child window or a failed creation
+    // refused would belong to nobody.
+    bool attached = HasWindow() && SetMenu(FHandle, menu);
+    if (!attached && menu) DestroyMenu(menu);
     DrawMenuBar(FHandle);
 }
 

@@ -28,8 +28,11 @@ QFrame::QFrame() {
 }
 
 QFrame::~QFrame() {
-    for (int i = 0; i < ControlCount(); ++i)
-        Controls(i)->DestroyHandle();
+    // A child that the window procedure made is deleted with its window and leaves this list,
+    // and callbacks may change the list meanwhile: walk a copy, calling only live children.
+    QPtrList<QFrame> children = FControls;
+    for (int i = 0; i < children.Count(); ++i)
+        if (IsLiveFrame(children.At(i))) children.At(i)->DestroyHandle();
     // Writing ParentHandle moves Parent without moving the frame between child lists, so
     // any live frame may list this one or point at it; none may keep a dangling pointer.
     for (const void* address : LiveFrames()) {

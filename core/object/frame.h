@@ -192,6 +192,8 @@ protected:
     // The canvas and OnPaint part of WM_PAINT, without default processing; panels run it
     // around their own drawing.
     void HandlePaint(QMessage& Message);
+    // Refreshes the creation fields from the window, for a frame that never stored them.
+    void TakeValuesFromWindow();
 
     int FAlign = alNone;
     int FClientWidth = 0;

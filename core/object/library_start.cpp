@@ -3,6 +3,7 @@
 #include "containers/paths.h"
 #include "object/class_registry.h"
 #include "object/forms.h"
+#include "object/posted_message_guard.h"
 
 #include <new>
 
@@ -25,4 +26,5 @@ void StopLibrary() {
     Started = false;
     FreeOwnerCell();
     UnregisterLibraryClasses();
+    RemovePostedMessageGuards();
 }

@@ -111,14 +111,40 @@ void QFrame::CreateHandle() {
 }
 
 void QFrame::RecreateHandle() {
+    // A frame the window procedure made knows its window's values only from the window, and
+    // belongs to whichever window it has: it is kept out of the old window's destruction and
+    // the new window owns it. When no new window comes it stays, so that no caller's pointer
+    // dangles, and the next window made for it owns it.
+    if (OwnedByWindow) TakeValuesFromWindow();
+    bool owned = OwnedByWindow;
+    OwnedByWindow = false;
     DestroyHandle();
     CreateHandle();
+    OwnedByWindow = owned;
 }
 
 void QFrame::DestroyHandle() {
     if (!HasWindow()) return;
+    // A frame the window procedure made is deleted with its window, inside DestroyWindow.
+    bool goesWithWindow = OwnedByWindow;
     DestroyWindow(FHandle);
-    FHandle = nullptr;
+    if (!goesWithWindow) FHandle = nullptr;
+}
+
+void QFrame::TakeValuesFromWindow() {
+    if (!HasWindow()) return;
+    // Each read refreshes its field.
+    Left();
+    Top();
+    Width();
+    Height();
+    Text();
+    Style();
+    ExStyle();
+    ID();
+    Enabled();
+    Visible();
+    ParentHandle();
 }
 
 LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,

@@ -1,5 +1,7 @@
 #include "support/box_recorder.h"
 
+#include "support/import_slot.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,14 +19,7 @@ int WINAPI RecordBox(HWND Owner, LPCSTR Text, LPCSTR Caption, UINT Style) {
 
 } // namespace
 
-// The library is linked into the test program, so its calls to MessageBoxA go through the
-// program's import slot for it. Defining that slot here makes the linker take it instead of
-// User32's import library, pointing at RecordBox.
-#ifdef _WIN64
-extern "C" decltype(&MessageBoxA) ImportedMessageBox asm("__imp_MessageBoxA");
-#else
-extern "C" decltype(&MessageBoxA) ImportedMessageBox asm("__imp__MessageBoxA@16");
-#endif
+extern "C" decltype(&MessageBoxA) ImportedMessageBox IMPORT_SLOT(MessageBoxA, 16);
 decltype(&MessageBoxA) ImportedMessageBox = &RecordBox;
 
 BoxRecorder::BoxRecorder() : Outer(Current) {

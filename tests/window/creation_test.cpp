@@ -1,6 +1,7 @@
 // Window creation, the binding between windows and frames, properties of live windows and the
 // message boxes.
 #include "containers/paths.h"
+#include "support/import_slot.h"
 #include "test_forms.h"
 
 #include <regex>
@@ -27,7 +28,19 @@ std::string ZOrder(QFrame& Parent) {
     return seen + " ";
 }
 
+// Every menu the library loads, through the program's import of LoadMenuA.
+std::vector<HMENU> LoadedMenus;
+HMENU WINAPI RecordMenu(HINSTANCE Instance, LPCSTR Name) {
+    static auto load = reinterpret_cast<decltype(&LoadMenuA)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "LoadMenuA")));
+    LoadedMenus.push_back(load(Instance, Name));
+    return LoadedMenus.back();
+}
+
 } // namespace
+
+extern "C" decltype(&LoadMenuA) ImportedLoadMenu IMPORT_SLOT(LoadMenuA, 8);
+decltype(&LoadMenuA) ImportedLoadMenu = &RecordMenu;
 
 TEST_F(WindowTest, CreationAppliesTheFieldsWrittenBefore) {
     QForm plain, form, failed, unknown, nameless;
@@ -117,4 +130,56 @@ TEST_F(WindowTest, BoxesAreTopmostAndOwnedByTheThreadsFirstWindowWithAnExtendedS
     for (const CaughtBox& box : recorder.Boxes())
         seen += Join(box.Caption, box.Text, box.Style, box.Owner == tool.Handle());
     EXPECT_EQ(seen, "1 window_tests.exe hello 262144 1 Caption bad 262160 1 ");
+}
+
+// A frame the window procedure made belongs to its window: recreating keeps it, with a new window
+// like the old one; destroying deletes it; a parent's destruction reaches every such child.
+TEST_F(WindowTest, FramesMadeForWindowsGoWithTheirWindows) {
+    QForm form;
+    form.SetParent(nullptr);
+    StdoutCapture out;
+    auto make = [&](int Left) {
+        return FrameOfWindow(CreateWindowExA(0, "QTestFrame", "made", WS_CHILD | WS_VISIBLE, Left,
+                                             4, 60, 20, form.Handle(), nullptr,
+                                             GetModuleHandleA(nullptr), nullptr));
+    };
+    QFrame* made = make(3);
+    HWND old = made->Handle();
+    made->RecreateHandle();
+    std::string seen =
+        Join(IsWindow(old), GetParent(made->Handle()) == form.Handle()) + Describe(*made) + " | ";
+    made->DestroyHandle();
+    seen += Join(IsLiveFrame(made));
+    HWND children[3];
+    {
+        TestFrame holder;
+        MakeChild(holder, form, 0, 40, 200, 100);
+        for (HWND& child : children) {
+            QFrame* frame = make(0);
+            child = frame->Handle();
+            frame->SetParent(&holder);
+        }
+    }
+    for (HWND child : children)
+        seen += Join(IsWindow(child));
+    EXPECT_EQ(seen, "0 1 3 4 60 20 'made' visible id 0 bound | 0 0 0 0 ");
+}
+
+// Every form creation loads the program's menu: only one attached to a window lives on, and it
+// goes with that window.
+TEST_F(WindowTest, MainMenuLivesOnlyWithTheWindowItIsAttachedTo) {
+    QForm top, inner, orphan;
+    inner.SetStyle(WS_CHILD);
+    orphan.SetStyle(WS_CHILD); // without a parent window its creation fails
+    StdoutCapture out;
+    LoadedMenus.clear();
+    top.SetParent(nullptr);
+    inner.SetParent(&top);
+    orphan.CreateHandle();
+    top.RecreateHandle();
+    std::string seen;
+    for (HMENU menu : LoadedMenus)
+        seen += Join(IsMenu(menu));
+    top.DestroyHandle();
+    EXPECT_EQ(seen + Join(IsMenu(LoadedMenus.back())), "0 0 0 0 1 0 ");
 }

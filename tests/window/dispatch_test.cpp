@@ -156,9 +156,96 @@ TEST_F(WindowTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
     auto apply = [&] { SendMessageA(form.Handle(), QM_SETWINDOWINFO, 0, LPARAM(&info)); };
     RunOnOtherThread(apply);
     std::string seen = Join(form.Width());
+    WNDPROC procedure = info.WndProc;
+    info.WndProc = nullptr; // the window keeps a procedure to answer with
     apply();
     info = QWindowInfo{}; // later creations read the library's copy: the sender may reuse it
-    seen += Join(form.Width(), WindowInfoPtr ? WindowInfoPtr->Width : -1);
+    // Wine refuses a null procedure itself, but the library must not even ask.
+    seen += Join(form.Width(), WindowInfoPtr ? WindowInfoPtr->Width : -1,
+                 form.WndProc() == procedure && !form.PrevWndProc);
     SendMessageA(form.Handle(), QM_SETWINDOWINFO, 0, 0);
-    EXPECT_EQ(seen + Join(WindowInfoPtr == nullptr), "350 400 400 1 ");
+    EXPECT_EQ(seen + Join(WindowInfoPtr == nullptr), "350 400 400 1 1 ");
+}
+
+namespace {
+
+// Posts both designer messages with addresses nobody may read: small, forged, and a record
+// that does exist in this process.
+void PostForgedWindowInfo(HWND To) {
+    static QWindowInfo real;
+    for (UINT msg : {QM_SETWINDOWINFO, QM_GETWINDOWINFO})
+        for (LPARAM address : {LPARAM(0x10), LPARAM(0xDEADBEE0), LPARAM(&real)})
+            PostMessageA(To, msg, 0, address);
+}
+
+// Runs the one disabled test named of this program again, as another process, with Targets in
+// its environment; answers what it sends here until it ends, and answers its exit code.
+DWORD RunAsOtherProcess(const char* Test, const std::string& Targets) {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string line = std::string("\"") + path +
+                       "\" --gtest_also_run_disabled_tests --gtest_filter=WindowTest." + Test;
+    SetEnvironmentVariableA("VELMORA_TARGETS", Targets.c_str());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    bool started = CreateProcessA(path, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                  &startup, &process);
+    SetEnvironmentVariableA("VELMORA_TARGETS", nullptr);
+    if (!started) return ~0u;
+    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 30000, QS_ALLINPUT) ==
+           WAIT_OBJECT_0 + 1)
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);
+    DWORD code = ~0u;
+    GetExitCodeProcess(process.hProcess, &code);
+    if (code == STILL_ACTIVE) TerminateProcess(process.hProcess, code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+} // namespace
+
+// Any thread or process may post to a window or forge a notification: a queued designer record
+// is never read on any loop, and nothing is reflected to another process's window.
+TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
+    QForm form;
+    form.SetParent(nullptr);
+    TestFrame child;
+    MakeChild(child, form);
+    QWindowInfo mine;
+    WindowInfoPtr = &mine;
+    DWORD self = GetCurrentThreadId();
+    std::thread([&] {
+        PostForgedWindowInfo(form.Handle());
+        PostForgedWindowInfo(child.Handle());
+        PostThreadMessageA(self, WM_QUIT, 0, 0);
+    }).join();
+    QApplication().Run();
+    DWORD other = RunAsOtherProcess("DISABLED_ForgeFromAnotherProcess",
+                                    Join(uintptr_t(form.Handle()), uintptr_t(child.Handle())));
+    PumpMessages();
+    // Wine's desktop window is another process's (explorer's), as the system's is on Windows.
+    LRESULT colour = SendMessageA(form.Handle(), WM_CTLCOLORSTATIC, 0, LPARAM(GetDesktopWindow()));
+    std::string seen = Join(other, WindowInfoPtr == &mine, colour);
+    QWindowInfo info;
+    SendMessageA(child.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
+    EXPECT_EQ(seen + Join(info.ClassName, info.Width, info.WndProc == child.WndProc()),
+              "0 1 0 QTestFrame 50 1 ");
+}
+
+// The other process of the test above: it posts to the given windows, then asks the form to
+// reflect a command to a window of its own.
+TEST_F(WindowTest, DISABLED_ForgeFromAnotherProcess) {
+    std::istringstream targets(getenv("VELMORA_TARGETS"));
+    uintptr_t form = 0, child = 0;
+    targets >> form >> child;
+    PostForgedWindowInfo(HWND(form));
+    PostForgedWindowInfo(HWND(child));
+    NotingFrame own("own");
+    own.SetParent(nullptr);
+    Events.clear();
+    SendMessageA(HWND(form), WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), LPARAM(own.Handle()));
+    EXPECT_EQ(Events, "");
 }

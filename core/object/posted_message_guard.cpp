@@ -1,0 +1,60 @@
+#include "object/posted_message_guard.h"
+
+#include "object/frame.h"
+
+#include <atomic>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+// A WH_GETMESSAGE hook sees every message a loop of its thread takes from the queue, whatever
+// loop it is (Run, a program's own, a message box's), before it is dispatched; sent messages
+// never pass through it.
+LRESULT CALLBACK NeutraliseQueuedDesignerMessage(int Code, WPARAM WParam, LPARAM LParam) {
+    auto* message = reinterpret_cast<MSG*>(LParam);
+    if (Code == HC_ACTION &&
+        (message->message == QM_SETWINDOWINFO || message->message == QM_GETWINDOWINFO)) {
+        message->message = WM_NULL;
+        message->wParam = 0;
+        message->lParam = 0;
+    }
+    return CallNextHookEx(nullptr, Code, WParam, LParam);
+}
+
+// The hooks of every thread, so that stopping the library removes them all. Never destroyed,
+// as windows may be bound while static components are destroyed.
+std::mutex& GuardsLock() {
+    static auto* lock = new std::mutex;
+    return *lock;
+}
+std::vector<HHOOK>& Guards() {
+    static auto* hooks = new std::vector<HHOOK>;
+    return *hooks;
+}
+
+// Counts removals: a thread guarded before the last one is guarded again. A thread's hook goes
+// with the thread; its entry is only a handle the system no longer knows.
+std::atomic<unsigned> Removals{0};
+thread_local unsigned GuardedAfterRemovals = ~0u;
+
+} // namespace
+
+void GuardPostedDesignerMessages() {
+    unsigned removals = Removals.load();
+    if (GuardedAfterRemovals == removals) return;
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &NeutraliseQueuedDesignerMessage, nullptr,
+                                   GetCurrentThreadId());
+    if (!hook) return;
+    GuardedAfterRemovals = removals;
+    std::lock_guard<std::mutex> hold(GuardsLock());
+    Guards().push_back(hook);
+}
+
+void RemovePostedMessageGuards() {
+    std::lock_guard<std::mutex> hold(GuardsLock());
+    for (HHOOK hook : Guards())
+        UnhookWindowsHookEx(hook);
+    Guards().clear();
+    ++Removals;
+}
