@@ -118,7 +118,8 @@ LRESULT DesignerWindow::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
         Command(LOWORD(WParam));
         return 0;
     case WM_NOTIFY:
-        if (Tools.AnswerTooltip(reinterpret_cast<NMHDR*>(LParam))) return 0;
+        // The platform copies no notification between threads: another's address is not ours.
+        if (!InSendMessage() && Tools.AnswerTooltip(reinterpret_cast<NMHDR*>(LParam))) return 0;
         break;
     case WM_COPYDATA: {
         auto* data = reinterpret_cast<const COPYDATASTRUCT*>(LParam);

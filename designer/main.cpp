@@ -47,6 +47,17 @@ Arguments ReadArguments() {
     return arguments;
 }
 
+// Notifications carry addresses and are only ever sent: one taken from the queue was posted by
+// someone else (anyone may post to the designer's windows), and no loop may dispatch it.
+LRESULT CALLBACK DropQueuedNotification(int Code, WPARAM WParam, LPARAM LParam) {
+    auto* message = reinterpret_cast<MSG*>(LParam);
+    if (Code == HC_ACTION && message->message == WM_NOTIFY) {
+        message->message = WM_NULL;
+        message->lParam = 0;
+    }
+    return CallNextHookEx(nullptr, Code, WParam, LParam);
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -55,6 +66,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         Report(nullptr, "Usage: designer [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]");
         return 1;
     }
+    SetWindowsHookExA(WH_GETMESSAGE, &DropQueuedNotification, nullptr, GetCurrentThreadId());
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     CoreLibrary core;

@@ -127,7 +127,7 @@ void QFrame::HandleMessage(QMessage& Message) {
     case QM_SETWINDOWINFO:
     case QM_GETWINDOWINFO:
         // The record is an address in the sender's memory: only our own thread's is trusted.
-        // Posted ones never get here (GuardPostedDesignerMessages).
+        // Posted ones never get here (GuardPostedAddresses).
         if (InSendMessage()) break;
         HandleWindowInfo(Message);
         break;
@@ -148,7 +148,7 @@ void QFrame::BindToWindow() {
     FStyle = static_cast<uint32_t>(GetWindowLongPtrA(FHandle, GWL_STYLE));
     FExStyle = static_cast<uint32_t>(GetWindowLongPtrA(FHandle, GWL_EXSTYLE));
     CreatingFrame = nullptr;
-    GuardPostedDesignerMessages();
+    GuardPostedAddresses();
 }
 
 void QFrame::CreatePendingChildren() {

@@ -26,5 +26,5 @@ void StopLibrary() {
     Started = false;
     FreeOwnerCell();
     UnregisterLibraryClasses();
-    RemovePostedMessageGuards();
+    RemovePostedAddressGuards();
 }

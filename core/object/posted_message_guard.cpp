@@ -1,6 +1,6 @@
 #include "object/posted_message_guard.h"
 
-#include "object/frame.h"
+#include "object/window_class.h"
 
 #include <atomic>
 #include <mutex>
@@ -8,13 +8,20 @@
 
 namespace {
 
+// A queued message whose LParam is an address nobody on this thread vouched for. Notifications
+// are only ever sent, so a queued one was forged; a library control hands it to its system
+// class, which would read it. Other windows' notifications are their program's business.
+bool IsForgedAddress(const MSG& Message) {
+    return Message.message == QM_SETWINDOWINFO || Message.message == QM_GETWINDOWINFO ||
+           (Message.message == WM_NOTIFY && FrameOfWindow(Message.hwnd));
+}
+
 // A WH_GETMESSAGE hook sees every message a loop of its thread takes from the queue, whatever
 // loop it is (Run, a program's own, a message box's), before it is dispatched; sent messages
 // never pass through it.
-LRESULT CALLBACK NeutraliseQueuedDesignerMessage(int Code, WPARAM WParam, LPARAM LParam) {
+LRESULT CALLBACK NeutraliseForgedAddress(int Code, WPARAM WParam, LPARAM LParam) {
     auto* message = reinterpret_cast<MSG*>(LParam);
-    if (Code == HC_ACTION &&
-        (message->message == QM_SETWINDOWINFO || message->message == QM_GETWINDOWINFO)) {
+    if (Code == HC_ACTION && IsForgedAddress(*message)) {
         message->message = WM_NULL;
         message->wParam = 0;
         message->lParam = 0;
@@ -40,10 +47,10 @@ thread_local unsigned GuardedAfterRemovals = ~0u;
 
 } // namespace
 
-void GuardPostedDesignerMessages() {
+void GuardPostedAddresses() {
     unsigned removals = Removals.load();
     if (GuardedAfterRemovals == removals) return;
-    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &NeutraliseQueuedDesignerMessage, nullptr,
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &NeutraliseForgedAddress, nullptr,
                                    GetCurrentThreadId());
     if (!hook) return;
     GuardedAfterRemovals = removals;
@@ -51,7 +58,7 @@ void GuardPostedDesignerMessages() {
     Guards().push_back(hook);
 }
 
-void RemovePostedMessageGuards() {
+void RemovePostedAddressGuards() {
     std::lock_guard<std::mutex> hold(GuardsLock());
     for (HHOOK hook : Guards())
         UnhookWindowsHookEx(hook);

@@ -38,6 +38,7 @@ public:
         if (M.Msg == WM_SETFOCUS) Note(this, "focus");
         if (M.Msg == QM_COMMAND) Note(this, "command", {int(M.WParam), int(M.LParam)});
         if (M.Msg == QM_CTLCOLOR) Note(this, "ctlcolor", {int(M.WParam), int(M.LParam)});
+        if (M.Msg == WM_NOTIFY) Note(this, "notify");
         TestFrame::HandleMessage(M);
     }
 };
@@ -169,11 +170,11 @@ TEST_F(WindowTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
 
 namespace {
 
-// Posts both designer messages with addresses nobody may read: small, forged, and a record
-// that does exist in this process.
-void PostForgedWindowInfo(HWND To) {
+// Posts both designer messages and a notification with addresses nobody may read: small,
+// forged, and a record that does exist in this process.
+void PostForgedAddresses(HWND To) {
     static QWindowInfo real;
-    for (UINT msg : {QM_SETWINDOWINFO, QM_GETWINDOWINFO})
+    for (UINT msg : {QM_SETWINDOWINFO, QM_GETWINDOWINFO, UINT(WM_NOTIFY)})
         for (LPARAM address : {LPARAM(0x10), LPARAM(0xDEADBEE0), LPARAM(&real)})
             PostMessageA(To, msg, 0, address);
 }
@@ -212,14 +213,15 @@ DWORD RunAsOtherProcess(const char* Test, const std::string& Targets) {
 TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     QForm form;
     form.SetParent(nullptr);
-    TestFrame child;
+    NotingFrame child("child");
     MakeChild(child, form);
     QWindowInfo mine;
     WindowInfoPtr = &mine;
+    Events.clear();
     DWORD self = GetCurrentThreadId();
     std::thread([&] {
-        PostForgedWindowInfo(form.Handle());
-        PostForgedWindowInfo(child.Handle());
+        PostForgedAddresses(form.Handle());
+        PostForgedAddresses(child.Handle());
         PostThreadMessageA(self, WM_QUIT, 0, 0);
     }).join();
     QApplication().Run();
@@ -228,7 +230,7 @@ TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     PumpMessages();
     // Wine's desktop window is another process's (explorer's), as the system's is on Windows.
     LRESULT colour = SendMessageA(form.Handle(), WM_CTLCOLORSTATIC, 0, LPARAM(GetDesktopWindow()));
-    std::string seen = Join(other, WindowInfoPtr == &mine, colour);
+    std::string seen = Events + Join(other, WindowInfoPtr == &mine, colour);
     QWindowInfo info;
     SendMessageA(child.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
     EXPECT_EQ(seen + Join(info.ClassName, info.Width, info.WndProc == child.WndProc()),
@@ -241,8 +243,8 @@ TEST_F(WindowTest, DISABLED_ForgeFromAnotherProcess) {
     std::istringstream targets(getenv("VELMORA_TARGETS"));
     uintptr_t form = 0, child = 0;
     targets >> form >> child;
-    PostForgedWindowInfo(HWND(form));
-    PostForgedWindowInfo(HWND(child));
+    PostForgedAddresses(HWND(form));
+    PostForgedAddresses(HWND(child));
     NotingFrame own("own");
     own.SetParent(nullptr);
     Events.clear();
