@@ -126,6 +126,7 @@ std::string Observed(QFrame& Component, QFrame& Parent) {
     seen << ' ' << GetClassLongPtrA(Component.Handle(), GCL_STYLE) << ' ';
     for (UINT request = WM_CTLCOLORMSGBOX; request <= WM_CTLCOLORSTATIC; ++request) {
         SetBkMode(DC, TRANSPARENT);
+        SetTextColor(DC, RGB(1, 2, 3));
         LRESULT answer = SendMessageA(Parent.Handle(), request, reinterpret_cast<WPARAM>(DC),
                                       reinterpret_cast<LPARAM>(Component.Handle()));
         bool same = answer == reinterpret_cast<LRESULT>(Component.Canvas.Brush()) &&

@@ -102,6 +102,9 @@ TEST_F(WindowTest, PropertiesReadAndWriteTheLiveWindow) {
     second.SetParent(nullptr);
     child.SetParent(&second);
     seen += Join(GetParent(window) == second.Handle(), form.ControlCount());
+    MoveWindow(third.Handle(), 7, 8, 50, 20, FALSE); // moved behind the frame's back
+    third.SetParentHandle(second.Handle());
+    seen += Join(third.Left(), third.Top(), GetParent(third.Handle()) == second.Handle());
     for (int formStyle : {int(fsStayOnTop), int(fsNormal)}) {
         form.SetFormStyle(formStyle); // the platform takes the topmost bit only with the z-order
         seen += Join(bool(GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST));
@@ -111,8 +114,10 @@ TEST_F(WindowTest, PropertiesReadAndWriteTheLiveWindow) {
     UpdateWindow(sibling.Handle());
     paints = 0;
     sibling.Canvas.SetColor(RGB(1, 2, 3));
+    sibling.Repaint();
+    UpdateWindow(sibling.Handle());
     EXPECT_EQ(seen + Join(GetMenuItemCount(GetMenu(form.Handle())), paints),
-              "1 1 0 1 213 123 1 2 1 0 1 1 ");
+              "1 1 0 1 213 123 1 2 7 8 1 1 0 1 2 ");
 }
 
 TEST_F(WindowTest, BoxesAreTopmostAndOwnedByTheThreadsFirstWindowWithAnExtendedStyle) {

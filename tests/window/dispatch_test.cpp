@@ -208,8 +208,9 @@ DWORD RunAsOtherProcess(const char* Test, const std::string& Targets) {
 
 } // namespace
 
-// Any thread or process may post to a window or forge a notification: a queued designer record
-// is never read on any loop, and nothing is reflected to another process's window.
+// Any thread or process may post to a window or forge a notification: a queued record or
+// notification is never read on any loop (Run still translates keys), and nothing is reflected
+// to another process's window.
 TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     QForm form;
     form.SetParent(nullptr);
@@ -222,6 +223,7 @@ TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     std::thread([&] {
         PostForgedAddresses(form.Handle());
         PostForgedAddresses(child.Handle());
+        PostMessageA(child.Handle(), WM_KEYDOWN, 'A', 1); // Run translates it into a character
         PostThreadMessageA(self, WM_QUIT, 0, 0);
     }).join();
     QApplication().Run();
@@ -230,11 +232,11 @@ TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     PumpMessages();
     // Wine's desktop window is another process's (explorer's), as the system's is on Windows.
     LRESULT colour = SendMessageA(form.Handle(), WM_CTLCOLORSTATIC, 0, LPARAM(GetDesktopWindow()));
-    std::string seen = Events + Join(other, WindowInfoPtr == &mine, colour);
+    std::string seen = Events + " | " + Join(other, WindowInfoPtr == &mine, colour);
     QWindowInfo info;
     SendMessageA(child.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
     EXPECT_EQ(seen + Join(info.ClassName, info.Width, info.WndProc == child.WndProc()),
-              "0 1 0 QTestFrame 50 1 ");
+              "child.keydown 65 65;child.char 97 | 0 1 0 QTestFrame 50 1 ");
 }
 
 // The other process of the test above: it posts to the given windows, then asks the form to
