@@ -1,20 +1,23 @@
 #!/usr/bin/env python3
-"""Measures how many faults the default test suites find: makes textual mutants of the library's
-sources under core/, rebuilds each in a copy of the tree and runs the default tests on x86_64.
-A mutant is killed when a test fails, crashes or runs past the time limit.
+"""Measures how many faults the default test suites find: makes textual mutants of the sources
+under one folder (core/ or designer/), rebuilds each in a copy of the tree and runs the default
+tests on x86_64. A mutant is killed when a test fails, crashes or runs past the time limit.
 
-Usage: tools/mutate.py [--tree REV] [--count N] [--seed S] [--exclude REGEX] [--list]
-  --tree REV       the revision whose library and tests are measured (default HEAD)
-  --count N        mutants that compile to run (default 100)
-  --seed S         the sample's seed (default: the published score's)
-  --exclude REGEX  CTest tests not to run (default "consumer", which builds a whole project)
-  --only REGEX     only the sample's mutants whose file matches (to check one area quickly)
-  --targets A,B    build and run only these test programs (CTest names equal target names)
-  --list           print the sample without building anything
-  --who            name the failing tests of each killed mutant (which tests earn their keep)
-The sample is drawn from the library as it was at SAMPLE_REVISION, so that suites of different
-revisions are scored on the same mutants: each is applied where its original line stands in the
-measured tree (the occurrence nearest its old line number), and skipped where that line is gone.
+Usage: tools/mutate.py [--tree REV] [--folder F] [--count N] [--seed S] [--sample-from REV] ...
+  --tree REV         the revision whose sources and tests are measured (default HEAD)
+  --folder F         the folder whose .cpp files are mutated: core (default) or designer
+  --count N          mutants that compile to run (default 100)
+  --seed S           the sample's seed; without it every run draws a new one, printed first, so
+                     that no suite is tuned to one sample and any run can be repeated
+  --sample-from REV  the revision the sample is drawn from (default the measured tree): a
+                     sample drawn from an older tree scores two suites on the same mutants, each
+                     applied where its original line stands (the occurrence nearest its old line
+                     number) and skipped where that line is gone
+  --exclude REGEX    CTest tests not to run (default "consumer", which builds a whole project)
+  --only REGEX       only the sample's mutants whose file matches (to check one area quickly)
+  --targets A,B      build and run only these test programs (CTest names equal target names)
+  --list             print the sample without building anything
+  --who              name the failing tests of each killed mutant (which tests earn their keep)
 Standard library only. It measures a copy of the revision (git archive), never the work tree.
 """
 import argparse
@@ -29,8 +32,6 @@ import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-SEED = 20261208
-SAMPLE_REVISION = "8a27ec6"  # the library when its mutation score was first measured
 SUITE_TIMEOUT = 300  # seconds the suites may take before the mutant counts as killed
 
 # (name, pattern, replacement): each match of the pattern on a line is one mutant.
@@ -88,9 +89,9 @@ def describe(tree, path, number, name, mutated):
     return f"{path}:{number + 1}: {name}: {original.strip()}  ->  {mutated.strip()}"
 
 
-def all_sites(tree):
+def all_sites(tree, top):
     result = []
-    for folder, _, files in sorted(os.walk(os.path.join(tree, "core"))):
+    for folder, _, files in sorted(os.walk(os.path.join(tree, top))):
         for name in sorted(files):
             if name.endswith(".cpp"):
                 path = os.path.relpath(os.path.join(folder, name), tree)
@@ -131,7 +132,9 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--tree", default="HEAD")
     parser.add_argument("--count", type=int, default=100)
-    parser.add_argument("--seed", type=int, default=SEED)
+    parser.add_argument("--folder", default="core", choices=["core", "designer"])
+    parser.add_argument("--seed", type=int)
+    parser.add_argument("--sample-from", default="")
     parser.add_argument("--exclude", default="consumer")
     parser.add_argument("--only", default="")
     parser.add_argument("--targets", default="")
@@ -147,10 +150,13 @@ def main():
 
 
 def measure(options, work):
+    if options.seed is None:
+        options.seed = random.SystemRandom().randrange(1 << 31)
+    print(f"seed: {options.seed} ({options.folder}/)", flush=True)
     sample_tree = os.path.join(work, "sample")
-    export_tree(SAMPLE_REVISION, sample_tree)
+    export_tree(options.sample_from or options.tree, sample_tree)
     candidates = [(path, number, name, mutated, describe(sample_tree, path, number, name, mutated))
-                  for path, number, name, mutated in all_sites(sample_tree)]
+                  for path, number, name, mutated in all_sites(sample_tree, options.folder)]
     random.Random(options.seed).shuffle(candidates)
     if options.only:
         # Filtered after the shuffle, so each mutant keeps its place in the full sample.
