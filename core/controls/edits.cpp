@@ -120,8 +120,9 @@ void QMemo::SetSelLength(int Value) {
     Send(EM_SCROLLCARET);
 }
 
+// A negative index would read the caret's line: EM_LINEINDEX takes -1 for it.
 std::string QMemo::Lines(int Index) {
-    if (!HasWindow()) return std::string();
+    if (!HasWindow() || Index < 0) return std::string();
     auto first = static_cast<int>(Send(EM_LINEINDEX, Index));
     if (first < 0) return std::string();
     auto length = static_cast<size_t>(Send(EM_LINELENGTH, first));
@@ -178,8 +179,10 @@ void QMemo::InsertLine(int Index, const std::string& S) {
     if (length > 0) ReplaceRange(previous + length, previous + length, "\r\n" + S);
 }
 
+// A negative index changes nothing: EM_LINEINDEX would name the caret's line and the range
+// would run back to the start of the text.
 void QMemo::DeleteLine(int Index) {
-    if (!HasWindow()) return;
+    if (!HasWindow() || Index < 0) return;
     auto start = static_cast<int>(Send(EM_LINEINDEX, Index));
     if (start < 0) return;
     auto end = static_cast<int>(Send(EM_LINEINDEX, Index + 1));

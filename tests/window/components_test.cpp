@@ -48,11 +48,11 @@ std::string Observe(QEdit& Edit) {
     return start + "+" + std::to_string(Edit.SelLength()) + " '" + Edit.SelText() + "'";
 }
 
-// The lines as Lines reads them, ending with the empty one past the last; the selection; the
-// caret; the window's scroll bars (H, V) and horizontal scrolling (A).
+// The lines as Lines reads them, between the empty ones before the first and past the last; the
+// selection; the caret; the window's scroll bars (H, V) and horizontal scrolling (A).
 std::string Observe(QMemo& Memo) {
     std::string seen;
-    for (int line = 0; line <= Memo.LineCount(); ++line)
+    for (int line = -1; line <= Memo.LineCount(); ++line)
         seen += Memo.Lines(line) + "/";
     POINT caret = Memo.CaretPos();
     auto style = GetWindowLongA(Memo.Handle(), GWL_STYLE);
@@ -160,16 +160,25 @@ TEST_F(Components, EditSelectionAndMemoLines) {
     unmade.SetSelStart(4), unmade.SetSelLength(2), unmade.SetSelText("x");
     EXPECT_EQ(Observe(unmade), "4+0 'x'") << "without a window the values are kept";
     const Row<void (*)(QMemo&)> memos[] = {
-        {"delete 0", [](QMemo& M) { M.DeleteLine(0); }, "ab// 0+0 '' 0,0"},
-        {"add above the last", [](QMemo& M) { M.AddLine("x"); }, "0123/x/ab// 9+0 '' 0,2"},
-        {"insert 2", [](QMemo& M) { M.InsertLine(2, "z"); }, "0123/ab/z// 11+0 '' 1,2"},
-        {"9, -1", [](QMemo& M) { M.DeleteLine(9), M.InsertLine(-1, "z"); }, "0123/ab// 0+0 '' 0,0"},
-        {"2, empty", [](QMemo& M) { M.DeleteLine(1), M.InsertLine(2, "z"); }, "0123/// 6+0 '' 0,1"},
-        {"clear", [](QMemo& M) { M.Clear(); }, "// 0+0 '' 0,0"},
-        {"select", [](QMemo& M) { M.SetSelStart(1), M.SetSelLength(2); }, "0123/ab// 1+2 '12' 3,0"},
-        {"replace", [](QMemo& M) { M.SetSelStart(1), M.SetSelText("X"); }, "0X123/ab// 2+0 '' 2,0"},
-        {"scroll bars", [](QMemo& M) { M.SetScrollBars(3); }, "0123/ab// 0+0 '' 0,0 H V"},
-        {"no word wrap", [](QMemo& M) { M.SetWordWrap(0); }, "0123/ab// 0+0 '' 0,0 A"},
+        {"delete 0", [](QMemo& M) { M.DeleteLine(0); }, "/ab// 0+0 '' 0,0"},
+        {"add above the last", [](QMemo& M) { M.AddLine("x"); }, "/0123/x/ab// 9+0 '' 0,2"},
+        {"insert 0", [](QMemo& M) { M.InsertLine(0, "z"); }, "/z/0123/ab// 3+0 '' 0,1"},
+        {"insert 2", [](QMemo& M) { M.InsertLine(2, "z"); }, "/0123/ab/z// 11+0 '' 1,2"},
+        {"negative or past the end, the caret on line 1",
+         [](QMemo& M) {
+             M.SetSelStart(6), M.DeleteLine(-1), M.DeleteLine(9), M.InsertLine(-1, "z");
+             M.InsertLine(3, "z");
+         },
+         "/0123/ab// 6+0 '' 0,1"},
+        {"2, empty", [](QMemo& M) { M.DeleteLine(1), M.InsertLine(2, "z"); },
+         "/0123/// 6+0 '' 0,1"},
+        {"clear", [](QMemo& M) { M.Clear(); }, "/// 0+0 '' 0,0"},
+        {"select", [](QMemo& M) { M.SetSelStart(1), M.SetSelLength(2); },
+         "/0123/ab// 1+2 '12' 3,0"},
+        {"replace", [](QMemo& M) { M.SetSelStart(1), M.SetSelText("X"); },
+         "/0X123/ab// 2+0 '' 2,0"},
+        {"scroll bars", [](QMemo& M) { M.SetScrollBars(3); }, "/0123/ab// 0+0 '' 0,0 H V"},
+        {"no word wrap", [](QMemo& M) { M.SetWordWrap(0); }, "/0123/ab// 0+0 '' 0,0 A"},
     };
     ExpectActs(form, "0123\r\nab", memos);
 }
