@@ -65,10 +65,13 @@ std::string QEdit::SelText() {
 }
 
 // A value that does not occur (or is empty) selects nothing and leaves the caret where the
-// selection started.
+// selection started. The text and the selection are read from the window first: typing and
+// clicks change them without telling the object.
 void QEdit::SetSelText(const std::string& Value) {
     FSelText = Value;
-    size_t found = Value.empty() ? std::string::npos : LowerCase(FText).find(LowerCase(Value));
+    std::string text = Text();
+    ReadSelection();
+    size_t found = Value.empty() ? std::string::npos : LowerCase(text).find(LowerCase(Value));
     if (found != std::string::npos) FSelStart = static_cast<int>(found);
     FSelLength = found == std::string::npos ? 0 : static_cast<int>(Value.size());
     ApplySelection();

@@ -152,6 +152,15 @@ TEST_F(Components, EditSelectionAndMemoLines) {
         {"found", [](QEdit& E) { E.SetSelText("World"); }, "6+5 'World'"},
         {"found ignoring case, read exactly", [](QEdit& E) { E.SetSelText("world"); }, "6+5 ''"},
         {"absent", [](QEdit& E) { E.SetSelStart(2), E.SetSelText("absent"); }, "2+0 ''"},
+        {"absent after a selection on the control",
+         [](QEdit& E) { SendMessageA(E.Handle(), EM_SETSEL, 3, 5), E.SetSelText("xyz"); },
+         "3+0 ''"},
+        {"found in text typed on the control",
+         [](QEdit& E) {
+             SendMessageA(E.Handle(), EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("xx"));
+             E.SetSelText("World");
+         },
+         "8+5 'World'"},
         {"on the control", [](QEdit& E) { SendMessageA(E.Handle(), EM_SETSEL, 3, 7); }, "3+4 ''"},
         {"length, then start", [](QEdit& E) { E.SetSelLength(4), E.SetSelStart(1); }, "1+4 ''"},
     };
