@@ -4,6 +4,7 @@
 #include "containers/paths.h"
 #include "controls/buttons.h"
 #include "controls/edits.h"
+#include "controls/lists.h"
 #include "designer/demo_components.h"
 #include "designer/editor.h"
 #include "object/class_registry.h"
@@ -304,6 +305,40 @@ TEST_F(Components, EditorWindowComesFromTheLibrarysFactoryOrTheProgramsOrNone) {
         EXPECT_EQ(observed + "| " + HostCall + "| " + Join(gone), row.Expected);
         DeleteFileA(MIRVANE_INSTALLED);
         form.SetParent(nullptr);
+    }
+}
+
+// After a paint a component still answers with the colour it was given and its canvas holds a
+// context it can draw on; a combo box gives its colours to its own edit field and list.
+TEST_F(Components, PaintedComponentsKeepTheirColourAndAContextToDrawOn) {
+    // Each row makes its component; it expects the colour read and whether the canvas draws,
+    // then for each part of a combo box whether it gets the brush, and its background colour.
+    const Row<QFrame* (*)()> rows[] = {
+        {"QBlue, without its own context", []() -> QFrame* { return new QBlue; }, "197121 1 "},
+        {"QComboBox", []() -> QFrame* { return new QComboBox; }, "197121 1 1 197121 1 197121 "},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        std::unique_ptr<QFrame> control(row.Given());
+        control->Canvas.SetColor(RGB(1, 2, 3));
+        control->SetBounds(0, 0, 40, 30);
+        control->SetParent(&form);
+        HWND window = control->Handle();
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        std::string seen = Join(control->Canvas.Color(), control->Canvas.Rectangle(0, 0, 1, 1));
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        if (GetComboBoxInfo(window, &parts))
+            for (auto [part, request] : {std::pair{parts.hwndItem, WM_CTLCOLOREDIT},
+                                         std::pair{parts.hwndList, WM_CTLCOLORLISTBOX}}) {
+                HDC dc = GetDC(part);
+                auto brush = SendMessageA(window, request, reinterpret_cast<WPARAM>(dc),
+                                          reinterpret_cast<LPARAM>(part));
+                seen += Join(brush == reinterpret_cast<LRESULT>(control->Canvas.Brush()),
+                             GetBkColor(dc));
+                ReleaseDC(part, dc);
+            }
+        EXPECT_EQ(seen, row.Expected);
     }
 }
 
