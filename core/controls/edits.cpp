@@ -4,6 +4,7 @@
 #include "object/window_class.h"
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 QCustomEdit::QCustomEdit() {
@@ -197,10 +198,17 @@ void QMemo::Clear() {
     if (HasWindow()) SetWindowTextA(FHandle, "");
 }
 
-// No size limit beyond memory; the window text stops at the file's first zero byte.
+// No size limit beyond memory; the window text stops at the file's first zero byte. A file
+// that memory cannot hold (bad_alloc, or length_error past the longest string) leaves the text
+// as it was, like one that cannot be read.
 void QMemo::LoadFromFile(const std::string& FileName) {
     std::string bytes;
-    if (ReadWholeFile(FileName, bytes)) SetWindowTextA(FHandle, bytes.c_str());
+    try {
+        if (!ReadWholeFile(FileName, bytes)) return;
+    } catch (const std::exception&) {
+        return;
+    }
+    SetWindowTextA(FHandle, bytes.c_str());
 }
 
 void QMemo::SaveToFile(const std::string& FileName) {

@@ -5,9 +5,11 @@
 #include "object/forms.h"
 #include "support/stdout_capture.h"
 #include "support/test_files.h"
+#include "test_forms.h" // from tests/window
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 
 using namespace std::string_literals;
@@ -102,4 +104,38 @@ TEST(Files, LoadAndSaveOnEveryKindOfTarget) {
         std::filesystem::remove_all(folder);
         EXPECT_EQ(observed, row.Expected);
     }
+}
+
+// The test program's allocator refuses larger blocks.
+extern std::atomic<size_t> LargestBlock;
+
+// Memory without room for a block over 2.5 MB: 200,000 equal lines load as one item, without
+// room reserved for each line (5 MB). Without room over 250 KB the load and a capacity write
+// fail with their boxes, a memo keeps its text, and the program goes on.
+TEST(Files, LoadsAndCapacityWritesThatMemoryCannotHoldFailAndTheProgramGoesOn) {
+    StdoutCapture quiet;
+    RegisterFormClass(), RegisterMemoClass();
+    QForm form;
+    form.SetParent(nullptr);
+    QMemo memo;
+    memo.SetParent(&form);
+    memo.SetText("kept");
+    std::string same, path = TempFolder() + "same.txt", observed;
+    for (int line = 0; line < 200000; ++line)
+        same += "a\n";
+    WriteTestFile(path, same);
+    BoxRecorder boxes;
+    for (size_t largest : {2500000, 250000}) {
+        QStrings list;
+        LargestBlock = largest;
+        list.LoadFromFile(path);
+        list.SetCapacity(1 << 20);
+        if (largest < 1000000) memo.LoadFromFile(path); // 400 KB in the memo would take seconds
+        LargestBlock = SIZE_MAX;
+        observed += Join(ItemsOf(list), list.Operation, list.Capacity());
+    }
+    DeleteFileA(path.c_str());
+    EXPECT_EQ(observed + memo.Text() + BoxesOf(boxes),
+              "a 6 1048576  1 0 kept QStrings: Can't load. Not enough memory. QStrings: Wrong "
+              "capacity value.");
 }
