@@ -17,6 +17,9 @@ void QCanvas::Paint(QMessage&) {
     SetBkColor(FDC, FColor);
     ::SetTextColor(FDC, FTextColor);
     SetBkMode(FDC, OPAQUE);
+    // A read of Color takes the context's DC-brush colour: it starts as the canvas's own, so
+    // that only drawing code setting another changes the answer, never the context's default.
+    SetDCBrushColor(FDC, FColor);
     if (OnDraw) OnDraw(FOwner);
 }
 
@@ -54,18 +57,24 @@ uint32_t QCanvas::Color() {
     return FColor;
 }
 
-void QCanvas::SetColor(uint32_t Value) {
+void QCanvas::StoreColor(uint32_t Value) {
     FColor = Value;
+    if (FDC) SetDCBrushColor(FDC, Value);
+}
+
+void QCanvas::SetColor(uint32_t Value) {
+    StoreColor(Value);
     FBrush.Reset(CreateSolidBrush(Value));
     RedrawOwner();
 }
 
+// The brush is described before the old one goes: Value may be the canvas's own.
 void QCanvas::SetBrush(HBRUSH Value) {
-    FBrush.Reset();
     LOGBRUSH description;
-    if (!GetObjectA(Value, sizeof description, &description)) return;
-    FBrush.Reset(CreateBrushIndirect(&description));
-    FColor = description.lbColor;
+    bool described = GetObjectA(Value, sizeof description, &description) != 0;
+    FBrush.Reset(described ? CreateBrushIndirect(&description) : nullptr);
+    if (!described) return;
+    StoreColor(description.lbColor);
     RedrawOwner();
 }
 

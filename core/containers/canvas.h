@@ -62,7 +62,8 @@ public:
     uint32_t Color();
     void SetColor(uint32_t Value);
 
-    // Copies the description of a brush that stays the caller's; takes its colour.
+    // Copies the description of a brush that stays the caller's (or is the canvas's own, which
+    // is then kept); takes its colour.
     void SetBrush(HBRUSH Value);
 
     uint32_t TextColor() const { return FTextColor; }
@@ -72,6 +73,9 @@ public:
     QNotifyEvent OnDraw = nullptr;
 
 private:
+    // Keeps the colour, and gives it to the attached context's DC brush, which a read answers.
+    void StoreColor(uint32_t Value);
+
     uint32_t FColor = 0;
     uint32_t FTextColor = 0;
 };

@@ -33,7 +33,7 @@ void QCaselessIndex::Reserve(size_t Keys) {
 }
 
 void QCaselessIndex::Clear() {
-    FSlots.clear();
+    std::vector<Slot>().swap(FSlots);
     FUsed = 0;
 }
 

@@ -13,6 +13,7 @@ public:
 
     // Room for Keys distinct keys without growing.
     void Reserve(size_t Keys);
+    // Forgets every key and gives the slots' memory back.
     void Clear();
     // The first item equal to S ignoring case, or -1.
     int Find(const std::string& S, const Items& List) const;

@@ -47,6 +47,15 @@ bool IsWritableTarget(const std::string& Path) {
         .Valid();
 }
 
+// Path as the system resolves it; "" when it cannot.
+std::string FullPathOf(const std::string& Path) {
+    DWORD size = GetFullPathNameA(Path.c_str(), 0, nullptr, nullptr);
+    std::string full(size, '\0');
+    DWORD length = size ? GetFullPathNameA(Path.c_str(), size, &full[0], nullptr) : 0;
+    full.resize(length < size ? length : 0);
+    return full;
+}
+
 } // namespace
 
 bool ReadFileChunks(const std::string& Path,
@@ -65,17 +74,20 @@ bool ReadWholeFile(const std::string& Path, std::string& Bytes) {
     return ReadFileChunks(Path, [&](const char* Chunk, size_t Size) { Bytes.append(Chunk, Size); });
 }
 
+// The temporary goes in the target's real folder, on the target's volume, or the final move
+// fails: a drive-relative name ("d:list.txt") lies in that drive's current folder, which
+// FolderOf cannot see.
 bool ReplaceFileContents(const std::string& Path, const std::string& Bytes) {
-    std::string folder = FolderOf(Path);
+    std::string target = FullPathOf(Path);
     char temporary[MAX_PATH];
-    if (FileNameOf(Path).empty() || !IsWritableTarget(Path) ||
-        !GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "qst", 0, temporary))
+    if (FileNameOf(target).empty() || !IsWritableTarget(target) ||
+        !GetTempFileNameA(FolderOf(target).c_str(), "qst", 0, temporary))
         return false;
     QFileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     bool written = file.Valid() && WriteAll(file.Get(), Bytes);
     written = file.Close() && written;
-    if (written && MoveFileExA(temporary, Path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    if (written && MoveFileExA(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
     DeleteFileA(temporary);
     return false;
 }

@@ -3,13 +3,24 @@
 #include "containers/paths.h"
 
 #include <algorithm>
+#include <exception>
+#include <new>
 
 namespace {
 
 const char* const Caption = "QStrings";
 
+// The most items that room is reserved for ahead of them: a load reserves for the lines it
+// counted and a Capacity write for its value, up to this many; past it the lists grow as items
+// come. Lines the duplicate check drops, or a capacity never filled, then cost little memory.
+constexpr size_t ReserveBound = 1 << 16;
+
 void ShowProblem(const char* Text) {
     MessageBoxA(nullptr, Text, Caption, MB_TOPMOST);
+}
+
+void RefuseCapacity() {
+    AlertBox("Wrong capacity value.", Caption, MB_ICONERROR);
 }
 
 // Items never hold a NUL byte: a string is stored up to its first one.
@@ -83,9 +94,10 @@ void QStrings::Remove(const std::string& S) {
     if (index >= 0) Delete(index);
 }
 
+// The room goes with the items: after a load that ran out of memory the program needs it back.
 void QStrings::Clear() {
-    FItems.clear();
-    FValues.clear();
+    std::vector<std::string>().swap(FItems);
+    std::vector<int32_t>().swap(FValues);
     FIndex.Clear();
     FTextBuffer.clear();
     Changed(soCleared);
@@ -148,18 +160,19 @@ void QStrings::SetCommaText(const std::string& Value) {
 }
 
 // Capacity writes that pass the check only reserve room: Count and the items stay as they are,
-// so no place is ever read that was not stored. 0 empties the list.
+// so no place is ever read that was not stored. 0 empties the list. Room that memory cannot
+// give refuses the value like a wrong one.
 void QStrings::SetCapacity(int Value) {
-    if (Value % 4 != 0) {
-        AlertBox("Wrong capacity value.", Caption, MB_ICONERROR);
-        return;
+    if (Value % 4 != 0) return RefuseCapacity();
+    try {
+        size_t room = std::min(static_cast<size_t>(std::max(Value, 0)), ReserveBound);
+        FItems.reserve(room);
+        FValues.reserve(room);
+    } catch (const std::bad_alloc&) {
+        return RefuseCapacity();
     }
     FCapacity = Value;
-    if (Value == 0) return Clear();
-    if (Value > 0) {
-        FItems.reserve(static_cast<size_t>(Value));
-        FValues.reserve(static_cast<size_t>(Value));
-    }
+    if (Value == 0) Clear();
 }
 
 const char* const* QStrings::List() {
@@ -188,16 +201,32 @@ void QStrings::LoadFromFile(const std::string& FileName) {
         ShowProblem("File not found.");
         return;
     }
-    // Two passes over the file in chunks: the first counts the lines so that the lists are
-    // allocated once, and neither holds the whole file.
+    // An exception while loading, from memory that cannot hold the file (bad_alloc, or
+    // length_error for a line longer than a string can be), ends the load with an empty list
+    // and a box, never the program.
+    try {
+        if (!AppendLinesOf(FileName)) return;
+    } catch (const std::exception&) {
+        Clear();
+        Operation = soFileFailed;
+        ShowProblem("Can't load. Not enough memory.");
+        return;
+    }
+    Changed(soLoaded);
+}
+
+// Two passes over the file in chunks: the first counts the lines so that room for them is
+// reserved at once (up to the bound), and neither holds the whole file.
+bool QStrings::AppendLinesOf(const std::string& FileName) {
     size_t lines = 1;
     if (!ReadFileChunks(FileName, [&](const char* Chunk, size_t Size) {
             lines += std::count(Chunk, Chunk + Size, '\n');
         }))
-        return;
-    FItems.reserve(lines);
-    FValues.reserve(lines);
-    FIndex.Reserve(lines);
+        return false;
+    size_t room = std::min(lines, ReserveBound);
+    FItems.reserve(room);
+    FValues.reserve(room);
+    FIndex.Reserve(room);
     // A line ends at LF; a CR before it, or a CR ending the file, goes with it.
     std::string line;
     auto dropEndingCr = [&] {
@@ -216,7 +245,7 @@ void QStrings::LoadFromFile(const std::string& FileName) {
     });
     dropEndingCr();
     if (!line.empty()) Append(UpToNul(line), 0);
-    Changed(soLoaded);
+    return true;
 }
 
 void QStrings::SaveToFile(const std::string& FileName) {

@@ -69,6 +69,8 @@ private:
     void Store(int Index, const std::string& S);
     // Add of an item already cut at its first NUL.
     int Append(std::string Item, int32_t Value);
+    // Adds the file's lines; false when it cannot be opened for reading.
+    bool AppendLinesOf(const std::string& FileName);
 
     std::vector<std::string> FItems;
     std::vector<int32_t> FValues;

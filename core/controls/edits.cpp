@@ -4,6 +4,7 @@
 #include "object/window_class.h"
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 QCustomEdit::QCustomEdit() {
@@ -65,10 +66,13 @@ std::string QEdit::SelText() {
 }
 
 // A value that does not occur (or is empty) selects nothing and leaves the caret where the
-// selection started.
+// selection started. The text and the selection are read from the window first: typing and
+// clicks change them without telling the object.
 void QEdit::SetSelText(const std::string& Value) {
     FSelText = Value;
-    size_t found = Value.empty() ? std::string::npos : LowerCase(FText).find(LowerCase(Value));
+    std::string text = Text();
+    ReadSelection();
+    size_t found = Value.empty() ? std::string::npos : LowerCase(text).find(LowerCase(Value));
     if (found != std::string::npos) FSelStart = static_cast<int>(found);
     FSelLength = found == std::string::npos ? 0 : static_cast<int>(Value.size());
     ApplySelection();
@@ -120,8 +124,9 @@ void QMemo::SetSelLength(int Value) {
     Send(EM_SCROLLCARET);
 }
 
+// A negative index would read the caret's line: EM_LINEINDEX takes -1 for it.
 std::string QMemo::Lines(int Index) {
-    if (!HasWindow()) return std::string();
+    if (!HasWindow() || Index < 0) return std::string();
     auto first = static_cast<int>(Send(EM_LINEINDEX, Index));
     if (first < 0) return std::string();
     auto length = static_cast<size_t>(Send(EM_LINELENGTH, first));
@@ -178,8 +183,10 @@ void QMemo::InsertLine(int Index, const std::string& S) {
     if (length > 0) ReplaceRange(previous + length, previous + length, "\r\n" + S);
 }
 
+// A negative index changes nothing: EM_LINEINDEX would name the caret's line and the range
+// would run back to the start of the text.
 void QMemo::DeleteLine(int Index) {
-    if (!HasWindow()) return;
+    if (!HasWindow() || Index < 0) return;
     auto start = static_cast<int>(Send(EM_LINEINDEX, Index));
     if (start < 0) return;
     auto end = static_cast<int>(Send(EM_LINEINDEX, Index + 1));
@@ -191,10 +198,17 @@ void QMemo::Clear() {
     if (HasWindow()) SetWindowTextA(FHandle, "");
 }
 
-// No size limit beyond memory; the window text stops at the file's first zero byte.
+// No size limit beyond memory; the window text stops at the file's first zero byte. A file
+// that memory cannot hold (bad_alloc, or length_error past the longest string) leaves the text
+// as it was, like one that cannot be read.
 void QMemo::LoadFromFile(const std::string& FileName) {
     std::string bytes;
-    if (ReadWholeFile(FileName, bytes)) SetWindowTextA(FHandle, bytes.c_str());
+    try {
+        if (!ReadWholeFile(FileName, bytes)) return;
+    } catch (const std::exception&) {
+        return;
+    }
+    SetWindowTextA(FHandle, bytes.c_str());
 }
 
 void QMemo::SaveToFile(const std::string& FileName) {

@@ -57,7 +57,7 @@ public:
     int SelLength() override;
     void SetSelLength(int Value) override;
 
-    // Line Index without its line break; "" past the last line.
+    // Line Index without its line break; "" for an index out of range.
     std::string Lines(int Index);
     void SetLines(int, const std::string&) {}
     int LineCount();

@@ -14,9 +14,17 @@ QCustomComboBox::QCustomComboBox() {
     SetControlDefaults("QComboBox", FStyle, FExStyle, FWidth, FHeight, COLOR_WINDOW);
 }
 
+// The combo box's own edit field and drop-down list ask it for their colours: they get the
+// component's, as the rest of the control does.
 void QCustomComboBox::HandleMessage(QMessage& Message) {
     QFrame::HandleMessage(Message);
-    AnswerColors(*this, Message);
+    if (Message.Msg != WM_CTLCOLOREDIT && Message.Msg != WM_CTLCOLORLISTBOX)
+        return AnswerColors(*this, Message);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    auto asking = reinterpret_cast<HWND>(Message.LParam);
+    if (GetComboBoxInfo(FHandle, &parts) && (asking == parts.hwndItem || asking == parts.hwndList))
+        AnswerColorRequest(Message);
 }
 
 QComboBox::QComboBox() {

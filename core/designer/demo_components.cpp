@@ -108,10 +108,14 @@ void QBlue::HandleMessage(QMessage& Message) {
     QFrame::HandleMessage(Message);
     if (Message.Msg == WM_CREATE) Message.Result = 0;
     if (Message.Msg == WM_PAINT) {
+        // EndPaint releases the paint's context (the class has no CS_OWNDC): afterwards the
+        // canvas holds the frame's own context again, which stays valid between paints.
+        HDC held = Canvas.DC();
         PAINTSTRUCT paint;
         Canvas.SetDC(BeginPaint(FHandle, &paint));
         FillRect(Canvas.DC(), &paint.rcPaint, Canvas.Brush());
         EndPaint(FHandle, &paint);
+        Canvas.SetDC(held);
         Message.Result = 0;
     }
 }

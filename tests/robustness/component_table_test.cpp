@@ -20,11 +20,14 @@
 // Counts the C++ allocations of the whole program, the library's included: libstdc++'s array
 // and nothrow forms come through these. Kept out of line, so that the compiler never sees
 // malloc's block reach operator delete.
+// A test lowers LargestBlock to stand for memory that has no room for a larger block.
 static std::atomic<long long> LiveAllocations{0};
+std::atomic<size_t> LargestBlock{SIZE_MAX};
 [[gnu::noinline]] void* operator new(std::size_t Size) {
+    void* block = Size <= LargestBlock ? std::malloc(Size ? Size : 1) : nullptr;
+    if (!block) throw std::bad_alloc();
     ++LiveAllocations;
-    if (void* block = std::malloc(Size ? Size : 1)) return block;
-    throw std::bad_alloc();
+    return block;
 }
 void operator delete(void* Block) noexcept {
     if (Block) --LiveAllocations;

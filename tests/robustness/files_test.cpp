@@ -5,17 +5,19 @@
 #include "object/forms.h"
 #include "support/stdout_capture.h"
 #include "support/test_files.h"
+#include "test_forms.h" // from tests/window
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 
 using namespace std::string_literals;
 
 namespace {
 
-// The first three are files holding the row's bytes.
-enum Target { AFile, ReadOnly, Locked, NoFile, NoFolder, AFolder };
+// The first four are files holding the row's bytes.
+enum Target { AFile, DriveRelative, ReadOnly, Locked, NoFile, NoFolder, AFolder };
 
 // Lines across the end of the 64 KB chunk the file is read in.
 const std::string X(65535, 'x'), Y(70000, 'y'), XY = X + "\r\n" + Y + "\r\r";
@@ -36,6 +38,8 @@ const FileRow FileRows[] = {
      "ab|ef 6 / ab / ab\r\nef\r\nnew\r\n 7 / ab\0 / in.txt"s},
     {AFile, "lines across the read chunk", XY,
      X + "|" + Y + "\r 6 / " + XY + " / " + XY + "\nnew\r\n 7 / " + XY + "\0 / in.txt"s},
+    {DriveRelative, "a drive-relative name, the current folder on another file system", "a\n",
+     "a 6 / a\n / a\r\nnew\r\n 7 / a\n\0 / in.txt"s},
     {NoFile, "a missing file", "",
      " 1 / kept / new\r\n 7 / kept\0 QStrings: File not found. / in.txt"s},
     {NoFolder, "a missing folder", "",
@@ -65,6 +69,15 @@ TEST(Files, LoadAndSaveOnEveryKindOfTarget) {
         std::filesystem::create_directory(folder);
         std::string path = (folder / (row.Kind == NoFolder ? "absent\\in.txt" : "in.txt")).string();
         if (row.Kind <= Locked) WriteTestFile(path, row.Bytes);
+        std::filesystem::path current = std::filesystem::current_path();
+        if (row.Kind == DriveRelative) {
+            // The current folder goes to Z:\dev\shm, a file system of its own (tmpfs), so that
+            // Wine cannot move a file made there to the row's folder.
+            std::string drive = folder.root_name().string();
+            SetEnvironmentVariableA(("=" + drive).c_str(), folder.string().c_str());
+            SetCurrentDirectoryA("Z:\\dev\\shm");
+            path = drive + "in.txt";
+        }
         if (row.Kind == ReadOnly) SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
         if (row.Kind == AFolder) std::filesystem::create_directory(path);
         HANDLE lock = row.Kind != Locked ? nullptr
@@ -83,6 +96,7 @@ TEST(Files, LoadAndSaveOnEveryKindOfTarget) {
         observed += " / " + ReadTestFile(path) + " " + std::to_string(list.Operation);
         memo.SaveToFile(path);
         observed += " / " + ReadTestFile(path) + BoxesOf(boxes) + " /";
+        std::filesystem::current_path(current);
         CloseHandle(lock);
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -90,4 +104,38 @@ TEST(Files, LoadAndSaveOnEveryKindOfTarget) {
         std::filesystem::remove_all(folder);
         EXPECT_EQ(observed, row.Expected);
     }
+}
+
+// The test program's allocator refuses larger blocks.
+extern std::atomic<size_t> LargestBlock;
+
+// Memory without room for a block over 2.5 MB: 200,000 equal lines load as one item, without
+// room reserved for each line (5 MB). Without room over 250 KB the load and a capacity write
+// fail with their boxes, a memo keeps its text, and the program goes on.
+TEST(Files, LoadsAndCapacityWritesThatMemoryCannotHoldFailAndTheProgramGoesOn) {
+    StdoutCapture quiet;
+    RegisterFormClass(), RegisterMemoClass();
+    QForm form;
+    form.SetParent(nullptr);
+    QMemo memo;
+    memo.SetParent(&form);
+    memo.SetText("kept");
+    std::string same, path = TempFolder() + "same.txt", observed;
+    for (int line = 0; line < 200000; ++line)
+        same += "a\n";
+    WriteTestFile(path, same);
+    BoxRecorder boxes;
+    for (size_t largest : {2500000, 250000}) {
+        QStrings list;
+        LargestBlock = largest;
+        list.LoadFromFile(path);
+        list.SetCapacity(1 << 20);
+        if (largest < 1000000) memo.LoadFromFile(path); // 400 KB in the memo would take seconds
+        LargestBlock = SIZE_MAX;
+        observed += Join(ItemsOf(list), list.Operation, list.Capacity());
+    }
+    DeleteFileA(path.c_str());
+    EXPECT_EQ(observed + memo.Text() + BoxesOf(boxes),
+              "a 6 1048576  1 0 kept QStrings: Can't load. Not enough memory. QStrings: Wrong "
+              "capacity value.");
 }

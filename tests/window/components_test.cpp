@@ -4,6 +4,7 @@
 #include "containers/paths.h"
 #include "controls/buttons.h"
 #include "controls/edits.h"
+#include "controls/lists.h"
 #include "designer/demo_components.h"
 #include "designer/editor.h"
 #include "object/class_registry.h"
@@ -48,11 +49,11 @@ std::string Observe(QEdit& Edit) {
     return start + "+" + std::to_string(Edit.SelLength()) + " '" + Edit.SelText() + "'";
 }
 
-// The lines as Lines reads them, ending with the empty one past the last; the selection; the
-// caret; the window's scroll bars (H, V) and horizontal scrolling (A).
+// The lines as Lines reads them, between the empty ones before the first and past the last; the
+// selection; the caret; the window's scroll bars (H, V) and horizontal scrolling (A).
 std::string Observe(QMemo& Memo) {
     std::string seen;
-    for (int line = 0; line <= Memo.LineCount(); ++line)
+    for (int line = -1; line <= Memo.LineCount(); ++line)
         seen += Memo.Lines(line) + "/";
     POINT caret = Memo.CaretPos();
     auto style = GetWindowLongA(Memo.Handle(), GWL_STYLE);
@@ -152,6 +153,15 @@ TEST_F(Components, EditSelectionAndMemoLines) {
         {"found", [](QEdit& E) { E.SetSelText("World"); }, "6+5 'World'"},
         {"found ignoring case, read exactly", [](QEdit& E) { E.SetSelText("world"); }, "6+5 ''"},
         {"absent", [](QEdit& E) { E.SetSelStart(2), E.SetSelText("absent"); }, "2+0 ''"},
+        {"absent after a selection on the control",
+         [](QEdit& E) { SendMessageA(E.Handle(), EM_SETSEL, 3, 5), E.SetSelText("xyz"); },
+         "3+0 ''"},
+        {"found in text typed on the control",
+         [](QEdit& E) {
+             SendMessageA(E.Handle(), EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("xx"));
+             E.SetSelText("World");
+         },
+         "8+5 'World'"},
         {"on the control", [](QEdit& E) { SendMessageA(E.Handle(), EM_SETSEL, 3, 7); }, "3+4 ''"},
         {"length, then start", [](QEdit& E) { E.SetSelLength(4), E.SetSelStart(1); }, "1+4 ''"},
     };
@@ -160,16 +170,25 @@ TEST_F(Components, EditSelectionAndMemoLines) {
     unmade.SetSelStart(4), unmade.SetSelLength(2), unmade.SetSelText("x");
     EXPECT_EQ(Observe(unmade), "4+0 'x'") << "without a window the values are kept";
     const Row<void (*)(QMemo&)> memos[] = {
-        {"delete 0", [](QMemo& M) { M.DeleteLine(0); }, "ab// 0+0 '' 0,0"},
-        {"add above the last", [](QMemo& M) { M.AddLine("x"); }, "0123/x/ab// 9+0 '' 0,2"},
-        {"insert 2", [](QMemo& M) { M.InsertLine(2, "z"); }, "0123/ab/z// 11+0 '' 1,2"},
-        {"9, -1", [](QMemo& M) { M.DeleteLine(9), M.InsertLine(-1, "z"); }, "0123/ab// 0+0 '' 0,0"},
-        {"2, empty", [](QMemo& M) { M.DeleteLine(1), M.InsertLine(2, "z"); }, "0123/// 6+0 '' 0,1"},
-        {"clear", [](QMemo& M) { M.Clear(); }, "// 0+0 '' 0,0"},
-        {"select", [](QMemo& M) { M.SetSelStart(1), M.SetSelLength(2); }, "0123/ab// 1+2 '12' 3,0"},
-        {"replace", [](QMemo& M) { M.SetSelStart(1), M.SetSelText("X"); }, "0X123/ab// 2+0 '' 2,0"},
-        {"scroll bars", [](QMemo& M) { M.SetScrollBars(3); }, "0123/ab// 0+0 '' 0,0 H V"},
-        {"no word wrap", [](QMemo& M) { M.SetWordWrap(0); }, "0123/ab// 0+0 '' 0,0 A"},
+        {"delete 0", [](QMemo& M) { M.DeleteLine(0); }, "/ab// 0+0 '' 0,0"},
+        {"add above the last", [](QMemo& M) { M.AddLine("x"); }, "/0123/x/ab// 9+0 '' 0,2"},
+        {"insert 0", [](QMemo& M) { M.InsertLine(0, "z"); }, "/z/0123/ab// 3+0 '' 0,1"},
+        {"insert 2", [](QMemo& M) { M.InsertLine(2, "z"); }, "/0123/ab/z// 11+0 '' 1,2"},
+        {"negative or past the end, the caret on line 1",
+         [](QMemo& M) {
+             M.SetSelStart(6), M.DeleteLine(-1), M.DeleteLine(9), M.InsertLine(-1, "z");
+             M.InsertLine(3, "z");
+         },
+         "/0123/ab// 6+0 '' 0,1"},
+        {"2, empty", [](QMemo& M) { M.DeleteLine(1), M.InsertLine(2, "z"); },
+         "/0123/// 6+0 '' 0,1"},
+        {"clear", [](QMemo& M) { M.Clear(); }, "/// 0+0 '' 0,0"},
+        {"select", [](QMemo& M) { M.SetSelStart(1), M.SetSelLength(2); },
+         "/0123/ab// 1+2 '12' 3,0"},
+        {"replace", [](QMemo& M) { M.SetSelStart(1), M.SetSelText("X"); },
+         "/0X123/ab// 2+0 '' 2,0"},
+        {"scroll bars", [](QMemo& M) { M.SetScrollBars(3); }, "/0123/ab// 0+0 '' 0,0 H V"},
+        {"no word wrap", [](QMemo& M) { M.SetWordWrap(0); }, "/0123/ab// 0+0 '' 0,0 A"},
     };
     ExpectActs(form, "0123\r\nab", memos);
 }
@@ -286,6 +305,40 @@ TEST_F(Components, EditorWindowComesFromTheLibrarysFactoryOrTheProgramsOrNone) {
         EXPECT_EQ(observed + "| " + HostCall + "| " + Join(gone), row.Expected);
         DeleteFileA(MIRVANE_INSTALLED);
         form.SetParent(nullptr);
+    }
+}
+
+// After a paint a component still answers with the colour it was given and its canvas holds a
+// context it can draw on; a combo box gives its colours to its own edit field and list.
+TEST_F(Components, PaintedComponentsKeepTheirColourAndAContextToDrawOn) {
+    // Each row makes its component; it expects the colour read and whether the canvas draws,
+    // then for each part of a combo box whether it gets the brush, and its background colour.
+    const Row<QFrame* (*)()> rows[] = {
+        {"QBlue, without its own context", []() -> QFrame* { return new QBlue; }, "197121 1 "},
+        {"QComboBox", []() -> QFrame* { return new QComboBox; }, "197121 1 1 197121 1 197121 "},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        std::unique_ptr<QFrame> control(row.Given());
+        control->Canvas.SetColor(RGB(1, 2, 3));
+        control->SetBounds(0, 0, 40, 30);
+        control->SetParent(&form);
+        HWND window = control->Handle();
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        std::string seen = Join(control->Canvas.Color(), control->Canvas.Rectangle(0, 0, 1, 1));
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        if (GetComboBoxInfo(window, &parts))
+            for (auto [part, request] : {std::pair{parts.hwndItem, WM_CTLCOLOREDIT},
+                                         std::pair{parts.hwndList, WM_CTLCOLORLISTBOX}}) {
+                HDC dc = GetDC(part);
+                auto brush = SendMessageA(window, request, reinterpret_cast<WPARAM>(dc),
+                                          reinterpret_cast<LPARAM>(part));
+                seen += Join(brush == reinterpret_cast<LRESULT>(control->Canvas.Brush()),
+                             GetBkColor(dc));
+                ReleaseDC(part, dc);
+            }
+        EXPECT_EQ(seen, row.Expected);
     }
 }
 
