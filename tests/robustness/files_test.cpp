@@ -22,6 +22,16 @@ enum Target { AFile, DriveRelative, ReadOnly, Locked, NoFile, NoFolder, AFolder 
 // Lines across the end of the 64 KB chunk the file is read in.
 const std::string X(65535, 'x'), Y(70000, 'y'), XY = X + "\r\n" + Y + "\r\r";
 
+// Distinct numbered lines, more than the 1 MiB chunk a file is written in, as the file holds
+// them (Separator "\r\n") or as the list shows them ("|").
+std::string NumberedLines(const char* Separator) {
+    std::string lines;
+    for (int i = 0; i < 12000; ++i)
+        lines += (i ? Separator : "") + std::to_string(1000000 + i) + std::string(90, '-');
+    return lines;
+}
+const std::string Numbered = NumberedLines("\r\n") + "\r\n";
+
 struct FileRow {
     Target Kind;
     // What the row tries, the file's bytes, and the items QStrings loads over "stale", and its
@@ -38,6 +48,10 @@ const FileRow FileRows[] = {
      "ab|ef 6 / ab / ab\r\nef\r\nnew\r\n 7 / ab\0 / in.txt"s},
     {AFile, "lines across the read chunk", XY,
      X + "|" + Y + "\r 6 / " + XY + " / " + XY + "\nnew\r\n 7 / " + XY + "\0 / in.txt"s},
+    {AFile, "lines across the written chunk", Numbered,
+     NumberedLines("|") + " 6 / " + Numbered + " / " + Numbered + "new\r\n 7 / " + Numbered +
+         "\0 / in.txt"s},
+    {AFile, "an empty file: the memo writes a single byte", "", " 6 /  / new\r\n 7 / \0 / in.txt"s},
     {DriveRelative, "a drive-relative name, the current folder on another file system", "a\n",
      "a 6 / a\n / a\r\nnew\r\n 7 / a\n\0 / in.txt"s},
     {NoFile, "a missing file", "",
