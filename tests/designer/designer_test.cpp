@@ -17,22 +17,32 @@ namespace {
 const std::string Log = GENERATED_DIR "/messages.log", Kept = GENERATED_DIR "/kept.vform";
 const std::string Version = "Velmora(Tessaly7)-GUI Version 1";
 // The form each test starts with, which the refusals must leave as it is.
-const std::string Small = "Velmora form 1\r\ncore " + Version + "\r\n" +
-                          "QButton|Ok|OK|10|10|75|35|56010000|00000000|1001\r\n"
-                          "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
+const std::string Header = "Velmora form 1\r\ncore " + Version + "\r\n";
+const std::string Small = Header + "QButton|Ok|OK|10|10|75|35|56010000|00000000|1001\r\n"
+                                   "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
 HWND Main, Surface;
 int Syncs;
 
-// Starts the designer with an empty log.
+// Starts the designer with an empty log; once it shows its windows, Main and Surface are they.
 PROCESS_INFORMATION Launch(const std::string& Arguments) {
     DeleteFileA(Log.c_str());
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
+    PROCESS_INFORMATION designer{};
     std::string line = "\"" DESIGNER_EXE "\" --log \"" + Log + "\" " + Arguments;
     CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                   &process);
-    return process;
+                   &designer);
+    // The main window comes before its parts; waiting for input idle would not do, as it ends
+    // at once while the designer has no message queue yet. The last test's designer may still
+    // have its window for a moment after it ended.
+    for (Surface = nullptr;
+         !Surface && WaitForSingleObject(designer.hProcess, 20) == WAIT_TIMEOUT;) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(Main = FindWindowA(DesignerWindowClass, nullptr), &process);
+        if (process == designer.dwProcessId)
+            Surface = FindWindowExA(Main, nullptr, "QForm", nullptr);
+    }
+    return designer;
 }
 
 // The exit code; a designer that does not end is ended, so that none is left behind.
@@ -159,16 +169,6 @@ protected:
     void SetUp() override {
         WriteTestFile(Kept, Small);
         Designer = Launch("--open \"" + Kept + "\" --select Input");
-        // The main window comes before its parts; waiting for input idle would not do, as it
-        // ends at once while the designer has no message queue yet. The last test's designer
-        // may still have its window for a moment after it ended.
-        for (Surface = nullptr;
-             !Surface && WaitForSingleObject(Designer.hProcess, 20) == WAIT_TIMEOUT;) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(Main = FindWindowA(DesignerWindowClass, nullptr), &process);
-            if (process == Designer.dwProcessId)
-                Surface = FindWindowExA(Main, nullptr, "QForm", nullptr);
-        }
         ASSERT_TRUE(Surface);
     }
     // The designer must end when its window closes; one that does not is ended, so that none is
@@ -183,6 +183,9 @@ protected:
 TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) {
     PostMessageA(Main, WM_COMMAND, CommandNew, 0);
     EXPECT_EQ(Caption(), "Velmora designer - untitled - " + Version);
+    EXPECT_EQ(Saved(), Header);
+    EXPECT_EQ(Caption(), "Velmora designer - kept.vform - " + Version);
+    ASSERT_TRUE(Command("open " + Kept)); // a form without components opens too
     // Four columns of cells: the first six classes are placed by a click, at their default
     // size, the others by drawing a rectangle; the eighteenth, a second panel, is deleted.
     for (int i = 0; i < 18; ++i) {
@@ -206,7 +209,6 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     Edit(PropertyList::Text, "one\r\ntwo");
     PostMessageA(Main, WM_COMMAND, CommandApply, 0);
     EXPECT_EQ(Saved(), ReadTestFile(EVERY_CLASS_FORM));
-    EXPECT_EQ(Caption(), "Velmora designer - kept.vform - " + Version);
     ASSERT_TRUE(Command("new"));
     ASSERT_TRUE(Command("open " + Kept));
     DeleteFileA(Kept.c_str());
@@ -313,7 +315,6 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
          "10 10 74 33 56010000 00000000 1001"},
         {[] { Key(VK_RIGHT, true), Key(VK_DOWN, true), Key(VK_DOWN, true); },
          "10 10 76 37 56010000 00000000 1001"},
-        {[] { PostMessageA(Main, WM_COMMAND, CommandDelete, 0); }, "- - - - - - -"},
         // Non-client mouse messages of a placed control (screen coordinates) are the surface's.
         {[] { Drag(15, 62, 25, 72, GetDlgItem(Surface, 1002)); },
          "20 70 121 21 56010080 00000200 1002"},
@@ -349,17 +350,19 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
         step.Do();
         EXPECT_EQ(Shown(), step.Shown) << "row " << &step - steps;
     }
+    // The last press took the focus to the surface, its release gave back the mouse.
+    EXPECT_TRUE(GetFocus() == Surface && !GetCapture());
 }
 
 // What the user sees: the main window's parts, the selection's frame and handles (relative to
 // the selected edit), the palette, and each class's default size placed by a click.
 TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
-    const std::string
-        surface = "QForm[] 52000000 200 0,0 556x396\n",
-        framed = "VelmoraSelectionPart[] 54000000 0 -3,7 7x7 -3,18 7x7 57,18 7x7 "
-                 "118,18 7x7 118,7 7x7 118,-3 7x7 57,-3 7x7 -3,-3 7x7 -1,-1 1x23 "
-                 "-1,21 123x1 121,-1 1x23 -1,-1 123x1\n",
-        placed = "QButton[OK] 56010000 0 0,-50 75x35\nQEdit[a|b] 56010080 200 0,0 121x21\n";
+    const std::string surface = "QForm[] 52000000 200 0,0 556x396\n",
+                      framed = "VelmoraSelectionPart[] 54000000 0 -3,7 7x7 -3,18 7x7 57,18 7x7 "
+                               "118,18 7x7 118,7 7x7 118,-3 7x7 57,-3 7x7 -3,-3 7x7 -1,-1 1x23 "
+                               "-1,21 123x1 121,-1 1x23 -1,-1 123x1\n",
+                      button = "QButton[OK] 56010000 0 0,-50 75x35\n",
+                      edit = "QEdit[a|b] 56010080 200 0,0 121x21\n";
     POINT client{};
     RECT input;
     Sync(); // the form opened on the command line is there
@@ -381,15 +384,16 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
                   "166x20\nStatic[ExStyle] 50000200 0 576,252 64x20 Edit[00000200] 50000080 200 "
                   "640,252 166x20\nStatic[ID] 50000200 0 576,276 64x20 Edit[1002] 50000080 200 "
                   "640,276 166x20\nButton[Apply] 50000000 0 726,304 80x26\n");
-    EXPECT_EQ(Windows(Surface, {input.left, input.top}), surface + framed + placed); // --select
-    ASSERT_TRUE(Command("open " + Kept)); // the old windows go
+    EXPECT_EQ(Windows(Surface, {input.left, input.top}),
+              surface + framed + button + edit); // --select
+    ASSERT_TRUE(Command("open " + Kept));        // the old windows go
     Drag(20, 65, 20, 65);
-    EXPECT_EQ(Windows(Surface, {input.left, input.top}), surface + framed + placed);
-    Key(VK_ESCAPE);
+    EXPECT_EQ(Windows(Surface, {input.left, input.top}), surface + framed + button + edit);
+    PostMessageA(Main, WM_COMMAND, CommandDelete, 0);
     std::string rows = Shown(PropertyList::Class);
     EXPECT_EQ(rows + (IsWindowEnabled(GetDlgItem(Main, CommandApply)) ? "" : " (Apply disabled)"),
               "- - - - - - - - - - - (Apply disabled)");
-    EXPECT_EQ(Windows(Surface, {input.left, input.top}), surface + placed);
+    EXPECT_EQ(Windows(Surface, {input.left, input.top}), surface + button);
     HWND bar = FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr);
     std::string sizes = std::to_string(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0)) + " buttons:";
     for (int i = 0; i < 17; ++i) {
@@ -409,7 +413,8 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
     EXPECT_EQ(WaitForInputIdle(Designer.hProcess, 5000), 0u);
 }
 
-// A bad command line ends with 1, a library that cannot be loaded with 2, another DLL with 3.
+// A bad command line ends with 1, a library that cannot be loaded with 2, another DLL with 3;
+// without a form to open the designer shows an untitled one.
 TEST(DesignerStartTest, BadCommandLinesAndLibrariesEndWithTheirExitCodeAndMessage) {
     const std::string usage =
         "1 Usage: designer [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]\r\n";
@@ -427,6 +432,10 @@ TEST(DesignerStartTest, BadCommandLinesAndLibrariesEndWithTheirExitCodeAndMessag
         std::string code = std::to_string(ExitCode(Launch(arguments)));
         EXPECT_EQ(code + " " + ReadTestFile(Log), expected) << arguments;
     }
+    PROCESS_INFORMATION designer = Launch("");
+    EXPECT_EQ(Caption(), "Velmora designer - untitled - " + Version);
+    PostMessageA(Main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ExitCode(designer), 0u);
 }
 
 } // namespace
