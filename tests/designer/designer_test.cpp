@@ -1,6 +1,6 @@
 // The designer run as a program of its own and driven from outside as a user drives it:
 // palette commands, posted mouse and keys, the property list and its text commands. What it
-// made is read back from the form files it saves.
+// made is read back from the form files it saves and from its windows.
 #include "designer/commands.h"
 #include "designer/property_list.h"
 #include "tests/support/test_files.h"
