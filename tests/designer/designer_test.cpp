@@ -283,6 +283,10 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         EXPECT_EQ(Saved(), Small) << message;
     }
     EXPECT_EQ(ReadTestFile(Log), log);
+    // Bounds and identifier at their lower limits are no damage.
+    const std::string limits = Header + "QButton|Ok|OK|-32768|-32768|0|0|56010000|00000000|0\r\n";
+    ASSERT_TRUE(Command("open " + WriteTestFile(path, limits)));
+    EXPECT_EQ(Saved(), limits);
 }
 
 // Each row starts from the fixture's form with the button (10, 10, 75 x 35) selected; what it
