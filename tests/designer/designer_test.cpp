@@ -1,23 +1,58 @@
 // The designer run as a program of its own and driven from outside as a user drives it:
 // palette commands, posted mouse and keys, the property list and its text commands. What it
-// made is read back from the form files it saves.
+// made is read back from the form files it saves and from its windows.
 #include "designer/commands.h"
 #include "designer/property_list.h"
 #include "tests/support/test_files.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <tuple>
 
 namespace {
 
 const std::string Log = GENERATED_DIR "/messages.log", Kept = GENERATED_DIR "/kept.vform";
+const std::string Version = "Velmora(Tessaly7)-GUI Version 1";
 // The form each test starts with, which the refusals must leave as it is.
-const std::string Small = "Velmora form 1\r\ncore Velmora(Tessaly7)-GUI Version 1\r\n"
-                          "QButton|Ok|OK|10|10|75|35|56010000|00000000|1001\r\n"
-                          "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
+const std::string Header = "Velmora form 1\r\ncore " + Version + "\r\n";
+const std::string Small = Header + "QButton|Ok|OK|10|10|75|35|56010000|00000000|1001\r\n"
+                                   "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
 HWND Main, Surface;
 int Syncs;
+
+// Starts the designer with an empty log; once it shows its windows, Main and Surface are they.
+PROCESS_INFORMATION Launch(const std::string& Arguments) {
+    DeleteFileA(Log.c_str());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION designer{};
+    std::string line = "\"" DESIGNER_EXE "\" --log \"" + Log + "\" " + Arguments;
+    CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                   &designer);
+    // The main window comes before its parts; waiting for input idle would not do, as it ends
+    // at once while the designer has no message queue yet. The last test's designer may still
+    // have its window for a moment after it ended.
+    for (Surface = nullptr;
+         !Surface && WaitForSingleObject(designer.hProcess, 20) == WAIT_TIMEOUT;) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(Main = FindWindowA(DesignerWindowClass, nullptr), &process);
+        if (process == designer.dwProcessId)
+            Surface = FindWindowExA(Main, nullptr, "QForm", nullptr);
+    }
+    return designer;
+}
+
+// The exit code; a designer that does not end is ended, so that none is left behind.
+DWORD ExitCode(PROCESS_INFORMATION Process) {
+    DWORD code = 0;
+    if (WaitForSingleObject(Process.hProcess, 20000)) TerminateProcess(Process.hProcess, 9);
+    GetExitCodeProcess(Process.hProcess, &code);
+    CloseHandle(Process.hThread);
+    CloseHandle(Process.hProcess);
+    return code;
+}
 
 // Waits until the designer has handled everything posted to it so far.
 void Sync() {
@@ -26,10 +61,21 @@ void Sync() {
         Sleep(1);
 }
 
+// A key pressed on the surface, with Shift held if asked: the designer shares Shift's state
+// once the test attached its input to the designer's.
+void Key(WPARAM Key, bool Shift = false) {
+    BYTE keys[256] = {};
+    keys[VK_SHIFT] = 0x80;
+    if (Shift) Sync(), SetKeyboardState(keys);
+    PostMessageA(Surface, WM_KEYDOWN, Key, 1);
+    keys[VK_SHIFT] = 0;
+    if (Shift) Sync(), SetKeyboardState(keys);
+}
+
 // Sends a text command; true when the designer did it.
-bool Command(std::string Line) {
+bool Command(std::string Line, ULONG_PTR Kind = DesignerTextCommand) {
     Sync();
-    COPYDATASTRUCT data{DesignerTextCommand, static_cast<DWORD>(Line.size()), &Line[0]};
+    COPYDATASTRUCT data{Kind, static_cast<DWORD>(Line.size()), &Line[0]};
     return SendMessageA(Main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) == 1;
 }
 
@@ -38,10 +84,20 @@ std::string Saved() {
     return Command("save " + Kept) ? ReadTestFile(Kept) : "(not saved)";
 }
 
-void Drag(POINT From, POINT To) {
-    PostMessageA(Surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(From.x, From.y));
-    PostMessageA(Surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(To.x, To.y));
-    PostMessageA(Surface, WM_LBUTTONUP, 0, MAKELPARAM(To.x, To.y));
+// From (X, Y) on the surface to (ToX, ToY), moving halfway before the release. Posted to one of
+// its windows, the messages are the non-client ones, in screen coordinates.
+void Drag(int X, int Y, int ToX, int ToY, HWND On = Surface) {
+    POINT at[] = {{X, Y}, {(X + ToX) / 2, (Y + ToY) / 2}, {ToX, ToY}};
+    UINT base = On == Surface ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN;
+    for (POINT& p : at)
+        if (On != Surface) ClientToScreen(Surface, &p);
+    PostMessageA(On, base, MK_LBUTTON, MAKELPARAM(at[0].x, at[0].y));
+    PostMessageA(On, base - 1, MK_LBUTTON, MAKELPARAM(at[1].x, at[1].y)); // WM_(NC)MOUSEMOVE
+    PostMessageA(On, base + 1, 0, MAKELPARAM(at[2].x, at[2].y));          // WM_(NC)LBUTTONUP
+}
+
+void Tool(int Index) {
+    PostMessageA(Main, WM_COMMAND, FirstTool + Index, 0);
 }
 
 // What a row of the property list shows; Typed, when given, is then typed over it (not applied).
@@ -53,110 +109,336 @@ std::string Edit(PropertyList::Row Row, const char* Typed = nullptr) {
     return shown;
 }
 
+// The palette's checked tools as "[index] ", then the selection's values in the property list
+// from row From to ID, "-" before a disabled row's.
+std::string Shown(int From = PropertyList::Left) {
+    std::string shown;
+    Sync();
+    for (int i = 0; i < 17; ++i)
+        if (SendMessageA(FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr),
+                         TB_ISBUTTONCHECKED, FirstTool + i, 0))
+            shown += "[" + std::to_string(i) + "] ";
+    for (int row = From; row <= PropertyList::Id; ++row) {
+        char text[64] = "";
+        HWND edit = GetDlgItem(Main, FirstPropertyEdit + row);
+        SendMessageA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        shown += (row > From ? " " : "") + std::string(IsWindowEnabled(edit) ? "" : "-") + text;
+    }
+    return shown;
+}
+
+std::string Caption() {
+    char caption[128] = "";
+    Sync();
+    GetWindowTextA(Main, caption, sizeof caption);
+    return caption;
+}
+
+// Parent's client area, then its visible children, top of the z-order first: class[text] style
+// extended-style left,top widthxheight, the place relative to Origin (screen). A window like
+// the one before it adds only its place to that line; a label shares its row's line.
+std::string Windows(HWND Parent, POINT Origin) {
+    std::string shown, last;
+    Sync();
+    for (HWND w = Parent; w; w = GetWindow(w, w == Parent ? GW_CHILD : GW_HWNDNEXT)) {
+        char text[300] = "", kind[400], place[64];
+        RECT r;
+        POINT at = Origin;
+        if (w == Parent)
+            GetClientRect(w, &r), at = {};
+        else
+            GetWindowRect(w, &r);
+        if (!IsWindowVisible(w)) continue;
+        SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        int length = GetClassNameA(w, kind, 64);
+        snprintf(kind + length, sizeof kind - length, "[%s] %08lX %lX", text,
+                 GetWindowLongA(w, GWL_STYLE), GetWindowLongA(w, GWL_EXSTYLE));
+        snprintf(place, sizeof place, " %ld,%ld %ldx%ld", r.left - at.x, r.top - at.y,
+                 r.right - r.left, r.bottom - r.top);
+        if (last != kind)
+            shown += (last.empty() ? "" : last.rfind("Static", 0) ? "\n" : " ") + std::string(kind);
+        shown += place;
+        last = kind;
+    }
+    return shown + "\n";
+}
+
 class DesignerTest : public testing::Test {
 protected:
     void SetUp() override {
-        DeleteFileA(Log.c_str());
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string line = "\"" DESIGNER_EXE "\" --log \"" + Log + "\"";
-        CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &Designer);
-        // The main window comes before its parts; waiting for input idle would not do, as it
-        // ends at once while the designer has no message queue yet. The last test's designer
-        // may still have its window for a moment after it ended.
-        for (Surface = nullptr;
-             !Surface && WaitForSingleObject(Designer.hProcess, 20) == WAIT_TIMEOUT;) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(Main = FindWindowA(DesignerWindowClass, nullptr), &process);
-            if (process == Designer.dwProcessId)
-                Surface = FindWindowExA(Main, nullptr, "QForm", nullptr);
-        }
         WriteTestFile(Kept, Small);
-        ASSERT_TRUE(Command("open " + Kept));
+        Designer = Launch("--open \"" + Kept + "\" --select Input");
+        ASSERT_TRUE(Surface);
     }
     // The designer must end when its window closes; one that does not is ended, so that none is
     // left behind.
     void TearDown() override {
         PostMessageA(Main, WM_CLOSE, 0, 0);
-        DWORD code = 0;
-        if (WaitForSingleObject(Designer.hProcess, 20000)) TerminateProcess(Designer.hProcess, 9);
-        GetExitCodeProcess(Designer.hProcess, &code);
-        EXPECT_EQ(code, 0u);
-        CloseHandle(Designer.hThread);
-        CloseHandle(Designer.hProcess);
+        EXPECT_EQ(ExitCode(Designer), 0u);
     }
     PROCESS_INFORMATION Designer{};
 };
 
 TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) {
-    ASSERT_TRUE(Command("new"));
+    PostMessageA(Main, WM_COMMAND, CommandNew, 0);
+    EXPECT_EQ(Caption(), "Velmora designer - untitled - " + Version);
+    EXPECT_EQ(Saved(), Header);
+    EXPECT_EQ(Caption(), "Velmora designer - kept.vform - " + Version);
+    ASSERT_TRUE(Command("open " + Kept)); // a form without components opens too
     // Four columns of cells: the first six classes are placed by a click, at their default
     // size, the others by drawing a rectangle; the eighteenth, a second panel, is deleted.
     for (int i = 0; i < 18; ++i) {
-        POINT corner = {5 + i % 4 * 135, 5 + i / 4 * 78};
-        PostMessageA(Main, WM_COMMAND, FirstTool + i % 17, 0);
-        Drag(corner, i < 6 ? corner : POINT{corner.x + 120, corner.y + 60});
+        int x = 5 + i % 4 * 135, y = 5 + i / 4 * 78;
+        Tool(i % 17);
+        Drag(x, y, i < 6 ? x : x + 120, i < 6 ? y : y + 60);
     }
     PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1);
     // The button: a drag moves it by (7, 5), its lower right handle grows it by (10, 6), the
     // right arrow key moves it by one; Enter in the property list applies the typed values.
-    Drag({42, 100}, {49, 105});
-    Drag({87, 123}, {97, 129});
+    Drag(42, 100, 49, 105);
+    Drag(87, 123, 97, 129);
     PostMessageA(Surface, WM_KEYDOWN, VK_RIGHT, 1);
     EXPECT_EQ(Edit(PropertyList::Ancestor), "button"); // the library's component answers
     Edit(PropertyList::Text, "Save | all \\ now");
     Edit(PropertyList::Id, "65535");
     Edit(PropertyList::Style, "56000001"); // made the default button
     PostMessageA(GetDlgItem(Main, FirstPropertyEdit + PropertyList::Id), WM_KEYDOWN, VK_RETURN, 1);
-    Drag({335, 113}, {335, 113}); // selects the memo
+    Drag(335, 113, 335, 113); // selects the memo
     Edit(PropertyList::Name, "Notes");
     Edit(PropertyList::Text, "one\r\ntwo");
     PostMessageA(Main, WM_COMMAND, CommandApply, 0);
     EXPECT_EQ(Saved(), ReadTestFile(EVERY_CLASS_FORM));
     ASSERT_TRUE(Command("new"));
     ASSERT_TRUE(Command("open " + Kept));
-    EXPECT_EQ(Saved(), ReadTestFile(EVERY_CLASS_FORM));
-    // designer_generated_code builds this C++ and compares its form with the same file.
+    DeleteFileA(Kept.c_str());
+    PostMessageA(Main, WM_COMMAND, CommandSave, 0); // to the file opened, without asking
+    Sync();
+    EXPECT_EQ(ReadTestFile(Kept), ReadTestFile(EVERY_CLASS_FORM));
+    // designer_generated_code builds this C++ and compares its form with the same file; the
+    // form's own outer size, which gives the surface's client area, is only seen here.
     ASSERT_TRUE(Command("generate " GENERATED_DIR));
+    const std::string form = "#include \"DesignedForm.h\"\n\nDesignedForm::DesignedForm() {\n"
+                             "    SetName(\"DesignedForm\");\n    SetText(\"DesignedForm\");\n"
+                             "    SetBounds(0, 0, 564, 423);\n";
+    EXPECT_EQ(ReadTestFile(GENERATED_DIR "/DesignedForm.cpp").substr(0, form.size()), form);
     EXPECT_EQ(ReadTestFile(Log), "(no such file)"); // nothing went wrong
+    PostMessageA(Main, WM_COMMAND, CommandExit, 0);
+    EXPECT_EQ(WaitForSingleObject(Designer.hProcess, 20000), WAIT_OBJECT_0);
 }
 
-// A bad value typed into a row of the property list (the button's, with its text changed too)
-// or a damaged form file to open: each is refused with its message and changes nothing.
+// A bad value typed into a row of the property list (the button's, with its text changed too),
+// a damaged form file to open (-1) or a text command that fails (-2): each is refused with its
+// message and changes nothing.
 TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNothing) {
     const std::string path = GENERATED_DIR "/damaged.vform",
-                      opening = "\"" + path + "\" was not opened, ";
+                      opening = "\"" + path + "\" was not opened, ",
+                      none = GENERATED_DIR "/no/such";
     const std::tuple<int, std::string, std::string> rows[] = {
         {PropertyList::Left, "ten", "Left: \"ten\" is not a whole number from -32768 to 32767."},
+        {PropertyList::Top, "-", "Top: \"-\" is not a whole number from -32768 to 32767."},
+        {PropertyList::Width, "-1", "Width: \"-1\" is not a whole number from 0 to 32767."},
+        {PropertyList::Height, "00000001",
+         "Height: \"00000001\" is not a whole number from 0 to 32767."},
         {PropertyList::Style, "G", "Style: \"G\" is not a hexadecimal number of at most 8 digits."},
+        {PropertyList::ExStyle, "0x123456789",
+         "ExStyle: \"0x123456789\" is not a hexadecimal number of at most 8 digits."},
         {PropertyList::Id, "65536", "ID: \"65536\" is not a whole number from 0 to 65535."},
         {PropertyList::Name, "Input", "Name: another component is called \"Input\"."},
+        {PropertyList::Name, "9a", "Name: \"9a\" is not a C++ name."},
         {-1, "Velmora form 2\r\n", "line 1: not a Velmora form file (\"Velmora form 1\" expected)"},
         {-1, "Velmora form 1\r\n", "line 2: the core.dll version line is missing"},
         {-1, Small + "QForm|F|x|0|0|10|10|0|0|1\r\n", "line 5: the library has no class \"QForm\""},
         {-1, Small + "QLabel|Ok|x|0|0|10|10|0|0|1\r\n", "line 5: the name \"Ok\" is used twice"},
         {-1, Small + "QLabel|L|a\\tb|0|0|10|10|0|0|1\r\n",
          "line 5: a \\ that starts no known escape"},
+        {-1, Small + "QLabel|L|x|0|0|10|10|0|0\r\n", "line 5: 9 fields where 10 belong"},
+        {-1, Small + "QLabel|a-b|x|0|0|10|10|0|0|1\r\n", "line 5: \"a-b\" is not a name"},
+        {-1, Small + "QLabel|L|x|0|0|10|10|0|G|1\r\n", "line 5: bad extended style \"G\""},
+        {-1, Small + "QLabel|L|x|0|0|10|10|0|0|65536\r\n", "line 5: bad identifier \"65536\""},
+        {-2, "open " + none, "Can't read \"" + none + "\"."},
+        {-2, "save " + none, "Can't write \"" + none + "\"."},
+        {-2, "generate " + none, "Can't write the C++ files in \"" + none + "\"."},
+        {-2, "colour", "Unknown command \"colour\"."},
     };
+    EXPECT_FALSE(Command("new", DesignerTextCommand + 1)); // another program's data
     // Notifications carry addresses: forged ones, posted or sent from here, are never read.
     PostMessageA(Main, WM_NOTIFY, 0, 0x10);
     SendMessageTimeoutA(Main, WM_NOTIFY, 0, 0x10, SMTO_ABORTIFHUNG, 5000, nullptr);
     std::string log;
     for (const auto& [row, value, message] : rows) {
         if (row >= 0) {
-            Drag({40, 25}, {40, 25}); // selects the button, which shows its values again
+            Drag(40, 25, 40, 25); // selects the button, which shows its values again
             Edit(PropertyList::Text, "changed");
             Edit(PropertyList::Row(row), value.c_str());
             PostMessageA(Main, WM_COMMAND, CommandApply, 0);
-        } else {
+            log += message + " Nothing was changed.\r\n";
+        } else if (row == -1) {
             WriteTestFile(path, value);
             EXPECT_FALSE(Command("open " + path)) << message;
+            log += opening + message + ".\r\n";
+        } else {
+            EXPECT_FALSE(Command(value)) << message;
+            log += message + "\r\n";
         }
         EXPECT_EQ(Saved(), Small) << message;
-        log += row >= 0 ? message + " Nothing was changed.\r\n" : opening + message + ".\r\n";
     }
     EXPECT_EQ(ReadTestFile(Log), log);
+    // Bounds and identifier at their lower limits are no damage.
+    const std::string limits = Header + "QButton|Ok|OK|-32768|-32768|0|0|56010000|00000000|0\r\n";
+    ASSERT_TRUE(Command("open " + WriteTestFile(path, limits)));
+    EXPECT_EQ(Saved(), limits);
+}
+
+// Each row starts from the fixture's form with the button (10, 10, 75 x 35) selected; what it
+// does shows in the palette and in the property list.
+TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
+    struct Step {
+        void (*Do)();
+        const char* Shown;
+    };
+    const Step steps[] = {
+        // The eight handles, each grabbed at its centre or at the edge of its grace pixel.
+        {[] { Drag(14, 14, 11, 12); }, "7 8 78 37 56010000 00000000 1001"},
+        {[] { Drag(47, 10, 50, 14); }, "10 14 75 31 56010000 00000000 1001"},
+        {[] { Drag(85, 10, 90, 5); }, "10 5 80 40 56010000 00000000 1001"},
+        {[] { Drag(85, 27, 80, 30); }, "10 10 70 35 56010000 00000000 1001"},
+        {[] { Drag(85, 45, 95, 51); }, "10 10 85 41 56010000 00000000 1001"},
+        {[] { Drag(47, 45, 40, 40); }, "10 10 75 30 56010000 00000000 1001"},
+        {[] { Drag(10, 45, 12, 50); }, "12 10 73 40 56010000 00000000 1001"},
+        {[] { Drag(6, 27, 1, 20); }, "5 10 80 35 56010000 00000000 1001"},
+        // Past the opposite corner a size stays 1, from the handles and from Shift+arrows.
+        {[] { Drag(10, 10, 200, 200); }, "84 44 1 1 56010000 00000000 1001"},
+        {[] { Drag(85, 45, 0, 0), Key(VK_LEFT, true), Key(VK_UP, true); },
+         "10 10 1 1 56010000 00000000 1001"},
+        {[] { Drag(40, 25, 47, 30); }, "17 15 75 35 56010000 00000000 1001"},
+        {[] { Key(VK_LEFT), Key(VK_UP), Key(VK_UP); }, "9 8 75 35 56010000 00000000 1001"},
+        {[] { Key(VK_RIGHT), Key(VK_DOWN), Key(VK_DOWN); }, "11 12 75 35 56010000 00000000 1001"},
+        {[] { Key(VK_LEFT, true), Key(VK_UP, true), Key(VK_UP, true); },
+         "10 10 74 33 56010000 00000000 1001"},
+        {[] { Key(VK_RIGHT, true), Key(VK_DOWN, true), Key(VK_DOWN, true); },
+         "10 10 76 37 56010000 00000000 1001"},
+        // Non-client mouse messages of a placed control (screen coordinates) are the surface's.
+        {[] { Drag(15, 62, 25, 72, GetDlgItem(Surface, 1002)); },
+         "20 70 121 21 56010080 00000200 1002"},
+        // A tool stays chosen until used, chosen again, or Escape; a drag under 4 pixels wide
+        // or high places the default size, which is cut to the room left, down to 16.
+        {[] { Tool(4), Tool(6); }, "[6] 10 10 75 35 56010000 00000000 1001"},
+        {[] { Tool(4), Tool(4), Drag(300, 300, 300, 300); }, "- - - - - - -"},
+        {[] { Tool(3), Key(VK_ESCAPE), Drag(300, 300, 300, 300); }, "- - - - - - -"},
+        {[] { Tool(17), Drag(300, 300, 300, 300); }, "- - - - - - -"},
+        {[] { Tool(3), Drag(200, 200, 203, 250); }, "200 200 115 18 56000100 00000000 1003"},
+        {[] { Tool(3), Drag(200, 200, 250, 203); }, "200 200 115 18 56000100 00000000 1003"},
+        {[] { Tool(3), Drag(204, 204, 200, 200); }, "200 200 4 4 56000100 00000000 1003"},
+        {[] { Tool(3), Drag(550, 390, 550, 390); }, "550 390 16 16 56000100 00000000 1003"},
+        // Typed values at their limits, hexadecimal ones with 0x or 0X; a window without a
+        // component (the hosted editor made by name) takes its styles too.
+        {[] {
+             Edit(PropertyList::Left, "-32768"), Edit(PropertyList::Top, "32767");
+             Edit(PropertyList::Width, "0"), Edit(PropertyList::Height, "0000001");
+             Edit(PropertyList::Style, "0x56010001"), Edit(PropertyList::ExStyle, "0X0");
+             Edit(PropertyList::Id, "0"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+         },
+         "-32768 32767 0 1 56010001 00000000 0"},
+        {[] {
+             Tool(14), Drag(300, 200, 300, 200), Edit(PropertyList::Style, "56000000");
+             Edit(PropertyList::ExStyle, "200"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+         },
+         "300 200 150 80 56000000 00000200 1003"},
+    };
+    for (const Step& step : steps) {
+        PostMessageA(Surface, WM_KEYDOWN, VK_ESCAPE, 1); // no tool left chosen
+        ASSERT_TRUE(Command("open " + Kept));
+        Drag(40, 25, 40, 25);
+        step.Do();
+        EXPECT_EQ(Shown(), step.Shown) << "row " << &step - steps;
+    }
+    // The last press took the focus to the surface, its release gave back the mouse.
+    EXPECT_TRUE(GetFocus() == Surface && !GetCapture());
+}
+
+// What the user sees: the main window's parts, the selection's frame and handles (relative to
+// the selected edit), the palette, and each class's default size placed by a click.
+TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
+    const std::string surface = "QForm[] 52000000 200 0,0 556x396\n",
+                      framed = "VelmoraSelectionPart[] 54000000 0 -3,7 7x7 -3,18 7x7 57,18 7x7 "
+                               "118,18 7x7 118,7 7x7 118,-3 7x7 57,-3 7x7 -3,-3 7x7 -1,-1 1x23 "
+                               "-1,21 123x1 121,-1 1x23 -1,-1 123x1\n",
+                      button = "QButton[OK] 56010000 0 0,-50 75x35\n",
+                      edit = "QEdit[a|b] 56010080 200 0,0 121x21\n";
+    POINT client{};
+    RECT input;
+    Sync(); // the form opened on the command line is there
+    ClientToScreen(Main, &client);
+    GetWindowRect(GetDlgItem(Surface, 1002), &input);
+    EXPECT_EQ(Windows(Main, client),
+              "VelmoraDesigner[Velmora designer - kept.vform - " + Version +
+                  "] 16CF0000 100 0,0 814x444\n"
+                  "ToolbarWindow32[] 50000901 0 0,0 814x28\nQForm[] 52000000 200 8,36 560x400\n"
+                  "Static[Class] 50000200 0 576,36 64x20 Edit[QEdit] 50000880 200 640,36 166x20\n"
+                  "Static[Ancestor] 50000200 0 576,60 64x20 Edit[edit] 50000880 200 640,60 166x20\n"
+                  "Static[Name] 50000200 0 576,84 64x20 Edit[Input] 50000080 200 640,84 166x20\n"
+                  "Static[Text] 50000200 0 576,108 64x20 Edit[a|b] 50000080 200 640,108 166x20\n"
+                  "Static[Left] 50000200 0 576,132 64x20 Edit[10] 50000080 200 640,132 166x20\n"
+                  "Static[Top] 50000200 0 576,156 64x20 Edit[60] 50000080 200 640,156 166x20\n"
+                  "Static[Width] 50000200 0 576,180 64x20 Edit[121] 50000080 200 640,180 166x20\n"
+                  "Static[Height] 50000200 0 576,204 64x20 Edit[21] 50000080 200 640,204 166x20\n"
+                  "Static[Style] 50000200 0 576,228 64x20 Edit[56010080] 50000080 200 640,228 "
+                  "166x20\nStatic[ExStyle] 50000200 0 576,252 64x20 Edit[00000200] 50000080 200 "
+                  "640,252 166x20\nStatic[ID] 50000200 0 576,276 64x20 Edit[1002] 50000080 200 "
+                  "640,276 166x20\nButton[Apply] 50000000 0 726,304 80x26\n");
+    EXPECT_EQ(Windows(Surface, {input.left, input.top}),
+              surface + framed + button + edit); // --select
+    ASSERT_TRUE(Command("open " + Kept));        // the old windows go
+    Drag(20, 65, 20, 65);
+    EXPECT_EQ(Windows(Surface, {input.left, input.top}), surface + framed + button + edit);
+    PostMessageA(Main, WM_COMMAND, CommandDelete, 0);
+    std::string rows = Shown(PropertyList::Class);
+    EXPECT_EQ(rows + (IsWindowEnabled(GetDlgItem(Main, CommandApply)) ? "" : " (Apply disabled)"),
+              "- - - - - - - - - - - (Apply disabled)");
+    EXPECT_EQ(Windows(Surface, {input.left, input.top}), surface + button);
+    HWND bar = FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr);
+    std::string sizes = std::to_string(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0)) + " buttons:";
+    for (int i = 0; i < 17; ++i) {
+        Tool(i);
+        Drag(5, 5, 5, 5);
+        sizes += " " + Edit(PropertyList::Name) + " " + Edit(PropertyList::Width) + "x" +
+                 Edit(PropertyList::Height);
+        if (SendMessageA(bar, TB_COMMANDTOINDEX, FirstTool + i, 0) != i ||
+            SendMessageA(bar, TB_GETBITMAP, FirstTool + i, 0) != i)
+            sizes += " (not button " + std::to_string(i) + ")";
+    }
+    EXPECT_EQ(sizes, "17 buttons: Panel1 115x51 ToolBar1 215x21 StatusBar1 215x17 Label1 115x18 "
+                     "Button1 75x35 Edit1 121x21 Memo1 221x121 ComboBox1 115x24 ListBox1 121x21 "
+                     "CheckBox1 97x19 RadioButton1 97x19 GroupBox1 221x51 ScrollBar1 121x17 "
+                     "MyFrame1 551x391 VUdeRedo1 150x80 Box1 450x250 Dummy1 60x40");
+    // A designer that kept paint messages from its windows would never wait for input.
+    EXPECT_EQ(WaitForInputIdle(Designer.hProcess, 5000), 0u);
+}
+
+// A bad command line ends with 1, a library that cannot be loaded with 2, another DLL with 3;
+// without a form to open the designer shows an untitled one.
+TEST(DesignerStartTest, BadCommandLinesAndLibrariesEndWithTheirExitCodeAndMessage) {
+    const std::string usage =
+        "1 Usage: designer [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]\r\n";
+    const std::pair<std::string, std::string> rows[] = {
+        {"--colour", usage},
+        {"--open", usage}, // without its value
+        {"--select", usage},
+        {"--log", usage},
+        {"one.dll two.dll", usage},
+        {"Z:\\x.dll", "2 Can't load the component library \"Z:\\x.dll\" (error 126).\r\n"},
+        {MIRVANE_DLL, "3 \"" MIRVANE_DLL "\" is not the Velmora component library: it has no "
+                      "VERSION or EXPORTCLASSES.\r\n"},
+    };
+    for (const auto& [arguments, expected] : rows) {
+        std::string code = std::to_string(ExitCode(Launch(arguments)));
+        EXPECT_EQ(code + " " + ReadTestFile(Log), expected) << arguments;
+    }
+    PROCESS_INFORMATION designer = Launch("");
+    EXPECT_EQ(Caption(), "Velmora designer - untitled - " + Version);
+    PostMessageA(Main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ExitCode(designer), 0u);
 }
 
 } // namespace
