@@ -192,7 +192,7 @@ protected:
     // The canvas and OnPaint part of WM_PAINT, without default processing; panels run it
     // around their own drawing.
     void HandlePaint(QMessage& Message);
-    // Refreshes the creation fields from the window, for a frame that never stored them.
+    // Refreshes the creation fields from the window, which may have changed them itself.
     void TakeValuesFromWindow();
 
     int FAlign = alNone;

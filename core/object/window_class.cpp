@@ -111,11 +111,12 @@ void QFrame::CreateHandle() {
 }
 
 void QFrame::RecreateHandle() {
-    // A frame the window procedure made knows its window's values only from the window, and
-    // belongs to whichever window it has: it is kept out of the old window's destruction and
-    // the new window owns it. When no new window comes it stays, so that no caller's pointer
-    // dangles, and the next window made for it owns it.
-    if (OwnedByWindow) TakeValuesFromWindow();
+    // The new window is like the old one as it is now: text typed into it and moves made by
+    // the user or the API are kept. A frame the window procedure made belongs to whichever
+    // window it has: it is kept out of the old window's destruction and the new window owns it.
+    // When no new window comes it stays, so that no caller's pointer dangles, and the next
+    // window made for it owns it.
+    TakeValuesFromWindow();
     bool owned = OwnedByWindow;
     OwnedByWindow = false;
     DestroyHandle();

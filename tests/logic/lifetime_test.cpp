@@ -36,7 +36,26 @@ TEST(Lists, HoldEachLiveObjectOnceInOrder) {
     std::string seen;
     for (int i = -1; i <= parent.ControlCount(); ++i)
         seen += parent.Controls(i) == &a ? "a" : parent.Controls(i) == &c ? "c" : "-";
-    EXPECT_EQ(seen + " objects " + std::to_string(parent.ObjectCount()), "-ac- objects 0");
+    for (QObject* object : {&a, &b, &c, &a})
+        parent.AddObject(object);
+    parent.RemoveObject(&a);
+    parent.RemoveObject(&a);
+    parent.RemoveObject(&parent);
+    seen += " objects";
+    for (int i = 0; i < parent.ObjectCount(); ++i)
+        seen += parent.Objects(i) == &b ? " b" : parent.Objects(i) == &c ? " c" : " ?";
+    EXPECT_EQ(seen, "-ac- objects b c");
+}
+
+// A frame's destruction clears ActiveControl only where it names that frame.
+TEST(Lists, ADestroyedControlIsNoLongerActiveAnywhere) {
+    QFrame form, kept;
+    auto* gone = new QFrame;
+    form.ActiveControl = &kept;
+    kept.ActiveControl = gone;
+    delete gone;
+    EXPECT_EQ(form.ActiveControl, &kept);
+    EXPECT_EQ(kept.ActiveControl, nullptr);
 }
 
 TEST(Lists, ADestroyedObjectLeavesEveryHolderAndADestroyedHolderItsObjects) {

@@ -21,7 +21,7 @@ std::string Changes;
 //   +S add S and read the answer (+S@V: with value V)   -N delete   xS remove   =N:S set item N
 //   ?S IndexOf   vN IndexOfValue   VN Value   iN Item   T Text   K CommaText
 //   tS set Text   kS set CommaText   nN set Count   pN set Capacity and read it   c clear
-//   d switch AllowDuplicates
+//   d switch AllowDuplicates   LN set the list from {"p", null, "q"} (N 0: from null)
 std::string Played(const std::string& Script) {
     QStrings list;
     Changes.clear();
@@ -47,7 +47,11 @@ std::string Played(const std::string& Script) {
         {'n', [&] { list.SetCount(n); }},
         {'p', [&] { list.SetCapacity(n), number(list.Capacity()); }},
         {'c', [&] { list.Clear(); }},
-        {'d', [&] { list.AllowDuplicates = !list.AllowDuplicates; }}};
+        {'d', [&] { list.AllowDuplicates = !list.AllowDuplicates; }},
+        {'L', [&] {
+             static const char* const items[] = {"p", nullptr, "q"};
+             list.SetList(n ? items : nullptr);
+         }}};
     for (std::istringstream words(Script); std::getline(words, word, ' ');) {
         std::replace(word.begin(), word.end(), '^', '\0');
         // The argument after the first @ or : (all of it when it holds neither).
@@ -79,6 +83,8 @@ const ListRow ListRows[] = {
     {"values move with their strings and go with Clear; no value found answers 0",
      "+one@10 +Two@20 +three@30 -0 V0 v30 v99 V-1 V2 c +z V0", "1;2;3;20;1;0;0;0;1;0; [z] 222452"},
     {"Remove takes the first equal item", "d +a +b +A xA xabsent", "1;2;3; [b|A] 2224"},
+    {"a list write sets each item, a null one empties it; a null list changes nothing",
+     "+a +b +c L1 ?P ?a L0 n2", "1;2;3;0;-1; [p|] 2224"},
     {"out of range: empty reads, no writes, boxed deletes", "+one =1:x =-1:x -1 --1 i-1 i1 V1 ?one",
      "1;;;0;0; [one] 2 QStrings: Invalid string index -1. QStrings: Invalid string index -1."},
     {"Text joins by LF and ends in one NUL; SetText adds each LF-ended line, drops the rest",

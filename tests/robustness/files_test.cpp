@@ -102,6 +102,8 @@ TEST(Files, LoadAndSaveOnEveryKindOfTarget) {
         QStrings list;
         list.Add("stale");
         list.LoadFromFile(path);
+        for (int i = 0; i < list.Count(); ++i)
+            EXPECT_EQ(list.Value(i), 0) << "a loaded line carries no value";
         memo.SetText("kept");
         memo.LoadFromFile(path);
         auto observed = ItemsOf(list) + " " + std::to_string(list.Operation) + " / " + memo.Text();

@@ -91,18 +91,21 @@ std::string Bytes(uint32_t Value, size_t Size = 4) {
     return std::string(reinterpret_cast<const char*>(&Value), Size);
 }
 
-// A 1 x 1 image file: a 24-bit bitmap (Kind 0), or a 32-bit icon (1) or cursor (2).
+// A tiny image file: a 2 x 1 24-bit bitmap (Kind 0), or a 1 x 1 32-bit icon (1) or cursor (2).
 std::string TinyImage(int Kind) {
-    std::string info = Bytes(40) + Bytes(1) + Bytes(Kind ? 2 : 1) + Bytes(1, 2) +
+    std::string info = Bytes(40) + Bytes(Kind ? 1 : 2) + Bytes(Kind ? 2 : 1) + Bytes(1, 2) +
                        Bytes(Kind ? 32 : 24, 2) + std::string(24, '\0');
-    if (!Kind) return "BM" + Bytes(58) + Bytes(0) + Bytes(54) + info + Bytes(0xFF0000);
+    if (!Kind) return "BM" + Bytes(62) + Bytes(0) + Bytes(54) + info + Bytes(0xFF0000) + Bytes(0);
     return Bytes(Kind << 16) + Bytes(1, 2) + Bytes(0x101) + Bytes(0x200001) + Bytes(48) +
            Bytes(22) + info + Bytes(0xFFFF0000) + Bytes(0);
 }
 
 // "bitmap", "icon" or "cursor" while Image is alive; "none" for no image or a freed one.
 std::string KindOf(HANDLE Image) {
-    if (GetObjectType(Image) == OBJ_BITMAP) return "bitmap";
+    BITMAP bitmap{};
+    // The bitmap file is 2 pixels wide: loaded at its own size.
+    if (GetObjectType(Image) == OBJ_BITMAP && GetObjectA(Image, sizeof bitmap, &bitmap))
+        return bitmap.bmWidth == 2 ? "bitmap" : "resized bitmap";
     ICONINFO info{};
     if (!Image || !GetIconInfo(static_cast<HICON>(Image), &info)) return "none";
     DeleteObject(info.hbmMask), DeleteObject(info.hbmColor); // the copies GetIconInfo made
@@ -169,6 +172,8 @@ TEST_F(Components, EditSelectionAndMemoLines) {
     QEdit unmade;
     unmade.SetSelStart(4), unmade.SetSelLength(2), unmade.SetSelText("x");
     EXPECT_EQ(Observe(unmade), "4+0 'x'") << "without a window the values are kept";
+    QMemo unmadeMemo;
+    EXPECT_EQ(Observe(unmadeMemo), "// 0+0 '' 0,0");
     const Row<void (*)(QMemo&)> memos[] = {
         {"delete 0", [](QMemo& M) { M.DeleteLine(0); }, "/ab// 0+0 '' 0,0"},
         {"add above the last", [](QMemo& M) { M.AddLine("x"); }, "/0123/x/ab// 9+0 '' 0,2"},
@@ -183,6 +188,12 @@ TEST_F(Components, EditSelectionAndMemoLines) {
         {"2, empty", [](QMemo& M) { M.DeleteLine(1), M.InsertLine(2, "z"); },
          "/0123/// 6+0 '' 0,1"},
         {"clear", [](QMemo& M) { M.Clear(); }, "/// 0+0 '' 0,0"},
+        {"typed, then recreated",
+         [](QMemo& M) {
+             SendMessageA(M.Handle(), EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("!"));
+             M.RecreateHandle();
+         },
+         "/!0123/ab// 0+0 '' 0,0"},
         {"select", [](QMemo& M) { M.SetSelStart(1), M.SetSelLength(2); },
          "/0123/ab// 1+2 '12' 3,0"},
         {"replace", [](QMemo& M) { M.SetSelStart(1), M.SetSelText("X"); },
@@ -350,4 +361,16 @@ TEST_F(Components, BoxWritesItsClassNameAtTwentyTwenty) {
     HDC dc = GetDC(box.Handle());
     EXPECT_EQ(InkOf(box.Handle(), {0, 0, 120, 60}) + Join(GetPixel(dc, 1, 1)), "21 23 57 35 255 ");
     ReleaseDC(box.Handle(), dc);
+}
+
+// The demonstration frame is built as generated code builds a form: each child where it was put.
+TEST_F(Components, MyFrameHoldsItsLabelAndButtonWherePlaced) {
+    QMyFrame frame;
+    std::string seen;
+    for (QFrame* child :
+         {static_cast<QFrame*>(&frame.Label1), static_cast<QFrame*>(&frame.Button1)})
+        seen += child->Name() + " " + child->Text() + " " +
+                Join(child->Left(), child->Top(), child->Width(), child->Height(),
+                     child->Parent() == &frame, child->Canvas.Color() == GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(seen, "Label1 Label1 104 24 241 89 1 1 Button1 Button1 368 32 75 35 1 0 ");
 }

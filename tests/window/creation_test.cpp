@@ -73,8 +73,16 @@ TEST_F(WindowTest, CreationAppliesTheFieldsWrittenBefore) {
     // The styles the system added at creation are kept once the window is gone.
     nameless.SetClassName("QForm");
     nameless.SetParent(nullptr);
+    nameless.SetBounds(0, 0, 200, 150);
+    RECT client;
+    GetClientRect(nameless.Handle(), &client);
     nameless.DestroyHandle();
     EXPECT_EQ(nameless.ExStyle() & WS_EX_WINDOWEDGE, uint32_t(WS_EX_WINDOWEDGE));
+    // So is the last client size; and a procedure set where no class names one.
+    EXPECT_EQ(Join(nameless.ClientWidth(), nameless.ClientHeight()),
+              Join(client.right, client.bottom));
+    unknown.SetWndProc(DefWindowProcA);
+    EXPECT_EQ(unknown.WndProc(), &DefWindowProcA);
 }
 
 // Each step reads what the window has now, so they go one after the other on one window.
@@ -105,6 +113,17 @@ TEST_F(WindowTest, PropertiesReadAndWriteTheLiveWindow) {
     MoveWindow(third.Handle(), 7, 8, 50, 20, FALSE); // moved behind the frame's back
     third.SetParentHandle(second.Handle());
     seen += Join(third.Left(), third.Top(), GetParent(third.Handle()) == second.Handle());
+    MoveWindow(third.Handle(), 9, 10, 30, 40, FALSE);
+    third.SetLeft(1);
+    SetWindowPos(third.Handle(), nullptr, 0, 0, 35, 45, SWP_NOMOVE | SWP_NOZORDER);
+    third.SetTop(2);
+    RECT placed;
+    GetWindowRect(third.Handle(), &placed);
+    MapWindowPoints(nullptr, second.Handle(), reinterpret_cast<POINT*>(&placed), 2);
+    POINT point{3, 4};
+    third.ClientToScreen(point);
+    second.ScreenToClient(point);
+    seen += Join(placed.left, placed.top, placed.right, placed.bottom, point.x, point.y);
     for (int formStyle : {int(fsStayOnTop), int(fsNormal)}) {
         form.SetFormStyle(formStyle); // the platform takes the topmost bit only with the z-order
         seen += Join(bool(GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST));
@@ -117,7 +136,7 @@ TEST_F(WindowTest, PropertiesReadAndWriteTheLiveWindow) {
     sibling.Repaint();
     UpdateWindow(sibling.Handle());
     EXPECT_EQ(seen + Join(GetMenuItemCount(GetMenu(form.Handle())), paints),
-              "1 1 0 1 213 123 1 2 7 8 1 1 0 1 2 ");
+              "1 1 0 1 213 123 1 2 7 8 1 1 2 36 47 4 6 1 0 1 2 ");
 }
 
 TEST_F(WindowTest, BoxesAreTopmostAndOwnedByTheThreadsFirstWindowWithAnExtendedStyle) {
@@ -150,6 +169,11 @@ TEST_F(WindowTest, FramesMadeForWindowsGoWithTheirWindows) {
     };
     QFrame* made = make(3);
     HWND old = made->Handle();
+    // Changed behind the frame's back: the new window is like the old one as it is now.
+    MoveWindow(old, 5, 6, 70, 30, FALSE);
+    SetWindowTextA(old, "renamed");
+    EnableWindow(old, FALSE);
+    ShowWindow(old, SW_HIDE);
     made->RecreateHandle();
     std::string seen =
         Join(IsWindow(old), GetParent(made->Handle()) == form.Handle()) + Describe(*made) + " | ";
@@ -167,7 +191,7 @@ TEST_F(WindowTest, FramesMadeForWindowsGoWithTheirWindows) {
     }
     for (HWND child : children)
         seen += Join(IsWindow(child));
-    EXPECT_EQ(seen, "0 1 3 4 60 20 'made' visible id 0 bound | 0 0 0 0 ");
+    EXPECT_EQ(seen, "0 1 5 6 70 30 'renamed' disabled id 0 bound | 0 0 0 0 ");
 }
 
 // Every form creation loads the program's menu: only one attached to a window lives on, and it
