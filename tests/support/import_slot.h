@@ -8,3 +8,11 @@
 #else
 #define IMPORT_SLOT(Function, ArgumentBytes) asm("__imp__" #Function "@" #ArgumentBytes)
 #endif
+
+#include <windows.h>
+
+// The system's own function of user32.dll, for a slot's replacement to call on.
+template <class Function> Function SystemFunction(const char* Name) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), Name)));
+}

@@ -31,8 +31,7 @@ std::string ZOrder(QFrame& Parent) {
 // Every menu the library loads, through the program's import of LoadMenuA.
 std::vector<HMENU> LoadedMenus;
 HMENU WINAPI RecordMenu(HINSTANCE Instance, LPCSTR Name) {
-    static auto load = reinterpret_cast<decltype(&LoadMenuA)>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "LoadMenuA")));
+    static auto load = SystemFunction<decltype(&LoadMenuA)>("LoadMenuA");
     LoadedMenus.push_back(load(Instance, Name));
     return LoadedMenus.back();
 }
@@ -211,4 +210,23 @@ TEST_F(WindowTest, MainMenuLivesOnlyWithTheWindowItIsAttachedTo) {
         seen += Join(IsMenu(menu));
     top.DestroyHandle();
     EXPECT_EQ(seen + Join(IsMenu(LoadedMenus.back())), "0 0 0 0 1 0 ");
+}
+
+// A frame deleted while another frame's window is being made (here by a hook of the program)
+// leaves that creation alone: the window still gets its own frame.
+TEST_F(WindowTest, AFrameDeletedDuringAnothersCreationLeavesItAlone) {
+    static QFrame* doomed;
+    doomed = new QFrame;
+    HHOOK hook = SetWindowsHookExA(
+        WH_CBT,
+        [](int Code, WPARAM WParam, LPARAM LParam) {
+            if (Code == HCBT_CREATEWND) delete std::exchange(doomed, nullptr);
+            return CallNextHookEx(nullptr, Code, WParam, LParam);
+        },
+        nullptr, GetCurrentThreadId());
+    QForm form;
+    StdoutCapture out;
+    form.SetParent(nullptr);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(Join(doomed == nullptr, BoundFrame(form.Handle()) == &form), "1 1 ");
 }

@@ -1,6 +1,9 @@
 // The dispatcher on real windows: each message raises its events with their arguments, gets its
 // reply and leaves the window as it should; the window-info record and the binding cache.
+#include "support/import_slot.h"
 #include "test_forms.h"
+
+#include <atomic>
 
 namespace {
 
@@ -206,7 +209,18 @@ DWORD RunAsOtherProcess(const char* Test, const std::string& Targets) {
     return code;
 }
 
+// The hooks the library sets, through the program's import of SetWindowsHookExA.
+std::atomic<int> HooksSet{0};
+HHOOK WINAPI CountHook(int Id, HOOKPROC Procedure, HINSTANCE Module, DWORD Thread) {
+    static auto set = SystemFunction<decltype(&SetWindowsHookExA)>("SetWindowsHookExA");
+    ++HooksSet;
+    return set(Id, Procedure, Module, Thread);
+}
+
 } // namespace
+
+extern "C" decltype(&SetWindowsHookExA) ImportedSetHook IMPORT_SLOT(SetWindowsHookExA, 16);
+decltype(&SetWindowsHookExA) ImportedSetHook = &CountHook;
 
 // Any thread or process may post to a window or forge a notification: a queued record or
 // notification is never read on any loop (Run still translates keys), and nothing is reflected
@@ -220,7 +234,12 @@ TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     WindowInfoPtr = &mine;
     Events.clear();
     DWORD self = GetCurrentThreadId();
+    int threadHooks = 0; // one guard per thread, however many windows it binds
     std::thread([&] {
+        HooksSet = 0;
+        QForm first, second;
+        first.SetParent(nullptr), second.SetParent(nullptr);
+        threadHooks = HooksSet;
         PostForgedAddresses(form.Handle());
         PostForgedAddresses(child.Handle());
         PostMessageA(child.Handle(), WM_KEYDOWN, 'A', 1); // Run translates it into a character
@@ -232,11 +251,11 @@ TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     PumpMessages();
     // Wine's desktop window is another process's (explorer's), as the system's is on Windows.
     LRESULT colour = SendMessageA(form.Handle(), WM_CTLCOLORSTATIC, 0, LPARAM(GetDesktopWindow()));
-    std::string seen = Events + " | " + Join(other, WindowInfoPtr == &mine, colour);
+    std::string seen = Events + " | " + Join(other, WindowInfoPtr == &mine, colour, threadHooks);
     QWindowInfo info;
     SendMessageA(child.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
     EXPECT_EQ(seen + Join(info.ClassName, info.Width, info.WndProc == child.WndProc()),
-              "child.keydown 65 65;child.char 97 | 0 1 0 QTestFrame 50 1 ");
+              "child.keydown 65 65;child.char 97 | 0 1 0 1 QTestFrame 50 1 ");
 }
 
 // The other process of the test above: it posts to the given windows, then asks the form to
