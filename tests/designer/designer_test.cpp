@@ -236,6 +236,7 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
     const std::tuple<int, std::string, std::string> rows[] = {
         {PropertyList::Left, "ten", "Left: \"ten\" is not a whole number from -32768 to 32767."},
         {PropertyList::Top, "-", "Top: \"-\" is not a whole number from -32768 to 32767."},
+        {PropertyList::Top, "-a1", "Top: \"-a1\" is not a whole number from -32768 to 32767."},
         {PropertyList::Width, "-1", "Width: \"-1\" is not a whole number from 0 to 32767."},
         {PropertyList::Height, "00000001",
          "Height: \"00000001\" is not a whole number from 0 to 32767."},
@@ -254,6 +255,7 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {-1, Small + "QLabel|L|x|0|0|10|10|0|0\r\n", "line 5: 9 fields where 10 belong"},
         {-1, Small + "QLabel|a-b|x|0|0|10|10|0|0|1\r\n", "line 5: \"a-b\" is not a name"},
         {-1, Small + "QLabel|L|x|0|0|10|10|0|G|1\r\n", "line 5: bad extended style \"G\""},
+        {-1, Small + "QLabel|L|x|32768|0|10|10|0|0|1\r\n", "line 5: bad left \"32768\""},
         {-1, Small + "QLabel|L|x|0|0|10|10|0|0|65536\r\n", "line 5: bad identifier \"65536\""},
         {-2, "open " + none, "Can't read \"" + none + "\"."},
         {-2, "save " + none, "Can't write \"" + none + "\"."},
