@@ -173,7 +173,9 @@ TEST_F(Components, EditSelectionAndMemoLines) {
     unmade.SetSelStart(4), unmade.SetSelLength(2), unmade.SetSelText("x");
     EXPECT_EQ(Observe(unmade), "4+0 'x'") << "without a window the values are kept";
     QMemo unmadeMemo;
-    EXPECT_EQ(Observe(unmadeMemo), "// 0+0 '' 0,0");
+    unmadeMemo.SetScrollBars(2);
+    EXPECT_EQ(Observe(unmadeMemo) + " " + std::to_string(unmadeMemo.ScrollBars()),
+              "// 0+0 '' 0,0 2");
     const Row<void (*)(QMemo&)> memos[] = {
         {"delete 0", [](QMemo& M) { M.DeleteLine(0); }, "/ab// 0+0 '' 0,0"},
         {"add above the last", [](QMemo& M) { M.AddLine("x"); }, "/0123/x/ab// 9+0 '' 0,2"},
@@ -371,6 +373,7 @@ TEST_F(Components, MyFrameHoldsItsLabelAndButtonWherePlaced) {
          {static_cast<QFrame*>(&frame.Label1), static_cast<QFrame*>(&frame.Button1)})
         seen += child->Name() + " " + child->Text() + " " +
                 Join(child->Left(), child->Top(), child->Width(), child->Height(),
-                     child->Parent() == &frame, child->Canvas.Color() == GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(seen, "Label1 Label1 104 24 241 89 1 1 Button1 Button1 368 32 75 35 1 0 ");
+                     child->Parent() == &frame, child->Canvas.Color() == GetSysColor(COLOR_WINDOW),
+                     child->Canvas.TextColor());
+    EXPECT_EQ(seen, "Label1 Label1 104 24 241 89 1 1 0 Button1 Button1 368 32 75 35 1 0 0 ");
 }

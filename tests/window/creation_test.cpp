@@ -209,7 +209,15 @@ TEST_F(WindowTest, MainMenuLivesOnlyWithTheWindowItIsAttachedTo) {
     for (HMENU menu : LoadedMenus)
         seen += Join(IsMenu(menu));
     top.DestroyHandle();
-    EXPECT_EQ(seen + Join(IsMenu(LoadedMenus.back())), "0 0 0 0 1 0 ");
+    seen += Join(IsMenu(LoadedMenus.back()));
+    // A form's destruction takes its window, and so its menu.
+    HWND window;
+    {
+        QForm gone;
+        gone.SetParent(nullptr);
+        window = gone.Handle();
+    }
+    EXPECT_EQ(seen + Join(IsWindow(window), IsMenu(LoadedMenus.back())), "0 0 0 0 1 0 0 0 ");
 }
 
 // A frame deleted while another frame's window is being made (here by a hook of the program)

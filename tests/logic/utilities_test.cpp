@@ -1,0 +1,34 @@
+// The path utilities on names with and without folders and extensions, and the system's error
+// texts.
+#include "containers/paths.h"
+#include "object/diagnostics.h"
+
+#include <gtest/gtest.h>
+
+TEST(Utilities, PathsComeApartAndTogether) {
+    // Each row: a path, then its file name, folder, extension, with ".txt" and in "D:\".
+    const char* const rows[][6] = {
+        {"C:\\a\\b.c.ini", "b.c.ini", "C:\\a\\", ".ini", "C:\\a\\b.c.txt", "D:\\b.c.ini"},
+        {"a/b\\c", "c", "a/b\\", "", "a/b\\c.txt", "D:\\c"},
+        {"dir.d/name", "name", "dir.d/", ".d/name", "dir.txt", "D:\\name"},
+        {"folder\\", "", "folder\\", "", "folder\\.txt", "D:\\"},
+        {"", "", "", "", "", ""},
+    };
+    for (const auto& row : rows) {
+        std::string path = row[0];
+        EXPECT_EQ(FileNameOf(path) + "|" + FolderOf(path) + "|" + ExtensionOf(path) + "|" +
+                      ReplaceExtension(path, ".txt") + "|" + ReplaceFolder(path, "D:\\"),
+                  std::string(row[1]) + "|" + row[2] + "|" + row[3] + "|" + row[4] + "|" + row[5])
+            << path;
+    }
+}
+
+// The system's text keeps its line break; a code without a text reads as "".
+TEST(Utilities, SystemErrorTexts) {
+    char expected[256] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_FILE_NOT_FOUND, 0, expected,
+                   sizeof expected, nullptr);
+    EXPECT_EQ(SysErrorText(ERROR_FILE_NOT_FOUND), expected);
+    EXPECT_EQ(SysErrorText(ERROR_FILE_NOT_FOUND).back(), '\n');
+    EXPECT_EQ(SysErrorText(0x2FFFFFFF), "");
+}
