@@ -17,10 +17,18 @@
 #define QUOTE_(X) #X
 #define QUOTE(X) QUOTE_(X)
 
+// gcc writes an assembler name out as it stands, so one with spaces and colons is quoted for
+// the assembler; clang takes it as the symbol's name itself and would keep the quotes in it.
+#ifdef __clang__
+#define SYMBOL_QUOTE
+#else
+#define SYMBOL_QUOTE "\""
+#endif
+
 // The canvas Color setter, exported under the name designers know it by (parvex.def); the
 // assembler name carries the platform's symbol prefix so that the .def entry finds it.
 extern "C" void SetCanvasColor(QCanvas* Canvas, unsigned int Color) __asm__(
-    "\"" QUOTE(__USER_LABEL_PREFIX__) "QCANVAS::COLOR__set__(unsigned int)\"");
+    SYMBOL_QUOTE QUOTE(__USER_LABEL_PREFIX__) "QCANVAS::COLOR__set__(unsigned int)" SYMBOL_QUOTE);
 
 void SetCanvasColor(QCanvas* Canvas, unsigned int Color) {
     Canvas->SetColor(Color);

@@ -1,8 +1,8 @@
 # Compiles the C++ the designer test generated (DesignedForm.h and .cpp in GENERATED) with
-# the project's compiler against the components library, warnings as errors, runs it through
-# Wine and compares the components its form makes, written as a form file, with
+# the project's compiler and flags against the components library, warnings as errors, runs it
+# through Wine and compares the components its form makes, written as a form file, with
 # every_class.vform, the file the designer test designed the same form to.
-foreach(var COMPILER GENERATED SOURCE_DIR COMPONENTS LOADER PREFIX)
+foreach(var COMPILER COMPILER_FLAGS GENERATED SOURCE_DIR COMPONENTS LOADER PREFIX)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
@@ -10,8 +10,9 @@ endforeach()
 if(NOT EXISTS ${GENERATED}/DesignedForm.cpp)
   message(FATAL_ERROR "Nothing generated in ${GENERATED}: the designer test did not run.")
 endif()
+separate_arguments(COMPILER_FLAGS UNIX_COMMAND "${COMPILER_FLAGS}")
 execute_process(
-  COMMAND ${COMPILER} -std=c++17 -Wall -Wextra -Werror -DWIN32_LEAN_AND_MEAN -DNOMINMAX
+  COMMAND ${COMPILER} ${COMPILER_FLAGS} -std=c++17 -Wall -Wextra -Werror -DWIN32_LEAN_AND_MEAN -DNOMINMAX
     -I${SOURCE_DIR}/core -I${SOURCE_DIR}/designer -I${GENERATED}
     ${SOURCE_DIR}/tests/designer/generated_form_main.cpp ${GENERATED}/DesignedForm.cpp
     ${SOURCE_DIR}/designer/component_window.cpp ${SOURCE_DIR}/designer/component_record.cpp

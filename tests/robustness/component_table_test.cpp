@@ -168,7 +168,8 @@ int FaultyCycles(const ComponentRow& Row, QFrame& Parent, int Cycles) {
         component->DestroyHandle();
         HWND made = CreateWindowA(component->ClassName().c_str(), "", WS_OVERLAPPEDWINDOW, 0, 0, 80,
                                   40, nullptr, nullptr, nullptr, nullptr);
-        faulty += !FrameOfWindow(made) || typeid(*FrameOfWindow(made)) != Row.MadeByName;
+        QFrame* frame = FrameOfWindow(made);
+        faulty += !frame || typeid(*frame) != Row.MadeByName;
         DestroyWindow(made);
         component.reset();
         faulty += GetObjectType(brush) != 0;
@@ -195,7 +196,8 @@ TEST(ComponentTable, BuiltColoursHostileMessagesWindowsMadeByNameAndLeaks) {
     std::mt19937 random(seed);
     for (const ComponentRow& row : Rows) {
         std::unique_ptr<QFrame> component(row.Make());
-        SCOPED_TRACE(typeid(*component).name() + (" fuzz seed " + std::to_string(seed)));
+        const QFrame& built = *component;
+        SCOPED_TRACE(typeid(built).name() + (" fuzz seed " + std::to_string(seed)));
         EXPECT_EQ(Observed(*component, form), row.Expected);
         HWND window = component->Handle();
         ASSERT_TRUE(IsWindowEnabled(window) && (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE));
