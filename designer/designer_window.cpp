@@ -62,7 +62,8 @@ bool DesignerWindow::Create() {
     WNDCLASSEXA main{};
     main.cbSize = sizeof main;
     main.lpfnWndProc = WindowProc;
-    main.cbWndExtra = sizeof(DesignerWindow*);
+    // The extra bytes hold this object's address, read back by the window procedure.
+    main.cbWndExtra = sizeof(DesignerWindow*); // NOLINT(bugprone-sizeof-expression)
     main.hInstance = GetModuleHandleA(nullptr);
     main.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

@@ -7,7 +7,9 @@
 #define QUOTE_(X) #X
 #define QUOTE(X) QUOTE_(X)
 // The designer imports the two functions as "VERSION@0" and "EXPORTCLASSES@0" on every
-// architecture (core.def), so the symbols carry that decoration themselves.
+// architecture (core.def), so the symbols carry that decoration themselves. Name is a string
+// literal joined to the prefix's: parentheses around it would end the asm label.
+// NOLINTNEXTLINE(bugprone-macro-parentheses)
 #define EXPORT_NAME(Name) __asm__(QUOTE(__USER_LABEL_PREFIX__) Name)
 
 extern "C" const char* WINAPI VERSION() EXPORT_NAME("VERSION@0");

@@ -95,6 +95,9 @@ void QFrame::CreateHandle() {
     }
     WriteDiagnosticLine(FClassName);
     CreatingFrame = Self();
+    // The window procedure binds FHandle at the first message; HasWindow() below says whether
+    // a window was made.
+    // cppcheck-suppress ignoredReturnValue
     CreateWindowExA(FExStyle, FClassName.c_str(), FText.c_str(),
                     FStyle | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, FLeft, FTop, FWidth, FHeight,
                     FParentHandle, nullptr, GetModuleHandleA(nullptr), nullptr);
