@@ -62,8 +62,8 @@ bool DesignerWindow::Create() {
     WNDCLASSEXA main{};
     main.cbSize = sizeof main;
     main.lpfnWndProc = WindowProc;
-    // The extra bytes hold this object's address, read back by the window procedure.
-    main.cbWndExtra = sizeof(DesignerWindow*); // NOLINT(bugprone-sizeof-expression)
+    // The window procedure keeps this object's address there with SetWindowLongPtrA.
+    main.cbWndExtra = sizeof(LONG_PTR);
     main.hInstance = GetModuleHandleA(nullptr);
     main.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

@@ -36,13 +36,13 @@ void SetCanvasColor(QCanvas* Canvas, unsigned int Color) {
 
 namespace {
 
-// The statics that cert-err58-cpp names here throw only for want of memory before main, when
-// ending the program, which is what such an exception does, is the only answer.
-const std::string CompilerPath = "c:\\programs files\\oxvell\\qmx.exe"; // NOLINT(cert-err58-cpp)
+constexpr char CompilerPath[] = "c:\\programs files\\oxvell\\qmx.exe";
 
 // The record GadgetWndProc builds gadgets from; it outlives every window of the program.
 QWindowInfo GadgetRecord;
 
+// It and ClassesRegistered below are made before main by design. They throw only for want of
+// memory, when ending the program, which is what such an exception does, is the only answer.
 QForm MainForm; // NOLINT(cert-err58-cpp)
 
 // Console lines are printed like a comma-separated BASIC print: every item but the last is

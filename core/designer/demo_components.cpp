@@ -100,8 +100,7 @@ QGreen::QGreen() {
 QBlue::QBlue() {
     FClassName = "QBlue";
     FStyle = WS_CHILD | WS_BORDER;
-    // Self() is QBlue's here, which answers this, as a dispatched call would.
-    Canvas.SetOwner(Self()); // NOLINT(clang-analyzer-optin.cplusplus.VirtualCall)
+    Canvas.SetOwner(this);
     Canvas.SetColor(0x00FF0000);
 }
 

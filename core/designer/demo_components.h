@@ -49,8 +49,6 @@ public:
 class QBlue : public QFrame {
 public:
     QBlue();
-    // Its constructor calls it, getting this as any override would answer.
-    // cppcheck-suppress virtualCallInConstructor
     QBlue* Self() override { return this; }
     void HandleMessage(QMessage& Message) override;
 };

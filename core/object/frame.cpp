@@ -35,15 +35,12 @@ QFrame::~QFrame() {
         if (IsLiveFrame(children.At(i))) children.At(i)->DestroyHandle();
     // Writing ParentHandle moves Parent without moving the frame between child lists, so
     // any live frame may list this one or point at it; none may keep a dangling pointer.
-    // Self() is QFrame's here, which answers this frame, as every override does.
-    // NOLINTBEGIN(clang-analyzer-optin.cplusplus.VirtualCall)
     for (const void* address : LiveFrames()) {
         QFrame* frame = static_cast<QFrame*>(const_cast<void*>(address));
-        frame->RemoveControl(Self());
-        if (frame->FParent == Self()) frame->FParent = nullptr;
-        if (frame->ActiveControl == Self()) frame->ActiveControl = nullptr;
+        frame->RemoveControl(this);
+        if (frame->FParent == this) frame->FParent = nullptr;
+        if (frame->ActiveControl == this) frame->ActiveControl = nullptr;
     }
-    // NOLINTEND(clang-analyzer-optin.cplusplus.VirtualCall)
     // A window that outlives its frame must not route messages to freed memory.
     if (IsWindow(FHandle) && BoundFrame(FHandle) == this) WriteBinding(FHandle, nullptr);
     if (CreatingFrame == this) CreatingFrame = nullptr;

@@ -69,8 +69,6 @@ public:
     void DestroyHandle() override;
     void HandleMessage(QMessage& Message) override;
     void DefaultHandler(QMessage& Message) override;
-    // Every override answers this object, so a constructor or destructor may call it.
-    // cppcheck-suppress virtualCallInConstructor
     QFrame* Self() override { return this; }
 
     // Position in the parent's client coordinates and outer size.
