@@ -1,5 +1,5 @@
-# x86_64 with clang instead of gcc: the same MinGW-w64 headers, import libraries, binutils
-# linker and windres, and the posix-thread libstdc++ that x86_64-w64-mingw32-g++-posix uses.
+# x86_64 with clang instead of gcc: the same MinGW-w64 headers, import libraries and windres,
+# and the posix-thread libstdc++ that x86_64-w64-mingw32-g++-posix uses; lld links (below).
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(MINGW_TRIPLE x86_64-w64-mingw32)
 set(WINE_LOADER /usr/lib/wine/wine64)
