@@ -36,6 +36,13 @@ HMENU WINAPI RecordMenu(HINSTANCE Instance, LPCSTR Name) {
     return LoadedMenus.back();
 }
 
+// A frame that a hook of the program deletes when the next window is being made.
+QFrame* Doomed;
+LRESULT CALLBACK DeleteDoomedOnCreation(int Code, WPARAM WParam, LPARAM LParam) {
+    if (Code == HCBT_CREATEWND) delete std::exchange(Doomed, nullptr);
+    return CallNextHookEx(nullptr, Code, WParam, LParam);
+}
+
 } // namespace
 
 extern "C" decltype(&LoadMenuA) ImportedLoadMenu IMPORT_SLOT(LoadMenuA, 8);
@@ -223,18 +230,11 @@ TEST_F(WindowTest, MainMenuLivesOnlyWithTheWindowItIsAttachedTo) {
 // A frame deleted while another frame's window is being made (here by a hook of the program)
 // leaves that creation alone: the window still gets its own frame.
 TEST_F(WindowTest, AFrameDeletedDuringAnothersCreationLeavesItAlone) {
-    static QFrame* doomed;
-    doomed = new QFrame;
-    HHOOK hook = SetWindowsHookExA(
-        WH_CBT,
-        [](int Code, WPARAM WParam, LPARAM LParam) {
-            if (Code == HCBT_CREATEWND) delete std::exchange(doomed, nullptr);
-            return CallNextHookEx(nullptr, Code, WParam, LParam);
-        },
-        nullptr, GetCurrentThreadId());
+    Doomed = new QFrame;
+    HHOOK hook = SetWindowsHookExA(WH_CBT, DeleteDoomedOnCreation, nullptr, GetCurrentThreadId());
     QForm form;
     StdoutCapture out;
     form.SetParent(nullptr);
     UnhookWindowsHookEx(hook);
-    EXPECT_EQ(Join(doomed == nullptr, BoundFrame(form.Handle()) == &form), "1 1 ");
+    EXPECT_EQ(Join(Doomed == nullptr, BoundFrame(form.Handle()) == &form), "1 1 ");
 }
