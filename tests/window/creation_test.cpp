@@ -123,6 +123,8 @@ TEST_F(WindowTest, PropertiesReadAndWriteTheLiveWindow) {
     third.SetLeft(1);
     SetWindowPos(third.Handle(), nullptr, 0, 0, 35, 45, SWP_NOMOVE | SWP_NOZORDER);
     third.SetTop(2);
+    third.SetWidth(20);
+    third.SetHeight(25);
     RECT placed;
     GetWindowRect(third.Handle(), &placed);
     MapWindowPoints(nullptr, second.Handle(), reinterpret_cast<POINT*>(&placed), 2);
@@ -142,7 +144,7 @@ TEST_F(WindowTest, PropertiesReadAndWriteTheLiveWindow) {
     sibling.Repaint();
     UpdateWindow(sibling.Handle());
     EXPECT_EQ(seen + Join(GetMenuItemCount(GetMenu(form.Handle())), paints),
-              "1 1 0 1 213 123 1 2 7 8 1 1 2 36 47 4 6 1 0 1 2 ");
+              "1 1 0 1 213 123 1 2 7 8 1 1 2 21 27 4 6 1 0 1 2 ");
 }
 
 TEST_F(WindowTest, BoxesAreTopmostAndOwnedByTheThreadsFirstWindowWithAnExtendedStyle) {
