@@ -12,6 +12,8 @@ enum DesignerCommand {
     CommandGenerate,
     CommandExit,
     CommandDelete = 110,
+    CommandUndo,
+    CommandRedo,
     CommandApply = 120,
     // The property list's edit boxes, in the order of PropertyList::Row.
     FirstPropertyEdit = 300,
@@ -21,6 +23,8 @@ enum DesignerCommand {
 
 // WM_COPYDATA with this dwData carries a command line of text: "new", "open PATH",
 // "save PATH" or "generate FOLDER"; the reply is 1 when it was done, 0 when it was refused.
+// A program that sends "new" or "open" means it: unlike the menu, they ask nothing about
+// unsaved changes.
 constexpr ULONG_PTR DesignerTextCommand = 0x4D524656;
 
 // Posted with a number in WParam: once every message posted before it has been handled, the

@@ -3,6 +3,20 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <tuple>
+
+namespace {
+
+auto Fields(const ComponentRecord& R) {
+    return std::tie(R.ClassName, R.Name, R.Parent, R.Text, R.Left, R.Top, R.Width, R.Height,
+                    R.Style, R.ExStyle, R.Id);
+}
+
+} // namespace
+
+bool operator==(const ComponentRecord& A, const ComponentRecord& B) {
+    return Fields(A) == Fields(B);
+}
 
 bool IsIdentifier(const std::string& Name) {
     if (Name.empty() || std::isdigit(static_cast<unsigned char>(Name[0]))) return false;

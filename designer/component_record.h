@@ -7,6 +7,8 @@
 struct ComponentRecord {
     std::string ClassName;
     std::string Name;
+    // The name of the component holding this one; "" for the form itself.
+    std::string Parent;
     std::string Text;
     int Left = 0;
     int Top = 0;
@@ -16,6 +18,11 @@ struct ComponentRecord {
     uint32_t ExStyle = 0;
     int Id = 0;
 };
+
+bool operator==(const ComponentRecord& A, const ComponentRecord& B);
+inline bool operator!=(const ComponentRecord& A, const ComponentRecord& B) {
+    return !(A == B);
+}
 
 // True for a C++ identifier: the name becomes a member of the generated form.
 bool IsIdentifier(const std::string& Name);

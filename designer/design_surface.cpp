@@ -12,7 +12,6 @@ namespace {
 // A press and release closer than this places the class's default size instead of a drawn
 // rectangle.
 constexpr int DrawThreshold = 4;
-constexpr int FirstId = 1001;
 
 bool IsMouseMessage(UINT Msg) {
     return (Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELAST) ||
@@ -29,8 +28,10 @@ RECT Normalized(POINT A, POINT B) {
 
 } // namespace
 
-bool DesignSurface::Create(HWND Host, const CoreLibrary& Library, const RECT& Bounds) {
+bool DesignSurface::Create(HWND Host, const CoreLibrary& Library, const RECT& Bounds,
+                           const FormModel& Form) {
     Core = &Library;
+    Model = &Form;
     // Created by class name like every component, so the library gives it a form of its own
     // and reflects the components' notifications and colour requests as in a real program.
     Surface = CreateWindowExA(WS_EX_CLIENTEDGE, "QForm", "",
@@ -81,14 +82,14 @@ void DesignSurface::MouseDown(POINT Point) {
         Dragging = Drag::Placing;
         return;
     }
-    Grabbed = Selected ? Frame.HandleAt(Point) : SelectionFrame::None;
+    Grabbed = Selected.empty() ? SelectionFrame::None : Frame.HandleAt(Point);
     if (Grabbed != SelectionFrame::None) {
         Dragging = Drag::Resizing;
     } else {
         Select(ComponentAt(Point));
-        Dragging = Selected ? Drag::Moving : Drag::None;
+        Dragging = Selected.empty() ? Drag::None : Drag::Moving;
     }
-    if (Selected) StartBounds = BoundsOf(Selected);
+    if (!Selected.empty()) StartBounds = BoundsOf(SelectedWindow());
 }
 
 void DesignSurface::MouseMove(POINT Point) {
@@ -100,8 +101,11 @@ void DesignSurface::MouseMove(POINT Point) {
         r = SelectionFrame::Resized(StartBounds, Grabbed, dx, dy);
     else
         return;
-    MoveWindow(Selected, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-    SelectionChanged();
+    // Only the window follows the mouse; the model changes once, when the button comes up.
+    HWND window = SelectedWindow();
+    MapWindowPoints(Surface, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    ShowFrame();
 }
 
 void DesignSurface::MouseUp(POINT Point) {
@@ -114,8 +118,9 @@ void DesignSurface::MouseUp(POINT Point) {
         Tool.clear();
         Place(placed, DragStart, wasDrawn ? &drawn : nullptr);
         if (OnToolUsed) OnToolUsed();
-    } else {
+    } else if (Dragging != Drag::None) {
         MouseMove(Point);
+        MoveSelection(BoundsOf(SelectedWindow()), Dragging == Drag::Moving ? "Move" : "Resize");
     }
     Dragging = Drag::None;
 }
@@ -134,17 +139,19 @@ void DesignSurface::KeyDown(WPARAM Key) {
     if (Key == VK_ESCAPE) {
         Tool.clear();
         if (OnToolUsed) OnToolUsed();
-        Select(nullptr);
+        const ComponentRecord* selected = Model->Find(Selected);
+        Select(selected ? selected->Parent : "");
     }
 }
 
-HWND DesignSurface::Place(const std::string& ClassName, POINT Point, const RECT* Drawn) {
+void DesignSurface::Place(const std::string& ClassName, POINT Point, const RECT* Drawn) {
     ClassDefaults defaults = DefaultsOf(ClassName);
     RECT client;
     GetClientRect(Surface, &client);
     ComponentRecord record;
     record.ClassName = ClassName;
-    record.Name = FreeName(ClassName);
+    record.Name = Model->FreeName(ClassName.size() > 1 && ClassName[0] == 'Q' ? ClassName.substr(1)
+                                                                              : ClassName);
     record.Text = record.Name;
     record.Left = Drawn ? Drawn->left : Point.x;
     record.Top = Drawn ? Drawn->top : Point.y;
@@ -155,57 +162,130 @@ HWND DesignSurface::Place(const std::string& ClassName, POINT Point, const RECT*
                           : std::max(16, std::min<int>(defaults.Height, client.bottom - Point.y));
     record.Style = defaults.Style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     record.ExStyle = defaults.ExStyle;
-    record.Id = FreeId();
+    record.Id = Model->FreeId();
     HWND window = CreateComponentWindow(Surface, record);
-    if (!window) return nullptr;
-    Components.push_back({window, record.Name});
-    Select(window);
-    return window;
+    if (!window) return;
+    // What the library made of it (a combo box takes the height it needs) is what is placed.
+    ComponentRecord made = ReadComponent(window, record.Name);
+    made.Parent = record.Parent;
+    Components.push_back({window, made});
+    OnEdit(PlaceEdit(*Model, made));
 }
 
-void DesignSurface::Select(HWND Component) {
-    Selected = Component;
-    if (Selected)
-        Frame.Show(BoundsOf(Selected));
+bool DesignSurface::Select(const std::string& Name) {
+    Selected = Model->NameTaken(Name) ? Name : "";
+    ShowFrame();
+    if (OnSelectionChanged) OnSelectionChanged();
+    return Selected == Name;
+}
+
+void DesignSurface::ShowFrame() {
+    if (HWND window = SelectedWindow())
+        Frame.Show(BoundsOf(window));
     else
         Frame.Hide();
-    if (OnSelectionChanged) OnSelectionChanged();
-}
-
-bool DesignSurface::SelectByName(const std::string& Name) {
-    for (const Placed& c : Components)
-        if (c.Name == Name) Select(c.Window);
-    return Selected && NameOf(Selected) == Name;
-}
-
-void DesignSurface::SelectionChanged() {
-    Select(Selected);
 }
 
 void DesignSurface::DeleteSelection() {
-    if (!Selected) return;
-    Components.erase(std::remove_if(Components.begin(), Components.end(),
-                                    [&](const Placed& c) { return c.Window == Selected; }),
-                     Components.end());
-    DestroyWindow(Selected);
-    Select(nullptr);
+    if (!Selected.empty()) OnEdit(DeleteEdit(*Model, Selected));
 }
 
 void DesignSurface::NudgeSelection(int DX, int DY, int DW, int DH) {
-    if (!Selected) return;
-    RECT r = BoundsOf(Selected);
-    MoveWindow(Selected, r.left + DX, r.top + DY, std::max<int>(1, r.right - r.left + DW),
-               std::max<int>(1, r.bottom - r.top + DH), TRUE);
-    SelectionChanged();
+    const ComponentRecord* current = Model->Find(Selected);
+    if (!current) return;
+    ComponentRecord moved = *current;
+    moved.Left += DX;
+    moved.Top += DY;
+    moved.Width = std::max(1, moved.Width + DW);
+    moved.Height = std::max(1, moved.Height + DH);
+    OnEdit(ChangeEdit(*Model, Selected, DW || DH ? "Resize" : "Move", moved));
 }
 
-HWND DesignSurface::ComponentAt(POINT Point) const {
-    // Top of the z-order first, as the user sees them.
-    for (HWND w = GetWindow(Surface, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (NameOf(w).empty()) continue;
-        RECT r = BoundsOf(w);
-        if (PtInRect(&r, Point)) return w;
+void DesignSurface::MoveSelection(const RECT& Bounds, const char* Title) {
+    const ComponentRecord* current = Model->Find(Selected);
+    if (!current) return;
+    RECT r = Bounds;
+    MapWindowPoints(Surface, GetParent(SelectedWindow()), reinterpret_cast<POINT*>(&r), 2);
+    ComponentRecord moved = *current;
+    moved.Left = r.left;
+    moved.Top = r.top;
+    moved.Width = r.right - r.left;
+    moved.Height = r.bottom - r.top;
+    OnEdit(ChangeEdit(*Model, Selected, Title, moved));
+}
+
+bool DesignSurface::ShowModel(std::string& Problem) {
+    // A window stays while its component is there with the same class and holder, and the
+    // holder's window stays too; what it held first, the others go.
+    std::vector<Placed> kept;
+    std::vector<HWND> gone;
+    for (const Placed& placed : Components) {
+        const ComponentRecord* now = Model->Find(placed.Shown.Name);
+        bool holderKept = now && (now->Parent.empty() ||
+                                  std::any_of(kept.begin(), kept.end(), [&](const Placed& k) {
+                                      return k.Shown.Name == now->Parent;
+                                  }));
+        if (holderKept && now->ClassName == placed.Shown.ClassName &&
+            now->Parent == placed.Shown.Parent)
+            kept.push_back(placed);
+        else
+            gone.push_back(placed.Window);
     }
+    for (auto window = gone.rbegin(); window != gone.rend(); ++window)
+        DestroyWindow(*window);
+    Components.clear();
+    bool made = false;
+    for (const ComponentRecord& record : Model->Components) {
+        auto old = std::find_if(kept.begin(), kept.end(),
+                                [&](const Placed& k) { return k.Shown.Name == record.Name; });
+        if (old != kept.end()) {
+            if (old->Shown != record) WriteComponent(old->Window, record);
+            Components.push_back({old->Window, record});
+            kept.erase(old);
+            continue;
+        }
+        HWND holder = record.Parent.empty() ? Surface : WindowOf(record.Parent);
+        HWND window = holder ? CreateComponentWindow(holder, record) : nullptr;
+        if (!window) {
+            Components.insert(Components.end(), kept.begin(), kept.end());
+            Problem =
+                "Can't create the window of " + record.Name + " (class " + record.ClassName + ")";
+            return false;
+        }
+        Components.push_back({window, record});
+        made = true;
+    }
+    // Made again, a window would lie above those placed after it; the model's order is the
+    // z-order, the first on top.
+    if (made)
+        for (const Placed& placed : Components)
+            SetWindowPos(placed.Window, HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!Model->NameTaken(Selected)) Selected.clear();
+    ShowFrame();
+    return true;
+}
+
+std::string DesignSurface::ComponentAt(POINT Point) const {
+    // The deepest component under Point, top of the z-order first, as the user sees them.
+    std::string found;
+    for (HWND holder = Surface, hit = nullptr;; holder = hit, hit = nullptr) {
+        for (HWND w = GetWindow(holder, GW_CHILD); w && !hit; w = GetWindow(w, GW_HWNDNEXT)) {
+            auto placed = std::find_if(Components.begin(), Components.end(),
+                                       [&](const Placed& c) { return c.Window == w; });
+            RECT r = BoundsOf(w);
+            if (placed != Components.end() && PtInRect(&r, Point)) {
+                hit = w;
+                found = placed->Shown.Name;
+            }
+        }
+        if (!hit) return found;
+    }
+}
+
+HWND DesignSurface::WindowOf(const std::string& Name) const {
+    for (const Placed& c : Components)
+        if (c.Shown.Name == Name) return c.Window;
     return nullptr;
 }
 
@@ -214,69 +294,4 @@ RECT DesignSurface::BoundsOf(HWND Component) const {
     GetWindowRect(Component, &r);
     MapWindowPoints(nullptr, Surface, reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-const std::string& DesignSurface::NameOf(HWND Component) const {
-    static const std::string none;
-    for (const Placed& c : Components)
-        if (c.Window == Component) return c.Name;
-    return none;
-}
-
-bool DesignSurface::NameTaken(const std::string& Name, HWND Except) const {
-    for (const Placed& c : Components)
-        if (c.Name == Name && c.Window != Except) return true;
-    return false;
-}
-
-void DesignSurface::Rename(HWND Component, const std::string& Name) {
-    for (Placed& c : Components)
-        if (c.Window == Component) c.Name = Name;
-}
-
-std::string DesignSurface::FreeName(const std::string& ClassName) const {
-    std::string base =
-        ClassName.size() > 1 && ClassName[0] == 'Q' ? ClassName.substr(1) : ClassName;
-    for (int n = 1;; ++n)
-        if (!NameTaken(base + std::to_string(n), nullptr)) return base + std::to_string(n);
-}
-
-int DesignSurface::FreeId() const {
-    int id = FirstId - 1;
-    for (const Placed& c : Components)
-        id = std::max(id, static_cast<int>(GetWindowLongPtrA(c.Window, GWLP_ID)));
-    return id + 1;
-}
-
-std::vector<ComponentRecord> DesignSurface::Records() const {
-    std::vector<ComponentRecord> records;
-    for (const Placed& c : Components)
-        records.push_back(ReadComponent(c.Window, c.Name));
-    return records;
-}
-
-bool DesignSurface::Replace(const std::vector<ComponentRecord>& Records, std::string& Problem) {
-    std::vector<Placed> made;
-    for (const ComponentRecord& record : Records) {
-        HWND window = CreateComponentWindow(Surface, record);
-        if (!window) {
-            for (const Placed& c : made)
-                DestroyWindow(c.Window);
-            Problem =
-                "Can't create the window of " + record.Name + " (class " + record.ClassName + ").";
-            return false;
-        }
-        made.push_back({window, record.Name});
-    }
-    DestroyAll();
-    Components = made;
-    Select(nullptr);
-    return true;
-}
-
-void DesignSurface::DestroyAll() {
-    for (const Placed& c : Components)
-        DestroyWindow(c.Window);
-    Components.clear();
-    Selected = nullptr;
 }

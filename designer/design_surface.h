@@ -1,9 +1,11 @@
-// The design surface: a "QForm" window made by class name, the components placed on it, the
-// selection, and the mouse and keyboard work that places, selects, moves and resizes them.
+// The design surface: a "QForm" window made by class name that shows the form model's
+// components as windows, the selection, and the mouse and keyboard work that places, selects,
+// moves and resizes them. The surface changes no model itself: each change it makes is handed
+// over as an edit.
 #pragma once
 
-#include "component_record.h"
 #include "core_library.h"
+#include "form_edit.h"
 #include "selection_frame.h"
 
 #include <windows.h>
@@ -14,7 +16,7 @@
 
 class DesignSurface {
 public:
-    bool Create(HWND Host, const CoreLibrary& Core, const RECT& Bounds);
+    bool Create(HWND Host, const CoreLibrary& Core, const RECT& Bounds, const FormModel& Model);
     HWND Window() const { return Surface; }
 
     // Every mouse and keyboard message for the surface or a window on it comes here instead of
@@ -27,33 +29,30 @@ public:
     const std::string& CurrentTool() const { return Tool; }
     std::function<void()> OnToolUsed;
     std::function<void()> OnSelectionChanged;
+    // Receives every change made with the mouse and keys, to apply it to the model.
+    std::function<void(FormEdit)> OnEdit;
+
+    // Brings the windows in step with the model: makes the missing ones, removes those whose
+    // component is gone and writes those that changed. False, with Problem naming the
+    // component, when a window cannot be made.
+    bool ShowModel(std::string& Problem);
 
     // Places a component of ClassName with its defaults at Point, or over Drawn when the user
-    // dragged out a rectangle; null when its window could not be made.
-    HWND Place(const std::string& ClassName, POINT Point, const RECT* Drawn = nullptr);
+    // dragged out a rectangle.
+    void Place(const std::string& ClassName, POINT Point, const RECT* Drawn = nullptr);
 
-    HWND Selection() const { return Selected; }
-    void Select(HWND Component);
-    // Selects the component called Name; false when there is none.
-    bool SelectByName(const std::string& Name);
+    const std::string& Selection() const { return Selected; }
+    HWND SelectedWindow() const { return WindowOf(Selected); }
+    // Selects the component called Name ("" selects nothing); false when there is none.
+    bool Select(const std::string& Name);
     void DeleteSelection();
     // Moves the selection by (DX, DY) and grows it by (DW, DH).
     void NudgeSelection(int DX, int DY, int DW, int DH);
-    // Called after the selection's properties changed elsewhere: the frame follows.
-    void SelectionChanged();
-
-    const std::string& NameOf(HWND Component) const;
-    bool NameTaken(const std::string& Name, HWND Except) const;
-    void Rename(HWND Component, const std::string& Name);
-
-    std::vector<ComponentRecord> Records() const;
-    // Replaces every component by the windows of Records; on failure the form stays as it was.
-    bool Replace(const std::vector<ComponentRecord>& Records, std::string& Problem);
 
 private:
     struct Placed {
         HWND Window;
-        std::string Name;
+        ComponentRecord Shown;
     };
     enum class Drag { None, Placing, Moving, Resizing };
 
@@ -61,17 +60,19 @@ private:
     void MouseMove(POINT Point);
     void MouseUp(POINT Point);
     void KeyDown(WPARAM Key);
-    HWND ComponentAt(POINT Point) const;
+    void ShowFrame();
+    // The selection moved to Bounds (surface coordinates) as the edit called Title.
+    void MoveSelection(const RECT& Bounds, const char* Title);
+    std::string ComponentAt(POINT Point) const;
+    HWND WindowOf(const std::string& Name) const;
     RECT BoundsOf(HWND Component) const;
-    std::string FreeName(const std::string& ClassName) const;
-    int FreeId() const;
-    void DestroyAll();
 
     HWND Surface = nullptr;
     const CoreLibrary* Core = nullptr;
+    const FormModel* Model = nullptr;
     SelectionFrame Frame;
-    std::vector<Placed> Components;
-    HWND Selected = nullptr;
+    std::vector<Placed> Components; // in the model's order
+    std::string Selected;
     std::string Tool;
     Drag Dragging = Drag::None;
     SelectionFrame::Handle Grabbed = SelectionFrame::None;

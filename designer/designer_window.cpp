@@ -2,6 +2,7 @@
 
 #include "code_generator.h"
 #include "commands.h"
+#include "component_window.h"
 #include "form_file.h"
 #include "report.h"
 
@@ -23,21 +24,39 @@ const char GeneratedClass[] = "DesignedForm";
 
 HMENU BuildMenu() {
     HMENU file = CreatePopupMenu();
-    AppendMenuA(file, MF_STRING, CommandNew, "&New");
-    AppendMenuA(file, MF_STRING, CommandOpen, "&Open...");
-    AppendMenuA(file, MF_STRING, CommandSave, "&Save");
+    AppendMenuA(file, MF_STRING, CommandNew, "&New\tCtrl+N");
+    AppendMenuA(file, MF_STRING, CommandOpen, "&Open...\tCtrl+O");
+    AppendMenuA(file, MF_STRING, CommandSave, "&Save\tCtrl+S");
     AppendMenuA(file, MF_STRING, CommandSaveAs, "Save &as...");
     AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(file, MF_STRING, CommandGenerate, "&Generate C++...");
     AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(file, MF_STRING, CommandExit, "E&xit");
     HMENU edit = CreatePopupMenu();
+    AppendMenuA(edit, MF_STRING, CommandUndo, "");
+    AppendMenuA(edit, MF_STRING, CommandRedo, "");
+    AppendMenuA(edit, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(edit, MF_STRING, CommandDelete, "&Delete\tDel");
     AppendMenuA(edit, MF_STRING, CommandApply, "&Apply properties\tEnter");
     HMENU bar = CreateMenu();
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
     return bar;
+}
+
+HACCEL BuildKeys() {
+    ACCEL keys[] = {
+        {FCONTROL | FVIRTKEY, 'N', CommandNew},  {FCONTROL | FVIRTKEY, 'O', CommandOpen},
+        {FCONTROL | FVIRTKEY, 'S', CommandSave}, {FCONTROL | FVIRTKEY, 'Z', CommandUndo},
+        {FCONTROL | FVIRTKEY, 'Y', CommandRedo}, {FCONTROL | FSHIFT | FVIRTKEY, 'Z', CommandRedo},
+    };
+    return CreateAcceleratorTableA(keys, sizeof keys / sizeof keys[0]);
+}
+
+// Ctrl+Z and Ctrl+Y typed into a box of the property list undo the typing, as in any edit box.
+bool IsTypingUndo(const MSG& Message) {
+    return Message.message == WM_KEYDOWN && (Message.wParam == 'Z' || Message.wParam == 'Y') &&
+           GetKeyState(VK_CONTROL) < 0;
 }
 
 bool ReadWholeFile(const std::string& Path, std::string& Text) {
@@ -58,6 +77,10 @@ bool WriteWholeFile(const std::string& Path, const std::string& Text) {
 
 } // namespace
 
+DesignerWindow::~DesignerWindow() {
+    if (Keys) DestroyAcceleratorTable(Keys);
+}
+
 bool DesignerWindow::Create() {
     WNDCLASSEXA main{};
     main.cbSize = sizeof main;
@@ -74,13 +97,17 @@ bool DesignerWindow::Create() {
                            GetModuleHandleA(nullptr), this);
     if (!Main || !Tools.Create(Main, Core, FirstTool)) return false;
     int top = Tools.Height() + Margin;
-    if (!Surface.Create(Main, Core, {Margin, top, Margin + SurfaceWidth, top + SurfaceHeight}))
+    if (!Surface.Create(Main, Core, {Margin, top, Margin + SurfaceWidth, top + SurfaceHeight},
+                        Model))
         return false;
     POINT at = {2 * Margin + SurfaceWidth, top};
     if (!Properties.Create(Main, at, PropertyWidth, FirstPropertyEdit, CommandApply)) return false;
-    Surface.OnSelectionChanged = [this] { Properties.ShowSelection(Surface); };
+    Surface.OnSelectionChanged = [this] { ShowSelection(); };
     Surface.OnToolUsed = [this] { Tools.ShowChosen(-1); };
-    Properties.ShowSelection(Surface);
+    Surface.OnEdit = [this](FormEdit Edit) { Execute(std::move(Edit)); };
+    Keys = BuildKeys();
+    ShowSelection();
+    ShowEditMenu();
     RECT outer = {0, 0, at.x + PropertyWidth + Margin,
                   std::max(top + SurfaceHeight, Properties.Bottom()) + Margin};
     AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, TRUE, 0);
@@ -92,6 +119,9 @@ bool DesignerWindow::Create() {
 }
 
 bool DesignerWindow::PreTranslate(const MSG& Message) {
+    if (!(Properties.Owns(Message.hwnd) && IsTypingUndo(Message)) &&
+        TranslateAcceleratorA(Main, Keys, const_cast<MSG*>(&Message)))
+        return true;
     if (Surface.TakeInput(Message)) return true;
     if (Message.message == WM_KEYDOWN && Message.wParam == VK_RETURN &&
         Properties.Owns(Message.hwnd)) {
@@ -133,6 +163,9 @@ LRESULT DesignerWindow::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
     case WM_SIZE:
         SendMessageA(Tools.Window(), TB_AUTOSIZE, 0, 0);
         break;
+    case WM_CLOSE:
+        if (MayDiscardChanges()) DestroyWindow(Main);
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -148,23 +181,28 @@ void DesignerWindow::Command(int Id) {
     std::string path;
     switch (Id) {
     case CommandNew:
-        New();
+        if (MayDiscardChanges()) New();
         break;
     case CommandOpen:
-        path = AskFileName(false);
+        if (MayDiscardChanges()) path = AskFileName(false);
         if (!path.empty()) Open(path);
         break;
     case CommandSave:
     case CommandSaveAs:
-        path = Id == CommandSave && !FormPath.empty() ? FormPath : AskFileName(true);
-        if (!path.empty()) Save(path);
+        SaveToFormFile(Id == CommandSaveAs);
         break;
     case CommandGenerate:
         path = AskFileName(true);
         if (!path.empty()) Generate(path.substr(0, path.find_last_of("\\/") + 1));
         break;
     case CommandExit:
-        DestroyWindow(Main);
+        if (MayDiscardChanges()) DestroyWindow(Main);
+        break;
+    case CommandUndo:
+        Undo();
+        break;
+    case CommandRedo:
+        Redo();
         break;
     case CommandDelete:
         Surface.DeleteSelection();
@@ -195,13 +233,70 @@ void DesignerWindow::ChooseTool(int Index) {
 }
 
 void DesignerWindow::Apply() {
+    const ComponentRecord* current = Model.Find(Surface.Selection());
+    ComponentRecord changed;
+    std::string problem = "Nothing is selected.";
+    if (!current || !Properties.Read(*current, Model, changed, problem)) {
+        Report(Main, problem + " Nothing was changed.");
+        return;
+    }
+    Execute(ChangeEdit(Model, current->Name, "Set properties", changed));
+}
+
+void DesignerWindow::Execute(FormEdit Edit) {
+    if (Edit.Empty()) return;
+    Edit.Apply(Model);
+    std::string subject = Edit.Subject();
+    History.Push(std::move(Edit));
+    ShowChange(subject);
+}
+
+void DesignerWindow::Undo() {
+    if (const FormEdit* edit = History.NextUndo()) {
+        edit->Revert(Model);
+        History.StepBack();
+        ShowChange(edit->Subject(true));
+    }
+}
+
+void DesignerWindow::Redo() {
+    if (const FormEdit* edit = History.NextRedo()) {
+        edit->Apply(Model);
+        History.StepForward();
+        ShowChange(edit->Subject());
+    }
+}
+
+void DesignerWindow::ShowChange(const std::string& Subject) {
     std::string problem;
-    if (!Properties.Apply(Surface, problem)) Report(Main, problem + " Nothing was changed.");
+    if (!Surface.ShowModel(problem)) Report(Main, problem + ".");
+    Surface.Select(Subject);
+    ShowCaption();
+    ShowEditMenu();
+}
+
+void DesignerWindow::ShowSelection() {
+    HWND selected = Surface.SelectedWindow();
+    Properties.Show(Model.Find(Surface.Selection()), selected ? AncestorOf(selected) : "");
+}
+
+bool DesignerWindow::Replace(const std::vector<ComponentRecord>& Components, std::string& Problem) {
+    std::vector<ComponentRecord> previous = Components;
+    previous.swap(Model.Components);
+    if (!Surface.ShowModel(Problem)) {
+        Model.Components = previous;
+        std::string again;
+        Surface.ShowModel(again);
+        return false;
+    }
+    History.Clear();
+    ShowChange("");
+    return true;
 }
 
 bool DesignerWindow::New() {
     std::string problem;
-    Surface.Replace({}, problem);
+    Replace({}, problem);
     FormPath.clear();
     ShowCaption();
     return true;
@@ -214,7 +309,7 @@ bool DesignerWindow::Open(const std::string& Path) {
         Report(Main, "Can't read \"" + Path + "\".");
         return false;
     }
-    if (!ParseFormFile(text, Core, records, problem) || !Surface.Replace(records, problem)) {
+    if (!ParseFormFile(text, Core, records, problem) || !Replace(records, problem)) {
         Report(Main, "\"" + Path + "\" was not opened, " + problem + ".");
         return false;
     }
@@ -224,13 +319,33 @@ bool DesignerWindow::Open(const std::string& Path) {
 }
 
 bool DesignerWindow::Save(const std::string& Path) {
-    if (!WriteWholeFile(Path, FormatFormFile(Core.Version, Surface.Records()))) {
+    if (!WriteWholeFile(Path, FormatFormFile(Core.Version, Model.Components))) {
         Report(Main, "Can't write \"" + Path + "\".");
         return false;
     }
     FormPath = Path;
+    History.MarkSaved();
     ShowCaption();
     return true;
+}
+
+bool DesignerWindow::SaveToFormFile(bool AskAlways) {
+    std::string path = AskAlways || FormPath.empty() ? AskFileName(true) : FormPath;
+    return !path.empty() && Save(path);
+}
+
+bool DesignerWindow::MayDiscardChanges() {
+    if (!History.Modified()) return true;
+    std::string question = "Save the changes to " + FormName() + "?";
+    switch (
+        MessageBoxA(Main, question.c_str(), "Velmora designer", MB_YESNOCANCEL | MB_ICONWARNING)) {
+    case IDYES:
+        return SaveToFormFile(false);
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool DesignerWindow::Generate(const std::string& Folder) {
@@ -241,7 +356,7 @@ bool DesignerWindow::Generate(const std::string& Folder) {
     GetClientRect(Surface.Window(), &client);
     form.ClientWidth = client.right;
     form.ClientHeight = client.bottom;
-    form.Components = Surface.Records();
+    form.Components = Model.Components;
     std::string base = Folder;
     if (!base.empty() && base.back() != '\\' && base.back() != '/') base += '\\';
     base += GeneratedClass;
@@ -253,10 +368,30 @@ bool DesignerWindow::Generate(const std::string& Folder) {
     return true;
 }
 
+std::string DesignerWindow::FormName() const {
+    return FormPath.empty() ? "untitled" : FormPath.substr(FormPath.find_last_of("\\/") + 1);
+}
+
 void DesignerWindow::ShowCaption() {
-    std::string name =
-        FormPath.empty() ? "untitled" : FormPath.substr(FormPath.find_last_of("\\/") + 1);
+    // A star after the name marks changes not saved yet.
+    std::string name = FormName() + (History.Modified() ? "*" : "");
     SetWindowTextA(Main, ("Velmora designer - " + name + " - " + Core.Version).c_str());
+}
+
+void DesignerWindow::ShowEditMenu() {
+    HMENU edit = GetSubMenu(GetMenu(Main), 1);
+    const struct {
+        int Id;
+        const char* Verb;
+        const FormEdit* Next;
+        const char* Key;
+    } rows[] = {{CommandUndo, "&Undo", History.NextUndo(), "\tCtrl+Z"},
+                {CommandRedo, "&Redo", History.NextRedo(), "\tCtrl+Y"}};
+    for (const auto& row : rows) {
+        std::string text = row.Verb + (row.Next ? " " + row.Next->Name() : "") + row.Key;
+        ModifyMenuA(edit, row.Id, MF_BYCOMMAND | MF_STRING | (row.Next ? 0 : MF_GRAYED), row.Id,
+                    text.c_str());
+    }
 }
 
 std::string DesignerWindow::AskFileName(bool Saving) {

@@ -4,6 +4,7 @@
 
 #include "core_library.h"
 #include "design_surface.h"
+#include "edit_history.h"
 #include "palette.h"
 #include "property_list.h"
 
@@ -14,17 +15,20 @@
 class DesignerWindow {
 public:
     explicit DesignerWindow(const CoreLibrary& Core) : Core(Core) {}
+    ~DesignerWindow();
+    DesignerWindow(const DesignerWindow&) = delete;
+    DesignerWindow& operator=(const DesignerWindow&) = delete;
     bool Create();
     HWND Window() const { return Main; }
-    // Takes the messages the designer handles before they reach their window: input on the
-    // surface and Enter in the property list.
+    // Takes the messages the designer handles before they reach their window: the command
+    // keys, input on the surface and Enter in the property list.
     bool PreTranslate(const MSG& Message);
 
     bool New();
     bool Open(const std::string& Path);
     bool Save(const std::string& Path);
     bool Generate(const std::string& Folder);
-    bool Select(const std::string& Name) { return Surface.SelectByName(Name); }
+    bool Select(const std::string& Name) { return Surface.Select(Name); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -33,13 +37,33 @@ private:
     bool TextCommand(const std::string& Line);
     void ChooseTool(int Index);
     void Apply();
+    // Applies Edit to the model and records it for undo.
+    void Execute(FormEdit Edit);
+    void Undo();
+    void Redo();
+    // The model changed: the windows, the property list, the caption and the menu follow, and
+    // Subject is selected when it is still there.
+    void ShowChange(const std::string& Subject);
+    // Makes the model Components with no history; false, and the model as it was, when their
+    // windows can't be made.
+    bool Replace(const std::vector<ComponentRecord>& Components, std::string& Problem);
+    void ShowSelection();
+    std::string FormName() const;
     void ShowCaption();
+    void ShowEditMenu();
+    // Asks whether to save unsaved changes first; false when the user cancels or saving fails.
+    bool MayDiscardChanges();
+    // Saves to the form's file, asking for one when it has none; false when nothing was saved.
+    bool SaveToFormFile(bool AskAlways);
     std::string AskFileName(bool Saving);
 
     const CoreLibrary& Core;
     HWND Main = nullptr;
     Palette Tools;
+    FormModel Model;
+    EditHistory History;
     DesignSurface Surface;
     PropertyList Properties;
+    HACCEL Keys = nullptr;
     std::string FormPath;
 };

@@ -1,7 +1,5 @@
 #include "property_list.h"
 
-#include "component_window.h"
-
 namespace {
 
 constexpr int RowHeight = 24;
@@ -52,19 +50,18 @@ void PropertyList::Write(Row Which, const std::string& Value) {
     SetWindowTextA(Edits[Which], Value.c_str());
 }
 
-void PropertyList::ShowSelection(const DesignSurface& Surface) {
-    HWND selected = Surface.Selection();
+void PropertyList::Show(const ComponentRecord* Selected, const std::string& Ancestor) {
     for (int row = 0; row < RowCount; ++row)
-        EnableWindow(Edits[row], selected != nullptr);
-    EnableWindow(ApplyButton, selected != nullptr);
-    if (!selected) {
+        EnableWindow(Edits[row], Selected != nullptr);
+    EnableWindow(ApplyButton, Selected != nullptr);
+    if (!Selected) {
         for (int row = 0; row < RowCount; ++row)
             Write(static_cast<Row>(row), "");
         return;
     }
-    ComponentRecord c = ReadComponent(selected, Surface.NameOf(selected));
+    const ComponentRecord& c = *Selected;
     const std::string values[RowCount] = {c.ClassName,
-                                          AncestorOf(selected),
+                                          Ancestor,
                                           c.Name,
                                           c.Text,
                                           std::to_string(c.Left),
@@ -78,13 +75,9 @@ void PropertyList::ShowSelection(const DesignSurface& Surface) {
         Write(static_cast<Row>(row), values[row]);
 }
 
-bool PropertyList::Apply(DesignSurface& Surface, std::string& Problem) {
-    HWND selected = Surface.Selection();
-    if (!selected) {
-        Problem = "Nothing is selected.";
-        return false;
-    }
-    ComponentRecord c = ReadComponent(selected, Surface.NameOf(selected));
+bool PropertyList::Read(const ComponentRecord& Current, const FormModel& Model,
+                        ComponentRecord& Changed, std::string& Problem) const {
+    ComponentRecord c = Current;
     c.Name = Read(Name);
     c.Text = Read(Text);
     struct DecimalRow {
@@ -101,7 +94,7 @@ bool PropertyList::Apply(DesignSurface& Surface, std::string& Problem) {
         Problem = "Name: \"" + c.Name + "\" is not a C++ name.";
         return false;
     }
-    if (Surface.NameTaken(c.Name, selected)) {
+    if (c.Name != Current.Name && Model.NameTaken(c.Name)) {
         Problem = "Name: another component is called \"" + c.Name + "\".";
         return false;
     }
@@ -120,9 +113,7 @@ bool PropertyList::Apply(DesignSurface& Surface, std::string& Problem) {
             return false;
         }
     }
-    WriteComponent(selected, c);
-    Surface.Rename(selected, c.Name);
-    Surface.SelectionChanged();
+    Changed = c;
     return true;
 }
 

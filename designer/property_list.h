@@ -2,7 +2,7 @@
 // and identifier, each in an edit box, written back with Apply.
 #pragma once
 
-#include "design_surface.h"
+#include "form_model.h"
 
 #include <windows.h>
 
@@ -27,11 +27,13 @@ public:
     };
 
     bool Create(HWND Host, POINT At, int Width, int FirstId, int ApplyId);
-    // Fills the rows from the surface's selection, or empties them when there is none.
-    void ShowSelection(const DesignSurface& Surface);
-    // Checks every row and writes them to the selection; a bad value refuses the whole change
-    // with Problem naming the row, and nothing changes.
-    bool Apply(DesignSurface& Surface, std::string& Problem);
+    // Fills the rows from Selected, whose class is built on Ancestor, or empties and disables
+    // them when Selected is null.
+    void Show(const ComponentRecord* Selected, const std::string& Ancestor);
+    // Checks every row and answers Current with the rows' values in Changed; a bad value
+    // refuses the whole change with Problem naming the row.
+    bool Read(const ComponentRecord& Current, const FormModel& Model, ComponentRecord& Changed,
+              std::string& Problem) const;
     bool Owns(HWND Window) const;
     int Bottom() const { return BottomEdge; }
 

@@ -9,17 +9,21 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
+#include <iterator>
 #include <tuple>
 
 namespace {
 
-const std::string Log = GENERATED_DIR "/messages.log", Kept = GENERATED_DIR "/kept.vform";
+const std::string Log = GENERATED_DIR "/messages.log", Kept = GENERATED_DIR "/kept.vform",
+                  Snapshot = GENERATED_DIR "/snapshot.vform";
 const std::string Version = "Velmora(Tessaly7)-GUI Version 1";
 // The form each test starts with, which the refusals must leave as it is.
 const std::string Header = "Velmora form 1\r\ncore " + Version + "\r\n";
 const std::string Small = Header + "QButton|Ok|OK|10|10|75|35|56010000|00000000|1001\r\n"
                                    "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
 HWND Main, Surface;
+DWORD DesignerProcess;
 int Syncs;
 
 // Starts the designer with an empty log; once it shows its windows, Main and Surface are they.
@@ -41,7 +45,24 @@ PROCESS_INFORMATION Launch(const std::string& Arguments) {
         if (process == designer.dwProcessId)
             Surface = FindWindowExA(Main, nullptr, "QForm", nullptr);
     }
+    DesignerProcess = designer.dwProcessId;
     return designer;
+}
+
+// The designer's message box, if it shows one now.
+HWND Box() {
+    DWORD process = 0;
+    HWND box = FindWindowA("#32770", nullptr);
+    GetWindowThreadProcessId(box, &process);
+    return process == DesignerProcess ? box : nullptr;
+}
+
+// Presses Button (IDYES, IDNO, IDCANCEL) in the box the designer shows; false when none came.
+bool Answer(int Button) {
+    HWND box = nullptr;
+    for (int i = 0; i < 500 && !(box = Box()); ++i)
+        Sleep(10);
+    return box && PostMessageA(box, WM_COMMAND, Button, 0);
 }
 
 // The exit code; a designer that does not end is ended, so that none is left behind.
@@ -61,15 +82,17 @@ void Sync() {
         Sleep(1);
 }
 
-// A key pressed on the surface, with Shift held if asked: the designer shares Shift's state
-// once the test attached its input to the designer's.
-void Key(WPARAM Key, bool Shift = false) {
+// A key pressed on the surface, with Shift or Ctrl held if asked: the designer shares their
+// state once the test attached its input to the designer's.
+void Key(WPARAM Key, bool Shift = false, bool Control = false) {
     BYTE keys[256] = {};
-    keys[VK_SHIFT] = 0x80;
-    if (Shift) Sync(), SetKeyboardState(keys);
+    keys[VK_SHIFT] = Shift ? 0x80 : 0;
+    keys[VK_CONTROL] = Control ? 0x80 : 0;
+    bool held = Shift || Control;
+    if (held) Sync(), SetKeyboardState(keys);
     PostMessageA(Surface, WM_KEYDOWN, Key, 1);
-    keys[VK_SHIFT] = 0;
-    if (Shift) Sync(), SetKeyboardState(keys);
+    keys[VK_SHIFT] = keys[VK_CONTROL] = 0;
+    if (held) Sync(), SetKeyboardState(keys);
 }
 
 // Sends a text command; true when the designer did it.
@@ -79,9 +102,9 @@ bool Command(std::string Line, ULONG_PTR Kind = DesignerTextCommand) {
     return SendMessageA(Main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) == 1;
 }
 
-// The form as the designer saves it now.
-std::string Saved() {
-    return Command("save " + Kept) ? ReadTestFile(Kept) : "(not saved)";
+// The form as the designer saves it now, to Path.
+std::string Saved(const std::string& Path = Kept) {
+    return Command("save " + Path) ? ReadTestFile(Path) : "(not saved)";
 }
 
 // From (X, Y) on the surface to (ToX, ToY), moving halfway before the release. Posted to one of
@@ -174,6 +197,9 @@ protected:
     // left behind.
     void TearDown() override {
         PostMessageA(Main, WM_CLOSE, 0, 0);
+        // Changes left unsaved are given up.
+        for (int i = 0; i < 500 && WaitForSingleObject(Designer.hProcess, 20); ++i)
+            if (HWND box = Box()) PostMessageA(box, WM_COMMAND, IDNO, 0);
         EXPECT_EQ(ExitCode(Designer), 0u);
     }
     PROCESS_INFORMATION Designer{};
@@ -357,6 +383,102 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
     }
     // The last press took the focus to the surface, its release gave back the mouse.
     EXPECT_TRUE(GetFocus() == Surface && !GetCapture());
+}
+
+// Each kind of edit is one step back with undo and one forward with redo: the form saved
+// after the undo is the form before the edit, after the redo the form after it.
+TEST_F(DesignerTest, EveryEditIsOneStepOfUndoAndRedo) {
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
+    void (*const edits[])() = {
+        [] { Tool(4), Drag(300, 200, 300, 200); },
+        [] { Key(VK_DELETE); },
+        [] { Drag(40, 25, 60, 45); }, // a move of several mouse messages
+        [] { Drag(85, 45, 95, 51); }, // resizing by a handle
+        [] { Key(VK_RIGHT); },
+        [] { Key(VK_DOWN, true); },
+        [] {
+            Edit(PropertyList::Name, "Renamed"), Edit(PropertyList::Text, "x");
+            PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+        },
+    };
+    // Undone and redone from the menu, with Ctrl+Z and Ctrl+Y, and with Ctrl+Shift+Z.
+    const std::function<void()> undo[] = {[] { PostMessageA(Main, WM_COMMAND, CommandUndo, 0); },
+                                          [] { Key('Z', false, true); }},
+                                redo[] = {[] { PostMessageA(Main, WM_COMMAND, CommandRedo, 0); },
+                                          [] { Key('Y', false, true); },
+                                          [] { Key('Z', true, true); }};
+    for (size_t i = 0; i < std::size(edits); ++i) {
+        ASSERT_TRUE(Command("open " + Kept));
+        Drag(40, 25, 40, 25); // selects the button
+        edits[i]();
+        std::string after = Saved(Snapshot);
+        EXPECT_NE(after, Small) << "row " << i;
+        undo[i % 2]();
+        EXPECT_EQ(Saved(Snapshot), Small) << "row " << i;
+        undo[i % 2](); // nothing left to undo
+        redo[i % 3]();
+        EXPECT_EQ(Saved(Snapshot), after) << "row " << i;
+        redo[i % 3](); // nothing left to redo
+        EXPECT_EQ(Saved(Snapshot), after) << "row " << i;
+    }
+    // An edit after an undo leaves nothing to redo.
+    PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
+    Key(VK_LEFT);
+    std::string nudged = Saved(Snapshot);
+    PostMessageA(Main, WM_COMMAND, CommandRedo, 0);
+    EXPECT_EQ(Saved(Snapshot), nudged);
+}
+
+// The caption marks unsaved changes, and New, Open, Exit and closing the window ask first:
+// Cancel keeps the form, No gives the changes up, Yes saves them first.
+TEST_F(DesignerTest, UnsavedChangesAreMarkedAndAskedAboutBeforeTheyAreLost) {
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
+    const std::string moved = Header + "QButton|Ok|OK|11|10|75|35|56010000|00000000|1001\r\n"
+                                       "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
+    const std::string title = "Velmora designer - ", kept = "kept.vform - " + Version;
+    struct Row {
+        UINT Command;
+        int Answer;
+        const std::string& File; // kept.vform afterwards
+        std::string Form;        // the form afterwards
+        std::string Caption;
+    };
+    const Row rows[] = {
+        {CommandNew, IDCANCEL, Small, moved, title + "kept.vform* - " + Version},
+        {CommandNew, IDNO, Small, Header, title + "untitled - " + Version},
+        {CommandNew, IDYES, moved, Header, title + "untitled - " + Version},
+        {CommandOpen, IDCANCEL, Small, moved, title + "kept.vform* - " + Version},
+        {CommandExit, IDCANCEL, Small, moved, title + "kept.vform* - " + Version},
+        {WM_CLOSE, IDCANCEL, Small, moved, title + "kept.vform* - " + Version},
+    };
+    for (const Row& row : rows) {
+        ASSERT_TRUE(Command("open " + WriteTestFile(Kept, Small)));
+        EXPECT_EQ(Caption(), title + kept);
+        Drag(40, 25, 40, 25);
+        Key(VK_RIGHT);
+        if (row.Command == WM_CLOSE)
+            PostMessageA(Main, WM_CLOSE, 0, 0);
+        else
+            PostMessageA(Main, WM_COMMAND, row.Command, 0);
+        EXPECT_TRUE(Answer(row.Answer));
+        EXPECT_EQ(Caption(), row.Caption) << row.Command << " " << row.Answer;
+        EXPECT_EQ(ReadTestFile(Kept), row.File) << row.Command << " " << row.Answer;
+        EXPECT_EQ(Saved(Snapshot), row.Form) << row.Command << " " << row.Answer;
+    }
+    // Ctrl+S saves to the form's file, after which nothing is asked; an undo is a change again.
+    ASSERT_TRUE(Command("open " + WriteTestFile(Kept, Small)));
+    Drag(40, 25, 40, 25);
+    Key(VK_RIGHT);
+    Key('S', false, true);
+    EXPECT_EQ(Caption(), title + kept);
+    EXPECT_EQ(ReadTestFile(Kept), moved);
+    Key('Z', false, true);
+    EXPECT_EQ(Caption(), title + "kept.vform* - " + Version);
+    // Yes to closing saves, and the designer ends.
+    PostMessageA(Main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Answer(IDYES));
+    EXPECT_EQ(WaitForSingleObject(Designer.hProcess, 20000), WAIT_OBJECT_0);
+    EXPECT_EQ(ReadTestFile(Kept), Small);
 }
 
 // What the user sees: the main window's parts, the selection's frame and handles (relative to

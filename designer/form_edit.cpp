@@ -1,0 +1,51 @@
+#include "form_edit.h"
+
+#include <utility>
+
+FormEdit::FormEdit(std::string Name, std::vector<Slot> Removed, std::vector<Slot> Added)
+    : Title(std::move(Name)), Removed(std::move(Removed)), Added(std::move(Added)) {}
+
+bool FormEdit::Empty() const {
+    if (Removed.size() != Added.size()) return false;
+    for (size_t i = 0; i < Removed.size(); ++i)
+        if (Removed[i].Index != Added[i].Index || Removed[i].Record != Added[i].Record)
+            return false;
+    return true;
+}
+
+void FormEdit::Swap(FormModel& Model, const std::vector<Slot>& Out, const std::vector<Slot>& In) {
+    std::vector<ComponentRecord>& list = Model.Components;
+    // From the back, so that the indices still to come stay valid; then in ascending order,
+    // so that each lands where it was taken from.
+    for (auto slot = Out.rbegin(); slot != Out.rend(); ++slot)
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(slot->Index));
+    for (const Slot& slot : In)
+        list.insert(list.begin() + static_cast<std::ptrdiff_t>(slot.Index), slot.Record);
+}
+
+FormEdit PlaceEdit(const FormModel& Model, const ComponentRecord& Placed) {
+    return FormEdit("Place", {}, {{Model.Components.size(), Placed}});
+}
+
+FormEdit DeleteEdit(const FormModel& Model, const std::string& Name) {
+    std::vector<FormEdit::Slot> removed;
+    int index = Model.IndexOf(Name);
+    if (index >= 0)
+        for (size_t i : Model.Subtree(static_cast<size_t>(index)))
+            removed.push_back({i, Model.Components[i]});
+    return FormEdit("Delete", removed, {});
+}
+
+FormEdit ChangeEdit(const FormModel& Model, const std::string& Name, const std::string& Title,
+                    const ComponentRecord& Changed) {
+    std::vector<FormEdit::Slot> removed, added;
+    for (size_t i = 0; i < Model.Components.size(); ++i) {
+        const ComponentRecord& c = Model.Components[i];
+        bool held = c.Parent == Name && Changed.Name != Name;
+        if (c.Name != Name && !held) continue;
+        removed.push_back({i, c});
+        added.push_back({i, c.Name == Name ? Changed : c});
+        if (held) added.back().Record.Parent = Changed.Name;
+    }
+    return FormEdit(Title, removed, added);
+}

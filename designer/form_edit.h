@@ -1,0 +1,48 @@
+// One change of the form as a command that can be undone: the components it takes out of the
+// model and the ones it puts in, each with its index in the creation order. Placing puts one
+// in, deleting takes a subtree out, a move or a property change replaces records where they
+// are, and a change of holder replaces them at a new place.
+#pragma once
+
+#include "form_model.h"
+
+#include <string>
+#include <vector>
+
+class FormEdit {
+public:
+    struct Slot {
+        size_t Index;
+        ComponentRecord Record;
+    };
+    // Removed holds indices in the model before the edit, Added in the model after it; both
+    // ascending, and at least one of them not empty.
+    FormEdit(std::string Name, std::vector<Slot> Removed, std::vector<Slot> Added);
+
+    // What the Edit menu calls it: "Move" makes "Undo Move".
+    const std::string& Name() const { return Title; }
+    // True when applying would change nothing (a click that moved nothing).
+    bool Empty() const;
+    void Apply(FormModel& Model) const { Swap(Model, Removed, Added); }
+    void Revert(FormModel& Model) const { Swap(Model, Added, Removed); }
+    // The component the edit is about once applied (or reverted): the first one it puts in
+    // (or takes out), else the first it takes out (or puts in), which is gone then.
+    const std::string& Subject(bool Reverted = false) const {
+        const std::vector<Slot>& in = Reverted ? Removed : Added;
+        return (in.empty() ? (Reverted ? Added : Removed) : in).front().Record.Name;
+    }
+
+private:
+    static void Swap(FormModel& Model, const std::vector<Slot>& Out, const std::vector<Slot>& In);
+
+    std::string Title;
+    std::vector<Slot> Removed, Added;
+};
+
+FormEdit PlaceEdit(const FormModel& Model, const ComponentRecord& Placed);
+// Deletes the component called Name with everything it holds.
+FormEdit DeleteEdit(const FormModel& Model, const std::string& Name);
+// Replaces the component called Name by Changed, in place; a rename renames the holder of what
+// it holds too.
+FormEdit ChangeEdit(const FormModel& Model, const std::string& Name, const std::string& Title,
+                    const ComponentRecord& Changed);

@@ -1,0 +1,26 @@
+// The open form as the designer knows it: its components in creation order, each holder before
+// what it holds. The windows on the surface, the saved file and the generated code are made
+// from it.
+#pragma once
+
+#include "component_record.h"
+
+#include <string>
+#include <vector>
+
+class FormModel {
+public:
+    std::vector<ComponentRecord> Components;
+
+    // The index of the component called Name; -1 when there is none.
+    int IndexOf(const std::string& Name) const;
+    const ComponentRecord* Find(const std::string& Name) const;
+    bool NameTaken(const std::string& Name) const { return IndexOf(Name) >= 0; }
+    // The first of Base1, Base2, ... that no component has.
+    std::string FreeName(const std::string& Base) const;
+    // One above the highest identifier, at least 1001.
+    int FreeId() const;
+    // The indices of the component at Index and of everything it holds, directly or deeper,
+    // ascending.
+    std::vector<size_t> Subtree(size_t Index) const;
+};
