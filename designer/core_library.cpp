@@ -1,19 +1,48 @@
 #include "core_library.h"
 
+#include "component_record.h"
+
 #include <algorithm>
 
 namespace {
 
 using TextExport = const char*(WINAPI*)();
+using ClassExport = const char*(WINAPI*)(const char*);
 
-TextExport FindTextExport(HMODULE Module, const char* Name) {
-    return reinterpret_cast<TextExport>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
+template <class Function> Function FindExport(HMODULE Module, const char* Name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
 }
 
 } // namespace
 
 bool CoreLibrary::Offers(const std::string& ClassName) const {
     return std::find(Classes.begin(), Classes.end(), ClassName) != Classes.end();
+}
+
+const ClassDesign& CoreLibrary::DesignOf(const std::string& ClassName) const {
+    static const ClassDesign plain;
+    auto found = std::find(Classes.begin(), Classes.end(), ClassName);
+    size_t index = static_cast<size_t>(found - Classes.begin());
+    return index < Designs.size() ? Designs[index] : plain;
+}
+
+ClassDesign ParseClassDesign(const char* Text) {
+    ClassDesign design;
+    std::string text = Text ? Text : "";
+    for (size_t start = 0, end; start < text.size(); start = end + 1) {
+        end = std::min(text.find('\n', start), text.size());
+        std::string line = text.substr(start, end - start);
+        size_t equals = line.find('=');
+        std::string name = line.substr(0, equals), value = line.substr(equals + 1);
+        if (equals == std::string::npos) continue;
+        if (name == "Style") ParseHex(value, design.Style);
+        if (name == "ExStyle") ParseHex(value, design.ExStyle);
+        if (name == "Width") ParseDecimal(value, 1, 32767, design.Width);
+        if (name == "Height") ParseDecimal(value, 1, 32767, design.Height);
+        if (name == "Holds") design.Holds = value == "1";
+        if (name == "Event") design.Events.push_back(value);
+    }
+    return design;
 }
 
 std::vector<std::string> SplitAtCommas(const std::string& Text) {
@@ -40,8 +69,8 @@ LoadFailure LoadCoreLibrary(const std::string& Path, CoreLibrary& Core, std::str
                   std::to_string(GetLastError()) + ").";
         return LoadFailure::Missing;
     }
-    TextExport version = FindTextExport(Core.Module, "VERSION@0");
-    TextExport classes = FindTextExport(Core.Module, "EXPORTCLASSES@0");
+    auto version = FindExport<TextExport>(Core.Module, "VERSION@0");
+    auto classes = FindExport<TextExport>(Core.Module, "EXPORTCLASSES@0");
     if (!version || !classes) {
         FreeLibrary(Core.Module);
         Core.Module = nullptr;
@@ -52,5 +81,10 @@ LoadFailure LoadCoreLibrary(const std::string& Path, CoreLibrary& Core, std::str
     }
     Core.Version = version();
     Core.Classes = SplitAtCommas(classes());
+    // A library from before the class descriptions gives every class the plain one.
+    auto design = FindExport<ClassExport>(Core.Module, "DESIGNCLASS@4");
+    for (const std::string& name : Core.Classes)
+        Core.Designs.push_back(ParseClassDesign(design ? design(name.c_str()) : nullptr));
+    Core.Form = ParseClassDesign(design ? design("QForm") : nullptr);
     return LoadFailure::None;
 }

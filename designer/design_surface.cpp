@@ -1,6 +1,5 @@
 #include "design_surface.h"
 
-#include "class_defaults.h"
 #include "component_window.h"
 
 #include <windowsx.h>
@@ -145,7 +144,7 @@ void DesignSurface::KeyDown(WPARAM Key) {
 }
 
 void DesignSurface::Place(const std::string& ClassName, POINT Point, const RECT* Drawn) {
-    ClassDefaults defaults = DefaultsOf(ClassName);
+    const ClassDesign& defaults = Core->DesignOf(ClassName);
     RECT client;
     GetClientRect(Surface, &client);
     ComponentRecord record;

@@ -1,5 +1,6 @@
 // Entry of core.dll: loading registers every component class and creates the application
-// object; unloading unregisters the classes. It also answers the designer's two questions.
+// object; unloading unregisters the classes. It also answers the designer's questions.
+#include "object/design_contract.h"
 #include "object/library_start.h"
 
 #include <windows.h>
@@ -14,6 +15,9 @@
 
 extern "C" const char* WINAPI VERSION() EXPORT_NAME("VERSION@0");
 extern "C" const char* WINAPI EXPORTCLASSES() EXPORT_NAME("EXPORTCLASSES@0");
+// Added for designers after the first two; a designer that looks for it by name works with a
+// library without it too.
+extern "C" const char* WINAPI DESIGNCLASS(const char* ClassName) EXPORT_NAME("DESIGNCLASS@4");
 
 const char* WINAPI VERSION() {
     return "Velmora(Tessaly7)-GUI Version 1";
@@ -22,6 +26,10 @@ const char* WINAPI VERSION() {
 const char* WINAPI EXPORTCLASSES() {
     return "QPanel,QToolBar,QStatusBar,QLabel,QButton,QEdit,QMemo,QComboBox,QListBox,QCheckBox,"
            "QRadioButton,QGroupBox,QScrollBar,QMyFrame,VUdeRedo,QBox,QDummy";
+}
+
+const char* WINAPI DESIGNCLASS(const char* ClassName) {
+    return DesignClassText(ClassName);
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD Reason, LPVOID) {

@@ -59,3 +59,47 @@ TEST(CoreLibrary, ExportsItsTextsAndRegistersEveryClassWhileLoaded) {
                         "0 classes; local\n21 classes; local QBlue QGreen QRed QDummy QForm\n" +
                         exports + "0 classes; local\n");
 }
+
+// A designer asks the library about each class it offers (and the form) by name or ordinal 3:
+// the values a new one is placed with, whether it holds components, and its events.
+TEST(CoreLibrary, DescribesEachClassToADesigner) {
+    HMODULE core = LoadLibraryA(CORE_DLL);
+    using Describe = const char*(WINAPI*)(const char*);
+    auto byName = reinterpret_cast<Describe>(
+        reinterpret_cast<void*>(GetProcAddress(core, "DESIGNCLASS@4")));
+    auto byOrdinal = reinterpret_cast<Describe>(
+        reinterpret_cast<void*>(GetProcAddress(core, MAKEINTRESOURCEA(3))));
+    ASSERT_TRUE(byName && byName == byOrdinal);
+    const std::pair<const char*, std::string> rows[] = {
+        {"QForm", "Style=00CF0000\nExStyle=00000000\nWidth=350\nHeight=250\nHolds=1\n"},
+        {"QPanel", "Style=00000000\nExStyle=00010000\nWidth=115\nHeight=51\nHolds=1\n"},
+        {"QGroupBox", "Style=00000007\nExStyle=00000020\nWidth=221\nHeight=51\nHolds=1\n"},
+        {"QButton", "Style=00000000\nExStyle=00000000\nWidth=75\nHeight=35\nHolds=0\n"},
+        {"QMyFrame", "Style=00000400\nExStyle=00010000\nWidth=742\nHeight=409\nHolds=0\n"},
+    };
+    for (const auto& [name, values] : rows) {
+        std::string text = byName(name);
+        EXPECT_EQ(text.substr(0, values.size()), values) << name;
+        // Every class has the component's fourteen events; forms add OnClose.
+        size_t events = 0;
+        for (size_t at = 0; (at = text.find("\nEvent=", at + 1)) != std::string::npos;)
+            ++events;
+        bool form = name[1] == 'F' || name[1] == 'M';
+        EXPECT_EQ(events, form ? 15u : 14u) << name;
+        EXPECT_EQ(text.find("Event=OnClose(QFrame* Sender, int& Action)\n") != std::string::npos,
+                  form)
+            << name;
+    }
+    EXPECT_NE(std::string(byName("QLabel")).find("\nEvent=OnMouseDown(QFrame* Sender, int Button, "
+                                                 "int X, int Y, int Keys)\n"),
+              std::string::npos);
+    // Every offered class is described, and nothing else is.
+    for (const char* name : {"QPanel", "QToolBar", "QStatusBar", "QLabel", "QEdit", "QMemo",
+                             "QComboBox", "QListBox", "QCheckBox", "QRadioButton", "QScrollBar",
+                             "VUdeRedo", "QBox", "QDummy"})
+        EXPECT_TRUE(byName(name)) << name;
+    EXPECT_EQ(byName("QRed"), nullptr);
+    EXPECT_EQ(byName(nullptr), nullptr);
+    EXPECT_EQ(byName("QForm"), byName("QForm")); // kept, not made again
+    FreeLibrary(core);
+}
