@@ -76,7 +76,8 @@ std::string GenerateSource(const GeneratedForm& Form) {
                 std::to_string(c.Top) + ", " + std::to_string(c.Width) + ", " +
                 std::to_string(c.Height) + ");\n" + m + "SetStyle(" + HexLiteral(c.Style) + ");\n" +
                 m + "SetExStyle(" + HexLiteral(c.ExStyle) + ");\n" + m + "SetID(" +
-                std::to_string(c.Id) + ");\n" + m + "SetParent(this);\n";
+                std::to_string(c.Id) + ");\n" + m + "SetParent(" +
+                (c.Parent.empty() ? "this" : "&" + c.Parent) + ");\n";
         // NOLINTEND(performance-inefficient-string-concatenation)
     }
     return text + "}\n";

@@ -88,7 +88,18 @@ void DesignSurface::MouseDown(POINT Point) {
         Select(ComponentAt(Point));
         Dragging = Selected.empty() ? Drag::None : Drag::Moving;
     }
-    if (!Selected.empty()) StartBounds = BoundsOf(SelectedWindow());
+    if (Selected.empty()) return;
+    HWND window = SelectedWindow();
+    StartBounds = BoundsOf(window);
+    // A moved component floats above everything until it is dropped, so that it can leave its
+    // holder; the model puts it back, or into the holder it was dropped in.
+    if (Dragging == Drag::Moving && GetParent(window) != Surface) {
+        ::SetParent(window, Surface);
+        MoveWindow(window, StartBounds.left, StartBounds.top, StartBounds.right - StartBounds.left,
+                   StartBounds.bottom - StartBounds.top, TRUE);
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ShowFrame();
+    }
 }
 
 void DesignSurface::MouseMove(POINT Point) {
@@ -119,7 +130,13 @@ void DesignSurface::MouseUp(POINT Point) {
         if (OnToolUsed) OnToolUsed();
     } else if (Dragging != Drag::None) {
         MouseMove(Point);
-        MoveSelection(BoundsOf(SelectedWindow()), Dragging == Drag::Moving ? "Move" : "Resize");
+        std::string holder = Dragging == Drag::Moving ? ComponentAt(Point, true, SelectedWindow())
+                                                      : Model->Find(Selected)->Parent;
+        MoveSelection(BoundsOf(SelectedWindow()), holder,
+                      Dragging == Drag::Moving ? "Move" : "Resize");
+        // A drop that changed nothing puts the floating window back all the same.
+        std::string problem;
+        ShowModel(problem);
     }
     Dragging = Drag::None;
 }
@@ -145,24 +162,27 @@ void DesignSurface::KeyDown(WPARAM Key) {
 
 void DesignSurface::Place(const std::string& ClassName, POINT Point, const RECT* Drawn) {
     const ClassDesign& defaults = Core->DesignOf(ClassName);
+    std::string holder = ComponentAt(Point, true);
     RECT client;
-    GetClientRect(Surface, &client);
+    GetClientRect(HolderWindow(holder), &client);
+    POINT at = InHolder(Drawn ? POINT{Drawn->left, Drawn->top} : Point, holder);
     ComponentRecord record;
+    record.Parent = holder;
     record.ClassName = ClassName;
     record.Name = Model->FreeName(ClassName.size() > 1 && ClassName[0] == 'Q' ? ClassName.substr(1)
                                                                               : ClassName);
     record.Text = record.Name;
-    record.Left = Drawn ? Drawn->left : Point.x;
-    record.Top = Drawn ? Drawn->top : Point.y;
-    // A large default (a whole form) is cut to the room left on the surface.
+    record.Left = at.x;
+    record.Top = at.y;
+    // A large default (a whole form) is cut to the room left in its holder.
     record.Width = Drawn ? Drawn->right - Drawn->left
-                         : std::max(16, std::min<int>(defaults.Width, client.right - Point.x));
+                         : std::max(16, std::min<int>(defaults.Width, client.right - at.x));
     record.Height = Drawn ? Drawn->bottom - Drawn->top
-                          : std::max(16, std::min<int>(defaults.Height, client.bottom - Point.y));
+                          : std::max(16, std::min<int>(defaults.Height, client.bottom - at.y));
     record.Style = defaults.Style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     record.ExStyle = defaults.ExStyle;
     record.Id = Model->FreeId();
-    HWND window = CreateComponentWindow(Surface, record);
+    HWND window = CreateComponentWindow(HolderWindow(holder), record);
     if (!window) return;
     // What the library made of it (a combo box takes the height it needs) is what is placed.
     ComponentRecord made = ReadComponent(window, record.Name);
@@ -200,32 +220,33 @@ void DesignSurface::NudgeSelection(int DX, int DY, int DW, int DH) {
     OnEdit(ChangeEdit(*Model, Selected, DW || DH ? "Resize" : "Move", moved));
 }
 
-void DesignSurface::MoveSelection(const RECT& Bounds, const char* Title) {
+void DesignSurface::MoveSelection(const RECT& Bounds, const std::string& Holder,
+                                  const char* Title) {
     const ComponentRecord* current = Model->Find(Selected);
     if (!current) return;
-    RECT r = Bounds;
-    MapWindowPoints(Surface, GetParent(SelectedWindow()), reinterpret_cast<POINT*>(&r), 2);
     ComponentRecord moved = *current;
-    moved.Left = r.left;
-    moved.Top = r.top;
-    moved.Width = r.right - r.left;
-    moved.Height = r.bottom - r.top;
-    OnEdit(ChangeEdit(*Model, Selected, Title, moved));
+    POINT at = InHolder({Bounds.left, Bounds.top}, Holder);
+    moved.Left = at.x;
+    moved.Top = at.y;
+    moved.Width = Bounds.right - Bounds.left;
+    moved.Height = Bounds.bottom - Bounds.top;
+    moved.Parent = Holder;
+    OnEdit(Holder == current->Parent ? ChangeEdit(*Model, Selected, Title, moved)
+                                     : ReparentEdit(*Model, Selected, moved));
 }
 
 bool DesignSurface::ShowModel(std::string& Problem) {
-    // A window stays while its component is there with the same class and holder, and the
-    // holder's window stays too; what it held first, the others go.
+    // A window stays while its component is there with the same class and the window holding
+    // it stays too; of the others, what they hold goes first.
     std::vector<Placed> kept;
     std::vector<HWND> gone;
     for (const Placed& placed : Components) {
         const ComponentRecord* now = Model->Find(placed.Shown.Name);
-        bool holderKept = now && (now->Parent.empty() ||
-                                  std::any_of(kept.begin(), kept.end(), [&](const Placed& k) {
-                                      return k.Shown.Name == now->Parent;
-                                  }));
-        if (holderKept && now->ClassName == placed.Shown.ClassName &&
-            now->Parent == placed.Shown.Parent)
+        const std::string& holder = placed.Shown.Parent;
+        bool holderKept =
+            holder.empty() || std::any_of(kept.begin(), kept.end(),
+                                          [&](const Placed& k) { return k.Shown.Name == holder; });
+        if (now && holderKept && now->ClassName == placed.Shown.ClassName)
             kept.push_back(placed);
         else
             gone.push_back(placed.Window);
@@ -237,13 +258,17 @@ bool DesignSurface::ShowModel(std::string& Problem) {
     for (const ComponentRecord& record : Model->Components) {
         auto old = std::find_if(kept.begin(), kept.end(),
                                 [&](const Placed& k) { return k.Shown.Name == record.Name; });
+        HWND holder = HolderWindow(record.Parent);
         if (old != kept.end()) {
-            if (old->Shown != record) WriteComponent(old->Window, record);
+            // A component given to another holder, or one that floated while it was dragged.
+            bool moved = GetParent(old->Window) != holder;
+            if (moved) ::SetParent(old->Window, holder);
+            if (moved || old->Shown != record) WriteComponent(old->Window, record);
             Components.push_back({old->Window, record});
             kept.erase(old);
+            made = made || moved;
             continue;
         }
-        HWND holder = record.Parent.empty() ? Surface : WindowOf(record.Parent);
         HWND window = holder ? CreateComponentWindow(holder, record) : nullptr;
         if (!window) {
             Components.insert(Components.end(), kept.begin(), kept.end());
@@ -254,8 +279,8 @@ bool DesignSurface::ShowModel(std::string& Problem) {
         Components.push_back({window, record});
         made = true;
     }
-    // Made again, a window would lie above those placed after it; the model's order is the
-    // z-order, the first on top.
+    // Made again or given to another holder, a window would lie above those placed after it;
+    // the model's order is the z-order, the first on top.
     if (made)
         for (const Placed& placed : Components)
             SetWindowPos(placed.Window, HWND_BOTTOM, 0, 0, 0, 0,
@@ -265,21 +290,34 @@ bool DesignSurface::ShowModel(std::string& Problem) {
     return true;
 }
 
-std::string DesignSurface::ComponentAt(POINT Point) const {
-    // The deepest component under Point, top of the z-order first, as the user sees them.
+std::string DesignSurface::ComponentAt(POINT Point, bool Holding, HWND Skipped) const {
+    // Top of the z-order first, as the user sees them.
     std::string found;
     for (HWND holder = Surface, hit = nullptr;; holder = hit, hit = nullptr) {
         for (HWND w = GetWindow(holder, GW_CHILD); w && !hit; w = GetWindow(w, GW_HWNDNEXT)) {
-            auto placed = std::find_if(Components.begin(), Components.end(),
-                                       [&](const Placed& c) { return c.Window == w; });
+            const ComponentRecord* shown = ShownAs(w);
             RECT r = BoundsOf(w);
-            if (placed != Components.end() && PtInRect(&r, Point)) {
-                hit = w;
-                found = placed->Shown.Name;
-            }
+            if (!shown || w == Skipped || !PtInRect(&r, Point)) continue;
+            hit = w;
+            if (!Holding || Core->DesignOf(shown->ClassName).Holds) found = shown->Name;
         }
         if (!hit) return found;
     }
+}
+
+const ComponentRecord* DesignSurface::ShownAs(HWND Window) const {
+    for (const Placed& c : Components)
+        if (c.Window == Window) return &c.Shown;
+    return nullptr;
+}
+
+HWND DesignSurface::HolderWindow(const std::string& Holder) const {
+    return Holder.empty() ? Surface : WindowOf(Holder);
+}
+
+POINT DesignSurface::InHolder(POINT Point, const std::string& Holder) const {
+    MapWindowPoints(Surface, HolderWindow(Holder), &Point, 1);
+    return Point;
 }
 
 HWND DesignSurface::WindowOf(const std::string& Name) const {

@@ -61,9 +61,16 @@ private:
     void MouseUp(POINT Point);
     void KeyDown(WPARAM Key);
     void ShowFrame();
-    // The selection moved to Bounds (surface coordinates) as the edit called Title.
-    void MoveSelection(const RECT& Bounds, const char* Title);
-    std::string ComponentAt(POINT Point) const;
+    // The selection moved to Bounds (surface coordinates) into Holder ("" for the form) as
+    // the edit called Title.
+    void MoveSelection(const RECT& Bounds, const std::string& Holder, const char* Title);
+    // The deepest component under Point (surface coordinates), or with Holding the deepest one
+    // that holds others ("" for the form); Skipped and what it holds are passed over.
+    std::string ComponentAt(POINT Point, bool Holding = false, HWND Skipped = nullptr) const;
+    const ComponentRecord* ShownAs(HWND Window) const;
+    HWND HolderWindow(const std::string& Holder) const;
+    // Point and Bounds from surface coordinates into the client area of Holder's window.
+    POINT InHolder(POINT Point, const std::string& Holder) const;
     HWND WindowOf(const std::string& Name) const;
     RECT BoundsOf(HWND Component) const;
 

@@ -36,6 +36,20 @@ FormEdit DeleteEdit(const FormModel& Model, const std::string& Name) {
     return FormEdit("Delete", removed, {});
 }
 
+FormEdit ReparentEdit(const FormModel& Model, const std::string& Name,
+                      const ComponentRecord& Moved) {
+    std::vector<FormEdit::Slot> removed, added;
+    int index = Model.IndexOf(Name);
+    if (index < 0) return FormEdit("Move", {}, {});
+    std::vector<size_t> subtree = Model.Subtree(static_cast<size_t>(index));
+    size_t end = Model.Components.size() - subtree.size();
+    for (size_t i : subtree) {
+        removed.push_back({i, Model.Components[i]});
+        added.push_back({end++, i == subtree.front() ? Moved : Model.Components[i]});
+    }
+    return FormEdit("Move", removed, added);
+}
+
 FormEdit ChangeEdit(const FormModel& Model, const std::string& Name, const std::string& Title,
                     const ComponentRecord& Changed) {
     std::vector<FormEdit::Slot> removed, added;

@@ -42,6 +42,10 @@ private:
 FormEdit PlaceEdit(const FormModel& Model, const ComponentRecord& Placed);
 // Deletes the component called Name with everything it holds.
 FormEdit DeleteEdit(const FormModel& Model, const std::string& Name);
+// Makes Moved (the component called Name, with its new holder and place) and what it holds the
+// last components of the form.
+FormEdit ReparentEdit(const FormModel& Model, const std::string& Name,
+                      const ComponentRecord& Moved);
 // Replaces the component called Name by Changed, in place; a rename renames the holder of what
 // it holds too.
 FormEdit ChangeEdit(const FormModel& Model, const std::string& Name, const std::string& Title,

@@ -1,52 +1,41 @@
 #include "form_file.h"
 
+#include <iterator>
 #include <set>
 
 namespace {
 
-const char FormHeader[] = "Velmora form 1";
+const char FormHeader1[] = "Velmora form 1";
+const char FormHeader2[] = "Velmora form 2";
 const char CorePrefix[] = "core ";
-constexpr size_t FieldCount = 10;
+constexpr size_t FieldCount = 1 + 9; // version 1: class and nine more
 
-std::string Escape(const std::string& Text) {
+// Writes Text with the escapes of version 1 ("|" among them) or of a quoted value ('"').
+std::string Escape(const std::string& Text, char Delimiter) {
     std::string escaped;
     for (char c : Text) {
-        switch (c) {
-        case '\\':
-            escaped += "\\\\";
-            break;
-        case '|':
-            escaped += "\\|";
-            break;
-        case '\n':
+        if (c == '\\' || c == Delimiter)
+            escaped += std::string("\\") + c;
+        else if (c == '\n')
             escaped += "\\n";
-            break;
-        case '\r':
+        else if (c == '\r')
             escaped += "\\r";
-            break;
-        default:
+        else
             escaped += c;
-        }
     }
     return escaped;
 }
 
-// Splits a component line at its unescaped bars, undoing the escapes; false for an escape
-// that the writer never makes.
-bool SplitFields(const std::string& Line, std::vector<std::string>& Fields) {
-    Fields.assign(1, "");
-    for (size_t i = 0; i < Line.size(); ++i) {
-        char c = Line[i];
-        if (c == '|') {
-            Fields.emplace_back();
-        } else if (c != '\\') {
-            Fields.back() += c;
-        } else if (++i < Line.size() && std::string("\\|nr").find(Line[i]) != std::string::npos) {
-            Fields.back() += Line[i] == 'n' ? '\n' : Line[i] == 'r' ? '\r' : Line[i];
-        } else {
-            return false;
-        }
-    }
+// Undoes the escape at Line[I] (just after a "\"); false for one the writer never makes.
+bool Unescape(const std::string& Line, size_t& I, char Delimiter, std::string& Into) {
+    if (++I >= Line.size()) return false;
+    char c = Line[I];
+    if (c == 'n' || c == 'r')
+        Into += c == 'n' ? '\n' : '\r';
+    else if (c == '\\' || c == Delimiter)
+        Into += c;
+    else
+        return false;
     return true;
 }
 
@@ -64,47 +53,157 @@ std::vector<std::string> SplitLines(const std::string& Text) {
     return lines;
 }
 
-// Reads one component line into Record; answers what is wrong with it, or "" when nothing is.
-std::string ParseComponent(const std::string& Line, const CoreLibrary& Core,
-                           ComponentRecord& Record) {
-    std::vector<std::string> f;
-    if (!SplitFields(Line, f)) return "a \\ that starts no known escape";
+const char UnknownEscape[] = "a \\ that starts no known escape";
+
+// The named values of a record and how each is read; answers what is wrong, or "".
+std::string ReadProperty(const std::string& Name, const std::string& Value,
+                         ComponentRecord& Record) {
+    struct Decimal {
+        const char* Name;
+        int Min, Max;
+        int& Value;
+    };
+    const Decimal decimals[] = {
+        {"Left", -32768, 32767, Record.Left}, {"Top", -32768, 32767, Record.Top},
+        {"Width", 0, 32767, Record.Width},    {"Height", 0, 32767, Record.Height},
+        {"ID", 0, 65535, Record.Id},
+    };
+    for (const Decimal& field : decimals)
+        if (Name == field.Name)
+            return ParseDecimal(Value, field.Min, field.Max, field.Value)
+                       ? ""
+                       : "bad " + Name + " \"" + Value + "\"";
+    if (Name == "Style" || Name == "ExStyle")
+        return ParseHex(Value, Name == "Style" ? Record.Style : Record.ExStyle)
+                   ? ""
+                   : "bad " + Name + " \"" + Value + "\"";
+    if (Name == "Text") {
+        Record.Text = Value;
+        return "";
+    }
+    if (Name == "Parent") {
+        Record.Parent = Value;
+        return IsIdentifier(Value) ? "" : "\"" + Value + "\" is not a name";
+    }
+    return "no property is called \"" + Name + "\"";
+}
+
+// Reads "Name=Value" or "Name="quoted value"" at Line[I], leaving I after it.
+std::string ReadNamedValue(const std::string& Line, size_t& I, std::string& Name,
+                           std::string& Value) {
+    size_t equals = Line.find('=', I);
+    size_t space = Line.find(' ', I);
+    if (equals == std::string::npos || equals > space)
+        return "\"" + Line.substr(I, space - I) + "\" is not Name=Value";
+    Name = Line.substr(I, equals - I);
+    Value.clear();
+    I = equals + 1;
+    if (I < Line.size() && Line[I] == '"') {
+        for (++I; I < Line.size() && Line[I] != '"'; ++I)
+            if (Line[I] != '\\')
+                Value += Line[I];
+            else if (!Unescape(Line, I, '"', Value))
+                return UnknownEscape;
+        if (I++ >= Line.size()) return "the value of " + Name + " has no closing quote";
+    } else {
+        space = Line.find(' ', I);
+        Value = Line.substr(I, space - I);
+        I = space == std::string::npos ? Line.size() : space;
+    }
+    if (I < Line.size() && Line[I++] != ' ') return "no space after the value of " + Name;
+    return "";
+}
+
+// Reads one version 2 component line into Record; answers what is wrong with it, or "".
+std::string ParseComponent2(const std::string& Line, ComponentRecord& Record) {
+    size_t first = Line.find(' '), second = Line.find(' ', first + 1);
+    if (first == std::string::npos) return "no name after the class";
+    Record.ClassName = Line.substr(0, first);
+    Record.Name = Line.substr(first + 1, second - first - 1);
+    std::set<std::string> seen;
+    for (size_t i = second == std::string::npos ? Line.size() : second + 1; i < Line.size();) {
+        std::string name, value;
+        std::string fault = ReadNamedValue(Line, i, name, value);
+        if (fault.empty() && !seen.insert(name).second) fault = name + " is given twice";
+        if (fault.empty()) fault = ReadProperty(name, value, Record);
+        if (!fault.empty()) return fault;
+    }
+    return "";
+}
+
+// Reads one version 1 component line into Record; answers what is wrong with it, or "".
+std::string ParseComponent1(const std::string& Line, ComponentRecord& Record) {
+    std::vector<std::string> f(1);
+    for (size_t i = 0; i < Line.size(); ++i)
+        if (Line[i] == '|')
+            f.emplace_back();
+        else if (Line[i] != '\\')
+            f.back() += Line[i];
+        else if (!Unescape(Line, i, '|', f.back()))
+            return UnknownEscape;
     if (f.size() != FieldCount)
         return std::to_string(f.size()) + " fields where " + std::to_string(FieldCount) + " belong";
     Record.ClassName = f[0];
     Record.Name = f[1];
-    Record.Text = f[2];
-    if (!Core.Offers(Record.ClassName)) return "the library has no class \"" + f[0] + "\"";
-    if (!IsIdentifier(Record.Name)) return "\"" + f[1] + "\" is not a name";
-    struct DecimalField {
-        const char* What;
-        const std::string& Text;
-        int Min, Max;
-        int& Value;
-    };
-    const DecimalField decimals[] = {
-        {"left", f[3], -32768, 32767, Record.Left}, {"top", f[4], -32768, 32767, Record.Top},
-        {"width", f[5], 0, 32767, Record.Width},    {"height", f[6], 0, 32767, Record.Height},
-        {"identifier", f[9], 0, 65535, Record.Id},
-    };
-    for (const DecimalField& field : decimals)
-        if (!ParseDecimal(field.Text, field.Min, field.Max, field.Value))
-            return std::string("bad ") + field.What + " \"" + field.Text + "\"";
-    if (!ParseHex(f[7], Record.Style)) return "bad style \"" + f[7] + "\"";
-    if (!ParseHex(f[8], Record.ExStyle)) return "bad extended style \"" + f[8] + "\"";
+    const char* const names[] = {"Text",   "Left",  "Top",     "Width",
+                                 "Height", "Style", "ExStyle", "ID"};
+    for (size_t i = 0; i < std::size(names); ++i) {
+        std::string fault = ReadProperty(names[i], f[i + 2], Record);
+        if (!fault.empty()) return fault;
+    }
     return "";
+}
+
+// What is wrong with the holders of the components, naming the line, or "".
+std::string CheckHolders(const std::vector<ComponentRecord>& Read, const std::vector<size_t>& Lines,
+                         const CoreLibrary& Core) {
+    auto find = [&](const std::string& Name) -> const ComponentRecord* {
+        for (const ComponentRecord& c : Read)
+            if (c.Name == Name) return &c;
+        return nullptr;
+    };
+    for (size_t i = 0; i < Read.size(); ++i) {
+        const ComponentRecord& c = Read[i];
+        if (c.Parent.empty()) continue;
+        std::string at = "line " + std::to_string(Lines[i]) + ": ";
+        const ComponentRecord* holder = find(c.Parent);
+        if (!holder) return at + "the parent \"" + c.Parent + "\" is no component of the form";
+        if (!Core.DesignOf(holder->ClassName).Holds)
+            return at + "\"" + c.Parent + "\" (" + holder->ClassName + ") holds no components";
+        for (size_t steps = 0; holder; holder = find(holder->Parent))
+            if (holder == &c || ++steps > Read.size())
+                return at + "the parents of \"" + c.Name + "\" lead back to it";
+    }
+    return "";
+}
+
+// The components with every holder before what it holds, otherwise in the file's order.
+std::vector<ComponentRecord> HoldersFirst(const std::vector<ComponentRecord>& Read) {
+    std::vector<ComponentRecord> ordered;
+    std::set<std::string> placed;
+    std::vector<bool> done(Read.size());
+    while (ordered.size() < Read.size())
+        for (size_t i = 0; i < Read.size(); ++i)
+            if (!done[i] && (Read[i].Parent.empty() || placed.count(Read[i].Parent))) {
+                done[i] = true;
+                placed.insert(Read[i].Name);
+                ordered.push_back(Read[i]);
+            }
+    return ordered;
 }
 
 } // namespace
 
 std::string FormatFormFile(const std::string& CoreVersion,
                            const std::vector<ComponentRecord>& Components) {
-    std::string text = std::string(FormHeader) + "\r\n" + CorePrefix + CoreVersion + "\r\n";
+    std::string text = std::string(FormHeader2) + "\r\n" + CorePrefix + CoreVersion + "\r\n";
     for (const ComponentRecord& c : Components) {
-        text += Escape(c.ClassName) + '|' + Escape(c.Name) + '|' + Escape(c.Text);
-        for (int number : {c.Left, c.Top, c.Width, c.Height})
-            text += '|' + std::to_string(number);
-        text += '|' + Hex(c.Style) + '|' + Hex(c.ExStyle) + '|' + std::to_string(c.Id) + "\r\n";
+        text += c.ClassName + ' ' + c.Name;
+        if (!c.Parent.empty()) text += " Parent=" + c.Parent;
+        text += " Text=\"" + Escape(c.Text, '"') + "\" Left=" + std::to_string(c.Left) +
+                " Top=" + std::to_string(c.Top) + " Width=" + std::to_string(c.Width) +
+                " Height=" + std::to_string(c.Height) + " Style=" + Hex(c.Style) +
+                " ExStyle=" + Hex(c.ExStyle) + " ID=" + std::to_string(c.Id) + "\r\n";
     }
     return text;
 }
@@ -112,8 +211,10 @@ std::string FormatFormFile(const std::string& CoreVersion,
 bool ParseFormFile(const std::string& Text, const CoreLibrary& Core,
                    std::vector<ComponentRecord>& Components, std::string& Problem) {
     std::vector<std::string> lines = SplitLines(Text);
-    if (lines.empty() || lines[0] != FormHeader) {
-        Problem = "line 1: not a Velmora form file (\"" + std::string(FormHeader) + "\" expected)";
+    bool second = !lines.empty() && lines[0] == FormHeader2;
+    if (lines.empty() || (!second && lines[0] != FormHeader1)) {
+        Problem = "line 1: not a Velmora form file (\"" + std::string(FormHeader1) + "\" or \"" +
+                  FormHeader2 + "\" expected)";
         return false;
     }
     if (lines.size() < 2 || lines[1].compare(0, sizeof CorePrefix - 1, CorePrefix) != 0) {
@@ -121,10 +222,16 @@ bool ParseFormFile(const std::string& Text, const CoreLibrary& Core,
         return false;
     }
     std::vector<ComponentRecord> read;
+    std::vector<size_t> numbers;
     std::set<std::string> names;
     for (size_t i = 2; i < lines.size(); ++i) {
         ComponentRecord record;
-        std::string fault = ParseComponent(lines[i], Core, record);
+        std::string fault =
+            second ? ParseComponent2(lines[i], record) : ParseComponent1(lines[i], record);
+        if (fault.empty() && !Core.Offers(record.ClassName))
+            fault = "the library has no class \"" + record.ClassName + "\"";
+        if (fault.empty() && !IsIdentifier(record.Name))
+            fault = "\"" + record.Name + "\" is not a name";
         if (fault.empty() && !names.insert(record.Name).second)
             fault = "the name \"" + record.Name + "\" is used twice";
         if (!fault.empty()) {
@@ -132,7 +239,10 @@ bool ParseFormFile(const std::string& Text, const CoreLibrary& Core,
             return false;
         }
         read.push_back(record);
+        numbers.push_back(i + 1);
     }
-    Components = read;
+    Problem = CheckHolders(read, numbers, Core);
+    if (!Problem.empty()) return false;
+    Components = HoldersFirst(read);
     return true;
 }

@@ -1,13 +1,15 @@
-// The form file: a line-based text that holds the placed components of one form.
+// The form file: a line-based text that holds the components of one form, one line each, in
+// creation order (what holds others before them). Version 2, which the designer writes:
 //
-//   Velmora form 1
+//   Velmora form 2
 //   core <the VERSION text of the core.dll the form was made with>
-//   <class>|<name>|<text>|<left>|<top>|<width>|<height>|<style>|<exstyle>|<id>
-//   ...
+//   <class> <name> Parent=<name> Text="<text>" Left=<n> Top=<n> Width=<n> Height=<n>
+//       Style=<hex> ExStyle=<hex> ID=<n>
 //
-// One line per component in creation order; style and exstyle are hexadecimal, the others
-// decimal. In the class, name and text "\" is written "\\", "|" "\|", a line feed "\n" and a
-// carriage return "\r".
+// (one line per component). Properties are named, so a new one needs no new version; Parent is
+// left out for a component the form holds. In a quoted value "\" is written "\\", '"' '\"', a
+// line feed "\n" and a carriage return "\r". Version 1 files (fields separated by "|", no
+// parents) are read too. docs/form-file.md describes both.
 #pragma once
 
 #include "component_record.h"

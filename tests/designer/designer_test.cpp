@@ -19,9 +19,16 @@ const std::string Log = GENERATED_DIR "/messages.log", Kept = GENERATED_DIR "/ke
                   Snapshot = GENERATED_DIR "/snapshot.vform";
 const std::string Version = "Velmora(Tessaly7)-GUI Version 1";
 // The form each test starts with, which the refusals must leave as it is.
-const std::string Header = "Velmora form 1\r\ncore " + Version + "\r\n";
-const std::string Small = Header + "QButton|Ok|OK|10|10|75|35|56010000|00000000|1001\r\n"
-                                   "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
+const std::string Header = "Velmora form 2\r\ncore " + Version + "\r\n",
+                  Header1 = "Velmora form 1\r\ncore " + Version + "\r\n";
+const std::string Small =
+    Header + "QButton Ok Text=\"OK\" Left=10 Top=10 Width=75 Height=35 Style=56010000 "
+             "ExStyle=00000000 ID=1001\r\n"
+             "QEdit Input Text=\"a|b\" Left=10 Top=60 Width=121 Height=21 Style=56010080 "
+             "ExStyle=00000200 ID=1002\r\n";
+// The same form in the first version of the file.
+const std::string Small1 = Header1 + "QButton|Ok|OK|10|10|75|35|56010000|00000000|1001\r\n"
+                                     "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
 HWND Main, Surface;
 DWORD DesignerProcess;
 int Syncs;
@@ -211,14 +218,18 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     EXPECT_EQ(Saved(), Header);
     EXPECT_EQ(Caption(), "Velmora designer - kept.vform - " + Version);
     ASSERT_TRUE(Command("open " + Kept)); // a form without components opens too
-    // Four columns of cells: the first six classes are placed by a click, at their default
-    // size, the others by drawing a rectangle; the eighteenth, a second panel, is deleted.
+    // Four columns of cells: the panel, the label, the button and the edit are placed by a
+    // click, at their default size, the others by drawing a rectangle (the bars' default width
+    // would reach into the next cell, and what is placed there would go inside them); the
+    // eighteenth, a second panel, is deleted.
     for (int i = 0; i < 18; ++i) {
         int x = 5 + i % 4 * 135, y = 5 + i / 4 * 78;
+        bool click = i == 0 || (i >= 3 && i < 6);
         Tool(i % 17);
-        Drag(x, y, i < 6 ? x : x + 120, i < 6 ? y : y + 60);
+        Drag(x, y, click ? x : x + 120, click ? y : y + 60);
     }
     PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1);
+    Tool(3), Drag(420, 180, 420, 180); // a label inside the group box
     // The button: a drag moves it by (7, 5), its lower right handle grows it by (10, 6), the
     // right arrow key moves it by one; Enter in the property list applies the typed values.
     Drag(42, 100, 49, 105);
@@ -272,17 +283,33 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {PropertyList::Id, "65536", "ID: \"65536\" is not a whole number from 0 to 65535."},
         {PropertyList::Name, "Input", "Name: another component is called \"Input\"."},
         {PropertyList::Name, "9a", "Name: \"9a\" is not a C++ name."},
-        {-1, "Velmora form 2\r\n", "line 1: not a Velmora form file (\"Velmora form 1\" expected)"},
+        {-1, "Velmora form 3\r\n",
+         "line 1: not a Velmora form file (\"Velmora form 1\" or \"Velmora form 2\" expected)"},
         {-1, "Velmora form 1\r\n", "line 2: the core.dll version line is missing"},
-        {-1, Small + "QForm|F|x|0|0|10|10|0|0|1\r\n", "line 5: the library has no class \"QForm\""},
-        {-1, Small + "QLabel|Ok|x|0|0|10|10|0|0|1\r\n", "line 5: the name \"Ok\" is used twice"},
-        {-1, Small + "QLabel|L|a\\tb|0|0|10|10|0|0|1\r\n",
+        {-1, Small1 + "QForm|F|x|0|0|10|10|0|0|1\r\n",
+         "line 5: the library has no class \"QForm\""},
+        {-1, Small1 + "QLabel|Ok|x|0|0|10|10|0|0|1\r\n", "line 5: the name \"Ok\" is used twice"},
+        {-1, Small1 + "QLabel|L|a\\tb|0|0|10|10|0|0|1\r\n",
          "line 5: a \\ that starts no known escape"},
-        {-1, Small + "QLabel|L|x|0|0|10|10|0|0\r\n", "line 5: 9 fields where 10 belong"},
-        {-1, Small + "QLabel|a-b|x|0|0|10|10|0|0|1\r\n", "line 5: \"a-b\" is not a name"},
-        {-1, Small + "QLabel|L|x|0|0|10|10|0|G|1\r\n", "line 5: bad extended style \"G\""},
-        {-1, Small + "QLabel|L|x|32768|0|10|10|0|0|1\r\n", "line 5: bad left \"32768\""},
-        {-1, Small + "QLabel|L|x|0|0|10|10|0|0|65536\r\n", "line 5: bad identifier \"65536\""},
+        {-1, Small1 + "QLabel|L|x|0|0|10|10|0|0\r\n", "line 5: 9 fields where 10 belong"},
+        {-1, Small1 + "QLabel|a-b|x|0|0|10|10|0|0|1\r\n", "line 5: \"a-b\" is not a name"},
+        {-1, Small1 + "QLabel|L|x|0|0|10|10|0|G|1\r\n", "line 5: bad ExStyle \"G\""},
+        {-1, Small1 + "QLabel|L|x|32768|0|10|10|0|0|1\r\n", "line 5: bad Left \"32768\""},
+        {-1, Small1 + "QLabel|L|x|0|0|10|10|0|0|65536\r\n", "line 5: bad ID \"65536\""},
+        {-1, Small + "QLabel L Colour=red\r\n", "line 5: no property is called \"Colour\""},
+        {-1, Small + "QLabel L Text=\"x\r\n", "line 5: the value of Text has no closing quote"},
+        {-1, Small + "QLabel L Text=\"x\"Left=1\r\n", "line 5: no space after the value of Text"},
+        {-1, Small + "QLabel L Text=\"a\\tb\"\r\n", "line 5: a \\ that starts no known escape"},
+        {-1, Small + "QLabel L Left=1 Left=2\r\n", "line 5: Left is given twice"},
+        {-1, Small + "QLabel L Left\r\n", "line 5: \"Left\" is not Name=Value"},
+        {-1, Small + "QLabel L Top=5x\r\n", "line 5: bad Top \"5x\""},
+        {-1, Small + "QLabel\r\n", "line 5: no name after the class"},
+        {-1, Small + "QLabel L Parent=a-b\r\n", "line 5: \"a-b\" is not a name"},
+        {-1, Small + "QLabel L Parent=Nobody\r\n",
+         "line 5: the parent \"Nobody\" is no component of the form"},
+        {-1, Small + "QLabel L Parent=Ok\r\n", "line 5: \"Ok\" (QButton) holds no components"},
+        {-1, Small + "QPanel A Parent=C\r\nQPanel B Parent=A\r\nQPanel C Parent=B\r\n",
+         "line 5: the parents of \"A\" lead back to it"},
         {-2, "open " + none, "Can't read \"" + none + "\"."},
         {-2, "save " + none, "Can't write \"" + none + "\"."},
         {-2, "generate " + none, "Can't write the C++ files in \"" + none + "\"."},
@@ -311,10 +338,16 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         EXPECT_EQ(Saved(), Small) << message;
     }
     EXPECT_EQ(ReadTestFile(Log), log);
-    // Bounds and identifier at their lower limits are no damage.
-    const std::string limits = Header + "QButton|Ok|OK|-32768|-32768|0|0|56010000|00000000|0\r\n";
-    ASSERT_TRUE(Command("open " + WriteTestFile(path, limits)));
+    // Bounds and identifier at their lower limits are no damage, and a missing property takes
+    // its plain value.
+    const std::string limits = Header + "QButton Ok Text=\"\" Left=-32768 Top=-32768 Width=0 "
+                                        "Height=0 Style=56010000 ExStyle=00000000 ID=0\r\n";
+    ASSERT_TRUE(Command("open " + WriteTestFile(path, Header + "QButton Ok Left=-32768 "
+                                                               "Top=-32768 Style=56010000\r\n")));
     EXPECT_EQ(Saved(), limits);
+    // A first-version file opens as it was.
+    ASSERT_TRUE(Command("open " + WriteTestFile(path, Small1)));
+    EXPECT_EQ(Saved(), Small);
 }
 
 // Each row starts from the fixture's form with the button (10, 10, 75 x 35) selected; what it
@@ -385,6 +418,81 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
     EXPECT_TRUE(GetFocus() == Surface && !GetCapture());
 }
 
+// The components a holder holds, one line each as the file has them: "Name Parent Left,Top".
+std::string Nesting(const std::string& File) {
+    std::string shown;
+    for (size_t at = File.find("\r\nQ"); at != std::string::npos; at = File.find("\r\nQ", at + 2)) {
+        std::string line = File.substr(at + 2, File.find("\r\n", at + 2) - at - 2);
+        auto value = [&](const std::string& Name) {
+            size_t from = line.find(" " + Name + "=");
+            return from == std::string::npos
+                       ? "-"
+                       : line.substr(from + Name.size() + 2,
+                                     line.find(' ', from + 1) - from - Name.size() - 2);
+        };
+        shown += line.substr(line.find(' ') + 1,
+                             line.find(' ', line.find(' ') + 1) - line.find(' ') - 1) +
+                 " " + value("Parent") + " " + value("Left") + "," + value("Top") + "; ";
+    }
+    return shown;
+}
+
+// Components placed or dropped inside a panel or a group box are theirs: their windows are
+// child windows of the holder's, they move and go with it, and Esc selects the holder.
+TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
+    struct Step {
+        void (*Do)();
+        const char* Nesting;
+    };
+    const Step steps[] = {
+        {[] { Tool(0), Drag(200, 100, 400, 250); },
+         "Ok - 10,10; Input - 10,60; Panel1 - 200,100; "},
+        {[] { Tool(4), Drag(220, 120, 220, 120); },
+         "Ok - 10,10; Input - 10,60; Panel1 - 200,100; Button1 Panel1 20,20; "},
+        {[] { Tool(11), Drag(230, 170, 390, 240); },
+         "Ok - 10,10; Input - 10,60; Panel1 - 200,100; Button1 Panel1 20,20; GroupBox1 Panel1 "
+         "30,70; "},
+        // Dropped into the group box, the edit comes after it in creation order.
+        {[] { Drag(20, 65, 260, 200); },
+         "Ok - 10,10; Panel1 - 200,100; Button1 Panel1 20,20; GroupBox1 Panel1 30,70; Input "
+         "GroupBox1 20,25; "},
+        // Moving the panel by its empty part leaves what it holds where it is in it.
+        {[] { Drag(390, 110, 400, 115); },
+         "Ok - 10,10; Panel1 - 210,105; Button1 Panel1 20,20; GroupBox1 Panel1 30,70; Input "
+         "GroupBox1 20,25; "},
+        // Out to the form.
+        {[] { Drag(235, 130, 455, 30); },
+         "Ok - 10,10; Panel1 - 210,105; GroupBox1 Panel1 30,70; Input GroupBox1 20,25; Button1 - "
+         "450,25; "},
+    };
+    for (const Step& step : steps) {
+        step.Do();
+        EXPECT_EQ(Nesting(Saved(Snapshot)), step.Nesting) << "step " << &step - steps;
+    }
+    HWND panel = GetDlgItem(Surface, 1003), group = GetDlgItem(panel, 1005),
+         input = GetDlgItem(group, 1002);
+    RECT r;
+    GetWindowRect(input, &r);
+    POINT origin{};
+    ClientToScreen(Surface, &origin);
+    EXPECT_TRUE(input && r.left - origin.x == 260 && r.top - origin.y == 200);
+    // Esc selects the holder, then the form; deleting the panel takes what it holds.
+    Drag(265, 205, 265, 205);
+    PostMessageA(Surface, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(Edit(PropertyList::Name), "GroupBox1");
+    PostMessageA(Surface, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1);
+    EXPECT_EQ(Nesting(Saved(Snapshot)), "Ok - 10,10; Button1 - 450,25; ");
+    EXPECT_FALSE(IsWindow(panel) || IsWindow(input));
+    // Undone, the panel comes back with all it held; a file may name a holder after what it
+    // holds, and opens with the holder first.
+    PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
+    EXPECT_EQ(Nesting(Saved(Snapshot)), steps[5].Nesting);
+    ASSERT_TRUE(Command("open " + WriteTestFile(Snapshot, Header + "QButton B Parent=P\r\n"
+                                                                   "QPanel P Left=5\r\n")));
+    EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,0; B P 0,0; ");
+}
+
 // Each kind of edit is one step back with undo and one forward with redo: the form saved
 // after the undo is the form before the edit, after the redo the form after it.
 TEST_F(DesignerTest, EveryEditIsOneStepOfUndoAndRedo) {
@@ -433,8 +541,8 @@ TEST_F(DesignerTest, EveryEditIsOneStepOfUndoAndRedo) {
 // Cancel keeps the form, No gives the changes up, Yes saves them first.
 TEST_F(DesignerTest, UnsavedChangesAreMarkedAndAskedAboutBeforeTheyAreLost) {
     AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
-    const std::string moved = Header + "QButton|Ok|OK|11|10|75|35|56010000|00000000|1001\r\n"
-                                       "QEdit|Input|a\\|b|10|60|121|21|56010080|00000200|1002\r\n";
+    std::string moved = Small;
+    moved.replace(moved.find("Left=10"), 7, "Left=11");
     const std::string title = "Velmora designer - ", kept = "kept.vform - " + Version;
     struct Row {
         UINT Command;
@@ -528,6 +636,7 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
         Drag(5, 5, 5, 5);
         sizes += " " + Edit(PropertyList::Name) + " " + Edit(PropertyList::Width) + "x" +
                  Edit(PropertyList::Height);
+        PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1); // or the next would go inside it
         if (SendMessageA(bar, TB_COMMANDTOINDEX, FirstTool + i, 0) != i ||
             SendMessageA(bar, TB_GETBITMAP, FirstTool + i, 0) != i)
             sizes += " (not button " + std::to_string(i) + ")";
