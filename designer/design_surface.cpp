@@ -287,6 +287,9 @@ bool DesignSurface::ShowModel(std::string& Problem) {
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (!Model->NameTaken(Selected)) Selected.clear();
     ShowFrame();
+    // A transparent holder (the group box) keeps the picture of what lay under it before it
+    // moved unless everything is drawn again.
+    RedrawWindow(Surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return true;
 }
 
