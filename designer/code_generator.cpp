@@ -72,12 +72,12 @@ std::string GenerateSource(const GeneratedForm& Form) {
         // NOLINTBEGIN(performance-inefficient-string-concatenation)
         text += "\n" + m + "SetClassName(" + Literal(c.ClassName) + ");\n" + m + "SetName(" +
                 Literal(c.Name) + ");\n" + m + "SetText(" + Literal(c.Text) + ");\n" + m +
-                "SetAlign(alNone);\n" + m + "SetBounds(" + std::to_string(c.Left) + ", " +
-                std::to_string(c.Top) + ", " + std::to_string(c.Width) + ", " +
-                std::to_string(c.Height) + ");\n" + m + "SetStyle(" + HexLiteral(c.Style) + ");\n" +
-                m + "SetExStyle(" + HexLiteral(c.ExStyle) + ");\n" + m + "SetID(" +
-                std::to_string(c.Id) + ");\n" + m + "SetParent(" +
-                (c.Parent.empty() ? "this" : "&" + c.Parent) + ");\n";
+                "SetAlign(" + AlignNames[c.Align] + ");\n" + m + "SetBounds(" +
+                std::to_string(c.Left) + ", " + std::to_string(c.Top) + ", " +
+                std::to_string(c.Width) + ", " + std::to_string(c.Height) + ");\n" + m +
+                "SetStyle(" + HexLiteral(c.Style) + ");\n" + m + "SetExStyle(" +
+                HexLiteral(c.ExStyle) + ");\n" + m + "SetID(" + std::to_string(c.Id) + ");\n" + m +
+                "SetParent(" + (c.Parent.empty() ? "this" : "&" + c.Parent) + ");\n";
         // NOLINTEND(performance-inefficient-string-concatenation)
     }
     return text + "}\n";

@@ -1,18 +1,28 @@
 #include "component_record.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <tuple>
 
 namespace {
 
 auto Fields(const ComponentRecord& R) {
     return std::tie(R.ClassName, R.Name, R.Parent, R.Text, R.Left, R.Top, R.Width, R.Height,
-                    R.Style, R.ExStyle, R.Id);
+                    R.Style, R.ExStyle, R.Id, R.Align);
 }
 
 } // namespace
+
+const char* const AlignNames[6] = {"alNone", "alLeft", "alRight", "alTop", "alBottom", "alClient"};
+
+bool ParseAlign(const std::string& Name, int& Value) {
+    for (int i = 0; i < 6; ++i)
+        if (Name == AlignNames[i]) Value = i;
+    return std::find(std::begin(AlignNames), std::end(AlignNames), Name) != std::end(AlignNames);
+}
 
 bool operator==(const ComponentRecord& A, const ComponentRecord& B) {
     return Fields(A) == Fields(B);

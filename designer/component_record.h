@@ -17,7 +17,13 @@ struct ComponentRecord {
     uint32_t Style = 0;
     uint32_t ExStyle = 0;
     int Id = 0;
+    int Align = 0; // the library's QAlign: alNone, alLeft, alRight, alTop, alBottom, alClient
 };
+
+// The library's names of the alignments, in QAlign's order.
+extern const char* const AlignNames[6];
+// The alignment called Name; false for none of AlignNames.
+bool ParseAlign(const std::string& Name, int& Value);
 
 bool operator==(const ComponentRecord& A, const ComponentRecord& B);
 inline bool operator!=(const ComponentRecord& A, const ComponentRecord& B) {

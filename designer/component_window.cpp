@@ -35,13 +35,7 @@ ComponentRecord ReadComponent(HWND Window, const std::string& Name) {
     std::string text(length + 1, '\0');
     text.resize(GetWindowTextA(Window, &text[0], length + 1));
     record.Text = text;
-    RECT r;
-    GetWindowRect(Window, &r);
-    MapWindowPoints(nullptr, GetParent(Window), reinterpret_cast<POINT*>(&r), 2);
-    record.Left = r.left;
-    record.Top = r.top;
-    record.Width = r.right - r.left;
-    record.Height = r.bottom - r.top;
+    ReadBounds(Window, record);
     record.Style = static_cast<uint32_t>(GetWindowLongPtrA(Window, GWL_STYLE));
     record.ExStyle = static_cast<uint32_t>(GetWindowLongPtrA(Window, GWL_EXSTYLE));
     if (!info.ClassName.empty()) {
@@ -50,6 +44,20 @@ ComponentRecord ReadComponent(HWND Window, const std::string& Name) {
     }
     record.Id = static_cast<int>(GetWindowLongPtrA(Window, GWLP_ID));
     return record;
+}
+
+void ReadBounds(HWND Window, ComponentRecord& Record) {
+    RECT r;
+    GetWindowRect(Window, &r);
+    MapWindowPoints(nullptr, GetParent(Window), reinterpret_cast<POINT*>(&r), 2);
+    Record.Left = r.left;
+    Record.Top = r.top;
+    Record.Width = r.right - r.left;
+    Record.Height = r.bottom - r.top;
+}
+
+void AlignComponent(HWND Window, int Align) {
+    SendMessageA(Window, QM_SETALIGN, static_cast<WPARAM>(Align), 0);
 }
 
 std::string AncestorOf(HWND Window) {

@@ -15,3 +15,8 @@ std::string AncestorOf(HWND Window);
 // Writes styles and size through QM_SETWINDOWINFO (read, change, write back), then the text,
 // the position and the identifier.
 void WriteComponent(HWND Window, const ComponentRecord& Record);
+// Gives the component its alignment and makes it the last child of its holder's component,
+// which lays it out (QM_SETALIGN).
+void AlignComponent(HWND Window, int Align);
+// The bounds of Window in its holder's client area, into Record.
+void ReadBounds(HWND Window, ComponentRecord& Record);

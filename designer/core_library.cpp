@@ -26,6 +26,16 @@ const ClassDesign& CoreLibrary::DesignOf(const std::string& ClassName) const {
     return index < Designs.size() ? Designs[index] : plain;
 }
 
+ComponentRecord ClassDesign::NewComponent(const std::string& ClassName) const {
+    ComponentRecord record;
+    record.ClassName = ClassName;
+    record.Width = Width;
+    record.Height = Height;
+    record.Style = Style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    record.ExStyle = ExStyle;
+    return record;
+}
+
 ClassDesign ParseClassDesign(const char* Text) {
     ClassDesign design;
     std::string text = Text ? Text : "";

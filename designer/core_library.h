@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "component_record.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,6 +19,10 @@ struct ClassDesign {
     int Height = 50;
     bool Holds = false;
     std::vector<std::string> Events;
+
+    // A new component of the class ClassName at 0, 0, without name or text: the styles get the
+    // bits every component window has, as the library's own creation gives them.
+    ComponentRecord NewComponent(const std::string& ClassName) const;
 };
 
 struct CoreLibrary {

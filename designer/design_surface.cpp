@@ -166,9 +166,8 @@ void DesignSurface::Place(const std::string& ClassName, POINT Point, const RECT*
     RECT client;
     GetClientRect(HolderWindow(holder), &client);
     POINT at = InHolder(Drawn ? POINT{Drawn->left, Drawn->top} : Point, holder);
-    ComponentRecord record;
+    ComponentRecord record = defaults.NewComponent(ClassName);
     record.Parent = holder;
-    record.ClassName = ClassName;
     record.Name = Model->FreeName(ClassName.size() > 1 && ClassName[0] == 'Q' ? ClassName.substr(1)
                                                                               : ClassName);
     record.Text = record.Name;
@@ -179,8 +178,6 @@ void DesignSurface::Place(const std::string& ClassName, POINT Point, const RECT*
                          : std::max(16, std::min<int>(defaults.Width, client.right - at.x));
     record.Height = Drawn ? Drawn->bottom - Drawn->top
                           : std::max(16, std::min<int>(defaults.Height, client.bottom - at.y));
-    record.Style = defaults.Style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    record.ExStyle = defaults.ExStyle;
     record.Id = Model->FreeId();
     HWND window = CreateComponentWindow(HolderWindow(holder), record);
     if (!window) return;
@@ -285,12 +282,26 @@ bool DesignSurface::ShowModel(std::string& Problem) {
         for (const Placed& placed : Components)
             SetWindowPos(placed.Window, HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The library lays out the aligned ones as the program will: every component joins its
+    // holder's child list, in the model's order.
+    for (const Placed& placed : Components)
+        AlignComponent(placed.Window, placed.Shown.Align);
     if (!Model->NameTaken(Selected)) Selected.clear();
     ShowFrame();
     // A transparent holder (the group box) keeps the picture of what lay under it before it
     // moved unless everything is drawn again.
     RedrawWindow(Surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return true;
+}
+
+std::vector<ComponentRecord> DesignSurface::LaidOut() const {
+    std::vector<ComponentRecord> moved;
+    for (const Placed& placed : Components) {
+        ComponentRecord record = placed.Shown;
+        ReadBounds(placed.Window, record);
+        if (record.Align && record != placed.Shown) moved.push_back(record);
+    }
+    return moved;
 }
 
 std::string DesignSurface::ComponentAt(POINT Point, bool Holding, HWND Skipped) const {

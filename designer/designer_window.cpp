@@ -245,10 +245,25 @@ void DesignerWindow::Apply() {
 
 void DesignerWindow::Execute(FormEdit Edit) {
     if (Edit.Empty()) return;
+    FormModel before = Model;
     Edit.Apply(Model);
     std::string subject = Edit.Subject();
-    History.Push(std::move(Edit));
+    std::string problem;
+    if (!Surface.ShowModel(problem)) Report(Main, problem + ".");
+    // Where the library placed aligned components is part of the edit: a drag of an aligned
+    // child that it puts back changes nothing.
+    if (TakeLayout()) Edit = FormEdit::Between(Edit.Name(), before, Model);
+    if (!Edit.Empty()) History.Push(std::move(Edit));
     ShowChange(subject);
+}
+
+bool DesignerWindow::TakeLayout() {
+    std::vector<ComponentRecord> laidOut = Surface.LaidOut();
+    for (const ComponentRecord& record : laidOut)
+        Model.Components[static_cast<size_t>(Model.IndexOf(record.Name))] = record;
+    std::string problem;
+    if (!laidOut.empty()) Surface.ShowModel(problem);
+    return !laidOut.empty();
 }
 
 void DesignerWindow::Undo() {
@@ -290,6 +305,7 @@ bool DesignerWindow::Replace(const std::vector<ComponentRecord>& Components, std
         return false;
     }
     History.Clear();
+    TakeLayout();
     ShowChange("");
     return true;
 }

@@ -44,6 +44,9 @@ private:
     // The model changed: the windows, the property list, the caption and the menu follow, and
     // Subject is selected when it is still there.
     void ShowChange(const std::string& Subject);
+    // Takes the bounds the library gave the aligned components into the model; true when that
+    // changed it.
+    bool TakeLayout();
     // Makes the model Components with no history; false, and the model as it was, when their
     // windows can't be made.
     bool Replace(const std::vector<ComponentRecord>& Components, std::string& Problem);

@@ -1,9 +1,34 @@
 #include "form_edit.h"
 
+#include <algorithm>
 #include <utility>
 
 FormEdit::FormEdit(std::string Name, std::vector<Slot> Removed, std::vector<Slot> Added)
     : Title(std::move(Name)), Removed(std::move(Removed)), Added(std::move(Added)) {}
+
+FormEdit FormEdit::Between(std::string Name, const FormModel& Before, const FormModel& After) {
+    const std::vector<ComponentRecord>&a = Before.Components, &b = After.Components;
+    // The longest common subsequence of the two lists, by a table of its lengths from the back.
+    std::vector<std::vector<size_t>> common(a.size() + 1, std::vector<size_t>(b.size() + 1));
+    for (size_t i = a.size(); i-- > 0;)
+        for (size_t j = b.size(); j-- > 0;)
+            common[i][j] = a[i] == b[j] ? common[i + 1][j + 1] + 1
+                                        : std::max(common[i + 1][j], common[i][j + 1]);
+    std::vector<Slot> removed, added;
+    size_t i = 0, j = 0;
+    while (i < a.size() || j < b.size()) {
+        if (i < a.size() && j < b.size() && a[i] == b[j]) {
+            ++i, ++j;
+        } else if (j == b.size() || (i < a.size() && common[i + 1][j] >= common[i][j + 1])) {
+            removed.push_back({i, a[i]});
+            ++i;
+        } else {
+            added.push_back({j, b[j]});
+            ++j;
+        }
+    }
+    return FormEdit(std::move(Name), removed, added);
+}
 
 bool FormEdit::Empty() const {
     if (Removed.size() != Added.size()) return false;

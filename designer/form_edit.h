@@ -18,6 +18,9 @@ public:
     // Removed holds indices in the model before the edit, Added in the model after it; both
     // ascending, and at least one of them not empty.
     FormEdit(std::string Name, std::vector<Slot> Removed, std::vector<Slot> Added);
+    // The edit that makes After of Before: what the two share in the same order stays, the rest
+    // is taken out and put in.
+    static FormEdit Between(std::string Name, const FormModel& Before, const FormModel& After);
 
     // What the Edit menu calls it: "Move" makes "Undo Move".
     const std::string& Name() const { return Title; }

@@ -81,6 +81,8 @@ std::string ReadProperty(const std::string& Name, const std::string& Value,
         Record.Text = Value;
         return "";
     }
+    if (Name == "Align")
+        return ParseAlign(Value, Record.Align) ? "" : "bad Align \"" + Value + "\"";
     if (Name == "Parent") {
         Record.Parent = Value;
         return IsIdentifier(Value) ? "" : "\"" + Value + "\" is not a name";
@@ -115,10 +117,12 @@ std::string ReadNamedValue(const std::string& Line, size_t& I, std::string& Name
 }
 
 // Reads one version 2 component line into Record; answers what is wrong with it, or "".
-std::string ParseComponent2(const std::string& Line, ComponentRecord& Record) {
+// A property left out has the value a newly placed component of the class gets.
+std::string ParseComponent2(const std::string& Line, const CoreLibrary& Core,
+                            ComponentRecord& Record) {
     size_t first = Line.find(' '), second = Line.find(' ', first + 1);
     if (first == std::string::npos) return "no name after the class";
-    Record.ClassName = Line.substr(0, first);
+    Record = Core.DesignOf(Line.substr(0, first)).NewComponent(Line.substr(0, first));
     Record.Name = Line.substr(first + 1, second - first - 1);
     std::set<std::string> seen;
     for (size_t i = second == std::string::npos ? Line.size() : second + 1; i < Line.size();) {
@@ -203,7 +207,9 @@ std::string FormatFormFile(const std::string& CoreVersion,
         text += " Text=\"" + Escape(c.Text, '"') + "\" Left=" + std::to_string(c.Left) +
                 " Top=" + std::to_string(c.Top) + " Width=" + std::to_string(c.Width) +
                 " Height=" + std::to_string(c.Height) + " Style=" + Hex(c.Style) +
-                " ExStyle=" + Hex(c.ExStyle) + " ID=" + std::to_string(c.Id) + "\r\n";
+                " ExStyle=" + Hex(c.ExStyle) + " ID=" + std::to_string(c.Id);
+        if (c.Align) text += std::string(" Align=") + AlignNames[c.Align];
+        text += "\r\n";
     }
     return text;
 }
@@ -227,7 +233,7 @@ bool ParseFormFile(const std::string& Text, const CoreLibrary& Core,
     for (size_t i = 2; i < lines.size(); ++i) {
         ComponentRecord record;
         std::string fault =
-            second ? ParseComponent2(lines[i], record) : ParseComponent1(lines[i], record);
+            second ? ParseComponent2(lines[i], Core, record) : ParseComponent1(lines[i], record);
         if (fault.empty() && !Core.Offers(record.ClassName))
             fault = "the library has no class \"" + record.ClassName + "\"";
         if (fault.empty() && !IsIdentifier(record.Name))

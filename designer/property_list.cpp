@@ -7,7 +7,7 @@ constexpr int LabelWidth = 64;
 
 const char* const RowNames[PropertyList::RowCount] = {"Class", "Ancestor", "Name",  "Text",
                                                       "Left",  "Top",      "Width", "Height",
-                                                      "Style", "ExStyle",  "ID"};
+                                                      "Style", "ExStyle",  "ID",    "Align"};
 
 HWND MakeChild(HWND Host, const char* Class, const char* Text, DWORD Style, DWORD ExStyle, RECT At,
                int Id) {
@@ -27,9 +27,17 @@ bool PropertyList::Create(HWND Host, POINT At, int Width, int FirstId, int Apply
         MakeChild(Host, "Static", RowNames[row], SS_CENTERIMAGE, 0,
                   {At.x, top, At.x + LabelWidth, top + RowHeight - 4}, -1);
         bool readOnly = row == Class || row == Ancestor;
-        Edits[row] = MakeChild(
-            Host, "Edit", "", ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0), WS_EX_CLIENTEDGE,
-            {At.x + LabelWidth, top, At.x + Width, top + RowHeight - 4}, FirstId + row);
+        RECT box = {At.x + LabelWidth, top, At.x + Width, top + RowHeight - 4};
+        if (row == Align) {
+            box.bottom += 6 * RowHeight; // the list that drops down
+            Edits[row] = MakeChild(Host, "ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL, 0, box,
+                                   FirstId + row);
+            for (const char* name : AlignNames)
+                SendMessageA(Edits[row], CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+        } else {
+            Edits[row] = MakeChild(Host, "Edit", "", ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0),
+                                   WS_EX_CLIENTEDGE, box, FirstId + row);
+        }
         if (!Edits[row]) return false;
     }
     int top = At.y + RowCount * RowHeight + 4;
@@ -47,7 +55,10 @@ std::string PropertyList::Read(Row Which) const {
 }
 
 void PropertyList::Write(Row Which, const std::string& Value) {
-    SetWindowTextA(Edits[Which], Value.c_str());
+    if (Which == Align)
+        SendMessageA(Edits[Which], CB_SETCURSEL, Value.empty() ? -1 : std::stoi(Value), 0);
+    else
+        SetWindowTextA(Edits[Which], Value.c_str());
 }
 
 void PropertyList::Show(const ComponentRecord* Selected, const std::string& Ancestor) {
@@ -70,7 +81,8 @@ void PropertyList::Show(const ComponentRecord* Selected, const std::string& Ance
                                           std::to_string(c.Height),
                                           Hex(c.Style),
                                           Hex(c.ExStyle),
-                                          std::to_string(c.Id)};
+                                          std::to_string(c.Id),
+                                          std::to_string(c.Align)};
     for (int row = 0; row < RowCount; ++row)
         Write(static_cast<Row>(row), values[row]);
 }
@@ -113,6 +125,8 @@ bool PropertyList::Read(const ComponentRecord& Current, const FormModel& Model,
             return false;
         }
     }
+    int align = static_cast<int>(SendMessageA(Edits[Align], CB_GETCURSEL, 0, 0));
+    c.Align = align >= 0 ? align : Current.Align;
     Changed = c;
     return true;
 }

@@ -1,5 +1,5 @@
-// The property list of the selected component: class, ancestor, name, text, bounds, styles
-// and identifier, each in an edit box, written back with Apply.
+// The property list of the selected component: class, ancestor, name, text, bounds, styles,
+// identifier and alignment, written back with Apply.
 #pragma once
 
 #include "form_model.h"
@@ -23,6 +23,7 @@ public:
         Style,
         ExStyle,
         Id,
+        Align, // a drop-down list of the alignments
         RowCount
     };
 

@@ -131,6 +131,10 @@ void QFrame::HandleMessage(QMessage& Message) {
         if (InSendMessage()) break;
         HandleWindowInfo(Message);
         break;
+    case QM_SETALIGN:
+        // The library's own message: no default processing would know it.
+        AlignInHolderWindow(Message);
+        return;
     default:
         if (IsOtherMouseMessage(Message.Msg) && (FStyle & WS_CHILD) && MouseTransparent) {
             Message.Result = 1;
@@ -265,6 +269,18 @@ void QFrame::RaiseMouseEvent(QMessage& Message) {
         break;
     }
     }
+}
+
+void QFrame::AlignInHolderWindow(QMessage& Message) {
+    if (Message.WParam > alClient) return;
+    // A window a designer made by class name has a component in no child list: it joins the
+    // holder's, at the end, so that the designer decides the order as a program's creation does.
+    QFrame* holder = FrameOfWindow(GetParent(FHandle));
+    if (FParent) FParent->RemoveControl(Self());
+    FParent = holder;
+    if (holder) holder->AddControl(Self());
+    SetAlign(static_cast<int>(Message.WParam));
+    Message.Result = 1;
 }
 
 void QFrame::HandleWindowInfo(QMessage& Message) {

@@ -14,6 +14,10 @@ constexpr UINT QM_COMMAND = 0x8064;
 constexpr UINT QM_CTLCOLOR = 0x8065;
 constexpr UINT QM_SETWINDOWINFO = 0xA710;
 constexpr UINT QM_GETWINDOWINFO = 0xA711;
+// For designers: WParam is an alignment (QAlign). The window's component takes it and becomes the
+// last child of the component of the window holding it, which lays out its aligned children as a
+// program's would; answers 1, or 0 for a value that is no alignment. It carries no address.
+constexpr UINT QM_SETALIGN = 0xA712;
 
 // One window message on its way through HandleMessage and DefaultHandler.
 struct QMessage {
@@ -229,6 +233,7 @@ private:
     void ReflectCommand(QMessage& Message);
     void RaiseMouseEvent(QMessage& Message);
     void HandleWindowInfo(QMessage& Message);
+    void AlignInHolderWindow(QMessage& Message);
     void ApplyWindowInfo(const QWindowInfo& Info);
     void FillWindowInfo(QWindowInfo& Info);
 

@@ -3,6 +3,7 @@
 // made is read back from the form files it saves and from its windows.
 #include "designer/commands.h"
 #include "designer/property_list.h"
+#include "object/frame.h"
 #include "tests/support/test_files.h"
 
 #include <commctrl.h>
@@ -229,7 +230,9 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
         Drag(x, y, click ? x : x + 120, click ? y : y + 60);
     }
     PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1);
-    Tool(3), Drag(420, 180, 420, 180); // a label inside the group box
+    Tool(3), Drag(420, 180, 420, 180); // a label inside the group box, aligned to its bottom
+    SendDlgItemMessageA(Main, FirstPropertyEdit + PropertyList::Align, CB_SETCURSEL, alBottom, 0);
+    PostMessageA(Main, WM_COMMAND, CommandApply, 0);
     // The button: a drag moves it by (7, 5), its lower right handle grows it by (10, 6), the
     // right arrow key moves it by one; Enter in the property list applies the typed values.
     Drag(42, 100, 49, 105);
@@ -338,12 +341,16 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         EXPECT_EQ(Saved(), Small) << message;
     }
     EXPECT_EQ(ReadTestFile(Log), log);
-    // Bounds and identifier at their lower limits are no damage, and a missing property takes
-    // its plain value.
+    // Bounds and identifier at their lower limits are no damage; a property left out has the
+    // value a newly placed component of its class gets (the group box's styles and size).
     const std::string limits = Header + "QButton Ok Text=\"\" Left=-32768 Top=-32768 Width=0 "
-                                        "Height=0 Style=56010000 ExStyle=00000000 ID=0\r\n";
-    ASSERT_TRUE(Command("open " + WriteTestFile(path, Header + "QButton Ok Left=-32768 "
-                                                               "Top=-32768 Style=56010000\r\n")));
+                                        "Height=0 Style=56010000 ExStyle=00000000 ID=0\r\n"
+                                        "QGroupBox G Text=\"\" Left=0 Top=0 Width=221 Height=51 "
+                                        "Style=56000007 ExStyle=00000020 ID=0\r\n";
+    ASSERT_TRUE(
+        Command("open " + WriteTestFile(path, Header + "QButton Ok Left=-32768 "
+                                                       "Top=-32768 Width=0 Height=0 "
+                                                       "Style=56010000 ID=0\r\nQGroupBox G\r\n")));
     EXPECT_EQ(Saved(), limits);
     // A first-version file opens as it was.
     ASSERT_TRUE(Command("open " + WriteTestFile(path, Small1)));
@@ -491,6 +498,19 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
     ASSERT_TRUE(Command("open " + WriteTestFile(Snapshot, Header + "QButton B Parent=P\r\n"
                                                                    "QPanel P Left=5\r\n")));
     EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,0; B P 0,0; ");
+    // Aligned children are where the library puts them, and follow their holder's size.
+    ASSERT_TRUE(
+        Command("open " + WriteTestFile(Snapshot, Header + "QPanel P Left=5 Top=5 Width=200 "
+                                                           "Height=100\r\nQButton A Parent=P "
+                                                           "Height=20 Align=alTop\r\nQButton B "
+                                                           "Parent=P Width=50 Align=alRight\r\n")));
+    EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 150,20; ");
+    Drag(10, 60, 10, 60);
+    Edit(PropertyList::Width, "300");
+    PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+    EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 250,20; ");
+    PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
+    EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 150,20; ");
 }
 
 // Each kind of edit is one step back with undo and one forward with redo: the form saved
@@ -603,22 +623,24 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
     Sync(); // the form opened on the command line is there
     ClientToScreen(Main, &client);
     GetWindowRect(GetDlgItem(Surface, 1002), &input);
-    EXPECT_EQ(Windows(Main, client),
-              "VelmoraDesigner[Velmora designer - kept.vform - " + Version +
-                  "] 16CF0000 100 0,0 814x444\n"
-                  "ToolbarWindow32[] 50000901 0 0,0 814x28\nQForm[] 52000000 200 8,36 560x400\n"
-                  "Static[Class] 50000200 0 576,36 64x20 Edit[QEdit] 50000880 200 640,36 166x20\n"
-                  "Static[Ancestor] 50000200 0 576,60 64x20 Edit[edit] 50000880 200 640,60 166x20\n"
-                  "Static[Name] 50000200 0 576,84 64x20 Edit[Input] 50000080 200 640,84 166x20\n"
-                  "Static[Text] 50000200 0 576,108 64x20 Edit[a|b] 50000080 200 640,108 166x20\n"
-                  "Static[Left] 50000200 0 576,132 64x20 Edit[10] 50000080 200 640,132 166x20\n"
-                  "Static[Top] 50000200 0 576,156 64x20 Edit[60] 50000080 200 640,156 166x20\n"
-                  "Static[Width] 50000200 0 576,180 64x20 Edit[121] 50000080 200 640,180 166x20\n"
-                  "Static[Height] 50000200 0 576,204 64x20 Edit[21] 50000080 200 640,204 166x20\n"
-                  "Static[Style] 50000200 0 576,228 64x20 Edit[56010080] 50000080 200 640,228 "
-                  "166x20\nStatic[ExStyle] 50000200 0 576,252 64x20 Edit[00000200] 50000080 200 "
-                  "640,252 166x20\nStatic[ID] 50000200 0 576,276 64x20 Edit[1002] 50000080 200 "
-                  "640,276 166x20\nButton[Apply] 50000000 0 726,304 80x26\n");
+    EXPECT_EQ(
+        Windows(Main, client),
+        "VelmoraDesigner[Velmora designer - kept.vform - " + Version +
+            "] 16CF0000 100 0,0 814x444\n"
+            "ToolbarWindow32[] 50000901 0 0,0 814x28\nQForm[] 52000000 200 8,36 560x400\n"
+            "Static[Class] 50000200 0 576,36 64x20 Edit[QEdit] 50000880 200 640,36 166x20\n"
+            "Static[Ancestor] 50000200 0 576,60 64x20 Edit[edit] 50000880 200 640,60 166x20\n"
+            "Static[Name] 50000200 0 576,84 64x20 Edit[Input] 50000080 200 640,84 166x20\n"
+            "Static[Text] 50000200 0 576,108 64x20 Edit[a|b] 50000080 200 640,108 166x20\n"
+            "Static[Left] 50000200 0 576,132 64x20 Edit[10] 50000080 200 640,132 166x20\n"
+            "Static[Top] 50000200 0 576,156 64x20 Edit[60] 50000080 200 640,156 166x20\n"
+            "Static[Width] 50000200 0 576,180 64x20 Edit[121] 50000080 200 640,180 166x20\n"
+            "Static[Height] 50000200 0 576,204 64x20 Edit[21] 50000080 200 640,204 166x20\n"
+            "Static[Style] 50000200 0 576,228 64x20 Edit[56010080] 50000080 200 640,228 "
+            "166x20\nStatic[ExStyle] 50000200 0 576,252 64x20 Edit[00000200] 50000080 200 "
+            "640,252 166x20\nStatic[ID] 50000200 0 576,276 64x20 Edit[1002] 50000080 200 "
+            "640,276 166x20\nStatic[Align] 50000200 0 576,300 64x20 ComboBox[alNone] 50000003 0 "
+            "640,300 166x21\nButton[Apply] 50000000 0 726,328 80x26\n");
     EXPECT_EQ(Windows(Surface, {input.left, input.top}),
               surface + framed + button + edit); // --select
     ASSERT_TRUE(Command("open " + Kept));        // the old windows go

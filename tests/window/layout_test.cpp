@@ -61,3 +61,40 @@ TEST_F(WindowTest, ChildrenArePlacedByTheirAlign) {
         EXPECT_EQ(seen + out.Lines(), row.Expected);
     }
 }
+
+// A designer's windows made by class name have components in no child list: QM_SETALIGN puts
+// each at the end of its holder's list with its alignment, so the holder lays them out in the
+// order the designer sends it, on resizing too, and a destroyed one leaves the list.
+TEST_F(WindowTest, WindowsMadeByNameAreLaidOutOnceAligned) {
+    QForm form;
+    form.SetParent(nullptr);
+    TestFrame host;
+    MakeChild(host, form, 0, 0, 200, 100);
+    HWND made[3];
+    for (HWND& window : made)
+        window = CreateWindowExA(0, "QTestFrame", "", WS_CHILD | WS_VISIBLE, 3, 4, 20, 10,
+                                 host.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    auto bounds = [&] {
+        std::string seen;
+        for (HWND window : made) {
+            RECT r;
+            GetWindowRect(window, &r);
+            MapWindowPoints(nullptr, host.Handle(), reinterpret_cast<POINT*>(&r), 2);
+            seen += IsWindow(window) ? Join(r.left, r.top, r.right - r.left, r.bottom - r.top) + ";"
+                                     : "gone;";
+        }
+        return seen;
+    };
+    EXPECT_EQ(SendMessageA(made[2], QM_SETALIGN, alClient, 0), 1);
+    EXPECT_EQ(SendMessageA(made[0], QM_SETALIGN, alTop, 0), 1);
+    EXPECT_EQ(SendMessageA(made[1], QM_SETALIGN, alTop, 0), 1);
+    EXPECT_EQ(SendMessageA(made[1], QM_SETALIGN, alClient + 1, 0), 0);
+    EXPECT_EQ(bounds(), "0 0 200 10 ;0 10 200 10 ;0 20 200 80 ;");
+    SendMessageA(made[0], QM_SETALIGN, alTop, 0); // now after the other top one
+    EXPECT_EQ(bounds(), "0 10 200 10 ;0 0 200 10 ;0 20 200 80 ;");
+    host.SetBounds(0, 0, 120, 60);
+    EXPECT_EQ(bounds(), "0 10 120 10 ;0 0 120 10 ;0 20 120 40 ;");
+    DestroyWindow(made[1]);
+    host.Realign();
+    EXPECT_EQ(bounds(), "0 0 120 10 ;gone;0 10 120 50 ;");
+}
