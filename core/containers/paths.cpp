@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <clocale>
+#include <cstring>
 
 HWND* OwnerCell = nullptr;
 
@@ -69,7 +70,8 @@ HWND OwnerWindow() {
 void InfoBox(const std::string& Text) {
     std::string path(BytesForUnits(256), '\0');
     GetModuleFileNameA(GetModuleHandleA(nullptr), &path[0], static_cast<DWORD>(path.size()));
-    MessageBoxA(OwnerWindow(), Text.c_str(), FileNameOf(path.c_str()).c_str(), MB_TOPMOST);
+    path.resize(std::strlen(path.c_str()));
+    MessageBoxA(OwnerWindow(), Text.c_str(), FileNameOf(path).c_str(), MB_TOPMOST);
 }
 
 int AlertBox(const std::string& Text, const std::string& Caption, UINT Style) {

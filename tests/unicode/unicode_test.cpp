@@ -169,12 +169,13 @@ TEST_F(Unicode, EveryTextThroughEveryComponent) {
     for (const Text& text : Texts) {
         SCOPED_TRACE(text.Name);
         const std::string& t = text.Bytes;
-        auto units = static_cast<int>(FromUtf8(t).size());
+        std::wstring wide = FromUtf8(t);
+        auto units = static_cast<int>(wide.size());
         for (QFrame* frame : std::initializer_list<QFrame*>{&form, &label, &button, &check, &edit,
                                                             &memo, &combo, &panel}) {
             frame->SetText(t);
             EXPECT_EQ(frame->Text(), t) << frame->ClassName();
-            EXPECT_TRUE(Shown(frame->Handle()) == FromUtf8(t)) << frame->ClassName();
+            EXPECT_TRUE(Shown(frame->Handle()) == wide) << frame->ClassName();
         }
 
         edit.SetText("Ω " + t + " end");
@@ -220,7 +221,6 @@ TEST_F(Unicode, EveryTextThroughEveryComponent) {
                 control->Perform(reset, 0, 0);
             }
 
-        std::wstring wide = FromUtf8(t);
         auto drawn = DrawnOnMemory([&](HDC Dc) {
             QCanvas canvas;
             canvas.SetDC(Dc);
