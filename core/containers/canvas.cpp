@@ -1,4 +1,5 @@
 #include "containers/canvas.h"
+#include "containers/code_page.h"
 
 #include "object/frame.h"
 
@@ -23,8 +24,14 @@ void QCanvas::Paint(QMessage&) {
     if (OnDraw) OnDraw(FOwner);
 }
 
+// The A function reads the bytes in the code page of the selected font's character set, a
+// single-byte one for the usual fonts; text of a multi-byte code page is drawn as that page
+// spells it.
 BOOL QCanvas::TextOut(int X, int Y, const std::string& Text) {
-    return TextOutA(FDC, X, Y, Text.data(), static_cast<int>(Text.size()));
+    if (!MultiByteCodePage())
+        return TextOutA(FDC, X, Y, Text.data(), static_cast<int>(Text.size()));
+    std::wstring wide = WideOf(Text);
+    return TextOutW(FDC, X, Y, wide.data(), static_cast<int>(wide.size()));
 }
 
 BOOL QCanvas::MoveTo(int X, int Y) {

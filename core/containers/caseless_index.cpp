@@ -1,11 +1,21 @@
 #include "containers/caseless_index.h"
+#include "containers/code_page.h"
 #include "containers/paths.h"
 
 #include <algorithm>
 
 namespace {
 
+// Whether S takes the byte table's way: every string in a single-byte code page, ASCII in a
+// multi-byte one. Its case-blind form is then its bytes through the table, unit for byte.
+bool ByTable(const std::string& S) {
+    return !MultiByteCodePage() || std::all_of(S.begin(), S.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80;
+    });
+}
+
 bool EqualIgnoringCase(const std::string& A, const std::string& B, const char* Lower) {
+    if (!ByTable(A) || !ByTable(B)) return CaseBlindForm(A) == CaseBlindForm(B);
     if (A.size() != B.size()) return false;
     for (size_t i = 0; i < A.size(); ++i)
         if (Lower[static_cast<unsigned char>(A[i])] != Lower[static_cast<unsigned char>(B[i])])
@@ -13,14 +23,26 @@ bool EqualIgnoringCase(const std::string& A, const std::string& B, const char* L
     return true;
 }
 
+// FNV-1a, one unit of the case-blind form at a time.
+constexpr uint32_t HashStart = 2166136261u;
+uint32_t HashStep(uint32_t Hash, uint32_t Unit) {
+    return (Hash ^ Unit) * 16777619u;
+}
+
 } // namespace
 
+// Strings equal ignoring case hash alike: one of the byte table's way hashes the units its
+// case-blind form would have, without making it.
 uint32_t QCaselessIndex::HashOf(const std::string& S) {
+    uint32_t hash = HashStart;
+    if (!ByTable(S)) {
+        for (wchar_t unit : CaseBlindForm(S))
+            hash = HashStep(hash, unit);
+        return hash;
+    }
     const char* lower = LowerCaseTable();
-    uint32_t hash = 2166136261u; // FNV-1a over the lower-case bytes
     for (char c : S)
-        hash =
-            (hash ^ static_cast<unsigned char>(lower[static_cast<unsigned char>(c)])) * 16777619u;
+        hash = HashStep(hash, static_cast<unsigned char>(lower[static_cast<unsigned char>(c)]));
     return hash;
 }
 

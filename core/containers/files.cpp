@@ -1,4 +1,5 @@
 #include "containers/files.h"
+#include "containers/code_page.h"
 #include "containers/paths.h"
 
 #include <windows.h>
@@ -79,15 +80,19 @@ bool ReadWholeFile(const std::string& Path, std::string& Bytes) {
 // FolderOf cannot see.
 bool ReplaceFileContents(const std::string& Path, const std::string& Bytes) {
     std::string target = FullPathOf(Path);
-    char temporary[MAX_PATH];
+    // The temporary's name is made and used in UTF-16: GetTempFileNameA gives at most MAX_PATH
+    // bytes, which a name of fewer characters can pass in a multi-byte code page (Wine then
+    // leaves it cut and unterminated, and the file it made behind).
+    wchar_t temporary[MAX_PATH];
     if (FileNameOf(target).empty() || !IsWritableTarget(target) ||
-        !GetTempFileNameA(FolderOf(target).c_str(), "qst", 0, temporary))
+        !GetTempFileNameW(WideOf(FolderOf(target)).c_str(), L"qst", 0, temporary))
         return false;
-    QFileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    QFileHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     bool written = file.Valid() && WriteAll(file.Get(), Bytes);
     written = file.Close() && written;
-    if (written && MoveFileExA(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
-    DeleteFileA(temporary);
+    if (written && MoveFileExW(temporary, WideOf(target).c_str(), MOVEFILE_REPLACE_EXISTING))
+        return true;
+    DeleteFileW(temporary);
     return false;
 }

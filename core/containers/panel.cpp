@@ -1,4 +1,5 @@
 #include "containers/panel.h"
+#include "containers/code_page.h"
 
 #include "containers/paths.h"
 #include "object/window_class.h"
@@ -124,7 +125,12 @@ void QCustomPanel::DrawBorderAndCaption() {
         DrawEdge(Canvas.DC(), &FClientRect, EdgeKinds[FBorderStyle - bsSunken], BF_RECT);
         InflateRect(&FClientRect, 2, 2);
     }
-    DrawTextA(Canvas.DC(), Text().c_str(), -1, &FClientRect, format);
+    // As the canvas draws text: in a multi-byte code page as the page spells it, not as the
+    // font's character set reads the bytes.
+    if (MultiByteCodePage())
+        DrawTextW(Canvas.DC(), WideOf(Text()).c_str(), -1, &FClientRect, format);
+    else
+        DrawTextA(Canvas.DC(), Text().c_str(), -1, &FClientRect, format);
     EndPaint(FHandle, &paint);
 }
 

@@ -1,7 +1,9 @@
 #include "containers/paths.h"
+#include "containers/code_page.h"
 
 #include <cctype>
 #include <clocale>
+#include <cstring>
 
 HWND* OwnerCell = nullptr;
 
@@ -63,9 +65,12 @@ HWND OwnerWindow() {
     return *cell;
 }
 
+// 256 bytes hold 256 characters of a single-byte code page; a multi-byte page gets room for as
+// many characters, so that a long name is not cut inside one.
 void InfoBox(const std::string& Text) {
-    char path[256] = {};
-    GetModuleFileNameA(GetModuleHandleA(nullptr), path, sizeof path);
+    std::string path(BytesForUnits(256), '\0');
+    GetModuleFileNameA(GetModuleHandleA(nullptr), &path[0], static_cast<DWORD>(path.size()));
+    path.resize(std::strlen(path.c_str()));
     MessageBoxA(OwnerWindow(), Text.c_str(), FileNameOf(path).c_str(), MB_TOPMOST);
 }
 
@@ -78,17 +83,13 @@ const char* LowerCaseTable() {
         char Bytes[256];
         Table() {
             std::setlocale(LC_CTYPE, "");
+            // In a multi-byte code page a byte past ASCII is part of a character, never a
+            // letter of its own, whatever the C library's locale (a single-byte one) says.
+            int letters = MultiByteCodePage() ? 0x80 : 256;
             for (int byte = 0; byte < 256; ++byte)
-                Bytes[byte] = static_cast<char>(std::isupper(byte) ? std::tolower(byte) : byte);
+                Bytes[byte] = static_cast<char>(
+                    byte < letters && std::isupper(byte) ? std::tolower(byte) : byte);
         }
     } table;
     return table.Bytes;
-}
-
-std::string LowerCase(const std::string& S) {
-    const char* lower = LowerCaseTable();
-    std::string result = S;
-    for (char& c : result)
-        c = lower[static_cast<unsigned char>(c)];
-    return result;
 }

@@ -13,9 +13,8 @@ std::string ExtensionOf(const std::string& Path);
 std::string ReplaceExtension(const std::string& Path, const std::string& Extension);
 std::string ReplaceFolder(const std::string& Path, const std::string& Folder);
 
-// S in lower case, byte by byte, under the user's default locale.
-std::string LowerCase(const std::string& S);
-// The same rule as a table of 256 bytes, indexed by the unsigned byte.
+// Each byte in lower case under the user's default locale, as a table of 256 bytes indexed by
+// the unsigned byte; in a multi-byte code page only the ASCII letters change.
 const char* LowerCaseTable();
 
 // The cell OwnerWindow answers through; allocated at library load, freed at unload.

@@ -1,4 +1,5 @@
 #include "controls/edits.h"
+#include "containers/code_page.h"
 #include "containers/files.h"
 #include "containers/paths.h"
 #include "object/window_class.h"
@@ -60,9 +61,10 @@ std::string QEdit::SelText() {
     ReadSelection();
     // The stored text is looked up exactly: a selection made by a case-blind write reads "".
     size_t found = FSelText.empty() ? std::string::npos : text.find(FSelText);
-    FSelText = found == std::string::npos ? std::string()
-                                          : text.substr(found, static_cast<size_t>(FSelLength));
-    return FSelText;
+    if (found == std::string::npos) return FSelText = std::string();
+    // The length counts the control's units, as the selection does.
+    size_t end = BytesAt(text, UnitsOf(text, found) + FSelLength);
+    return FSelText = text.substr(found, end - std::min(end, found));
 }
 
 // A value that does not occur (or is empty) selects nothing and leaves the caret where the
@@ -72,9 +74,11 @@ void QEdit::SetSelText(const std::string& Value) {
     FSelText = Value;
     std::string text = Text();
     ReadSelection();
-    size_t found = Value.empty() ? std::string::npos : LowerCase(text).find(LowerCase(Value));
-    if (found != std::string::npos) FSelStart = static_cast<int>(found);
-    FSelLength = found == std::string::npos ? 0 : static_cast<int>(Value.size());
+    // Searched in the case-blind forms, whose units are those the control counts.
+    std::wstring value = CaseBlindForm(Value);
+    size_t found = value.empty() ? std::wstring::npos : CaseBlindForm(text).find(value);
+    if (found != std::wstring::npos) FSelStart = static_cast<int>(found);
+    FSelLength = found == std::wstring::npos ? 0 : static_cast<int>(value.size());
     ApplySelection();
 }
 
@@ -87,12 +91,14 @@ LRESULT QMemo::Send(UINT Msg, WPARAM WParam, LPARAM LParam) {
     return SendMessageA(FHandle, Msg, WParam, LParam);
 }
 
-// The plain edit control does not answer EM_GETSELTEXT: the selection is cut from the text.
+// The plain edit control does not answer EM_GETSELTEXT: the selection is cut from the text, at
+// the bytes where its positions (in the control's units) lie.
 std::string QMemo::SelText() {
     if (!HasWindow()) return std::string();
     std::string text = Text();
-    auto start = std::min(static_cast<size_t>(SelStart()), text.size());
-    return text.substr(start, static_cast<size_t>(SelLength()));
+    int start = SelStart();
+    size_t first = BytesAt(text, start);
+    return text.substr(first, BytesAt(text, start + SelLength()) - first);
 }
 
 void QMemo::SetSelText(const std::string& Value) {
@@ -131,12 +137,15 @@ std::string QMemo::Lines(int Index) {
     if (first < 0) return std::string();
     auto length = static_cast<size_t>(Send(EM_LINELENGTH, first));
     if (length == 0) return std::string();
-    // EM_GETLINE reads the buffer's size from its first word.
-    std::vector<char> buffer(std::max<size_t>(length, sizeof(WORD)));
-    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(std::min<size_t>(length, 0xFFFF));
+    // The length counts the control's units, the buffer bytes: a character may take several.
+    // EM_GETLINE reads the buffer's size from its first word, so a line longer than 65535
+    // bytes reads as the characters that fit.
+    size_t bytes = std::min<size_t>(BytesForUnits(length), 0xFFFF);
+    std::vector<char> buffer(std::max(bytes, sizeof(WORD)));
+    *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(bytes);
     auto copied =
         static_cast<size_t>(Send(EM_GETLINE, Index, reinterpret_cast<LPARAM>(buffer.data())));
-    return std::string(buffer.data(), std::min(copied, length));
+    return std::string(buffer.data(), std::min(copied, bytes));
 }
 
 int QMemo::LineCount() {

@@ -4,6 +4,7 @@
 #include "support/import_slot.h"
 #include "test_forms.h"
 
+#include <cstring>
 #include <regex>
 
 namespace {
@@ -161,7 +162,10 @@ TEST_F(WindowTest, BoxesAreTopmostAndOwnedByTheThreadsFirstWindowWithAnExtendedS
     AlertBox("bad", "Caption", MB_ICONERROR);
     for (const CaughtBox& box : recorder.Boxes())
         seen += Join(box.Caption, box.Text, box.Style, box.Owner == tool.Handle());
-    EXPECT_EQ(seen, "1 window_tests.exe hello 262144 1 Caption bad 262160 1 ");
+    // These tests run as window_tests.exe and, with the manifest, as unicode_tests.exe.
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, sizeof program);
+    EXPECT_EQ(seen, Join(1, strrchr(program, '\\') + 1) + "hello 262144 1 Caption bad 262160 1 ");
 }
 
 // A frame the window procedure made belongs to its window: recreating keeps it, with a new window

@@ -1,0 +1,324 @@
+// A program with the library's manifest: UTF-8 as the ANSI code page and the version 6 common
+// controls. Texts of several scripts go through each component's text paths, the string list's
+// case-blind rule and the files, unchanged in bytes and shown as the characters they spell.
+#include "containers/canvas.h"
+#include "containers/panel.h"
+#include "containers/string_list.h"
+#include "controls/buttons.h"
+#include "controls/edits.h"
+#include "controls/lists.h"
+#include "object/class_registry.h"
+#include "object/forms.h"
+#include "support/box_recorder.h"
+#include "support/message_pump.h"
+#include "support/test_files.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <cctype>
+#include <tuple>
+
+namespace {
+
+// Repeated Count times.
+std::string Times(const std::string& S, size_t Count) {
+    std::string all;
+    for (size_t i = 0; i < Count; ++i)
+        all += S;
+    return all;
+}
+
+struct Text {
+    const char* Name;
+    std::string Bytes, Upper; // UTF-8, and the same text in upper case
+};
+
+// 32767 two-byte letters fill the 65535 bytes that EM_GETLINE can be given but one.
+const Text Texts[] = {
+    {"ASCII", "Hello", "HELLO"},
+    {"Latin-1 letters", "Zoë", "ZOË"},
+    {"Greek", "Ελλάδα", "ΕΛΛΆΔΑ"},
+    {"Cyrillic", "Кириллица", "КИРИЛЛИЦА"},
+    {"four-byte characters", "a😀b𐍈", "A😀B𐍈"},
+    {"empty", "", ""},
+    {"a line at the memo's buffer size", Times("α", 32767), Times("Α", 32767)},
+};
+
+// What the window shows: its text as UTF-16, whatever the code page.
+std::wstring Shown(HWND Window) {
+    std::wstring text(GetWindowTextLengthW(Window) + 1, L'\0');
+    text.resize(GetWindowTextW(Window, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+std::wstring FromUtf8(const std::string& S) {
+    std::wstring wide(S.size(), L'\0');
+    wide.resize(MultiByteToWideChar(CP_UTF8, 0, S.data(), static_cast<int>(S.size()), wide.data(),
+                                    static_cast<int>(wide.size())));
+    return wide;
+}
+
+// The colours of Width x Height pixels of Dc, row by row.
+std::vector<COLORREF> Picture(HDC Dc, int Width, int Height) {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x)
+            pixels.push_back(GetPixel(Dc, x, y));
+    return pixels;
+}
+
+// A memory context of 120 x 24 white pixels with the system font, for Draw; its picture.
+template <class Drawing> std::vector<COLORREF> DrawnOnMemory(Drawing Draw) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(120, 24, 1, 32, nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    PatBlt(dc, 0, 0, 120, 24, WHITENESS);
+    Draw(dc);
+    std::vector<COLORREF> picture = Picture(dc, 120, 24);
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return picture;
+}
+
+std::string ItemOf(HWND List, UINT Length, UINT Get, int Index) {
+    std::string item(SendMessageA(List, Length, Index, 0) + 1, '\0');
+    item.resize(SendMessageA(List, Get, Index, reinterpret_cast<LPARAM>(&item[0])));
+    return item;
+}
+
+struct Unicode : testing::Test {
+    void SetUp() override {
+        ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)) << "the manifest's code page";
+        [[maybe_unused]] static bool once = (RegisterLibraryClasses(), true);
+        form.SetParent(nullptr);
+    }
+    QForm form;
+};
+
+// The bytes of the file named Path (UTF-8), opened by its UTF-16 name, which the system keeps.
+std::string ReadNamed(const std::string& Path) {
+    HANDLE file = CreateFileW(FromUtf8(Path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    std::string bytes(GetFileSize(file, nullptr) + 1, '\0');
+    DWORD got = 0;
+    bool read = file != INVALID_HANDLE_VALUE &&
+                ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(file);
+    return read ? bytes.substr(0, got) : "(no such file)";
+}
+
+// A folder of the temporary folder, made for the test; Name is UTF-8.
+std::string MadeFolder(const std::string& Name) {
+    std::string folder = TempFolder() + Name + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+} // namespace
+
+// Wine's comctl32 answers 5.81 to DllGetVersion in both of its roles; the side-by-side copy it
+// loads for this manifest is its version 6 all the same.
+TEST(Manifest, GivesUtf8AndTheCommonControls6) {
+    EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
+    HMODULE controls = GetModuleHandleA("comctl32.dll");
+    ASSERT_TRUE(controls);
+    char path[MAX_PATH * 3] = "";
+    GetModuleFileNameA(controls, path, sizeof path);
+    std::string lower = path;
+    std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+    EXPECT_NE(lower.find("microsoft.windows.common-controls_6595b64144ccf1df_6."),
+              std::string::npos)
+        << path;
+    auto version = reinterpret_cast<DLLGETVERSIONPROC>(
+        reinterpret_cast<void*>(GetProcAddress(controls, "DllGetVersion")));
+    DLLVERSIONINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(version && version(&info) == S_OK);
+    if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) {
+        EXPECT_EQ(info.dwMajorVersion, 6u);
+    }
+}
+
+// Each text through captions, control texts, the edit's and the memo's selections and lines
+// (counted in the control's UTF-16 units), list and combo items, the canvas and the panel
+// caption as drawn, and the memo's file under a file name that is no ASCII.
+TEST_F(Unicode, EveryTextThroughEveryComponent) {
+    QLabel label;
+    QButton button;
+    QCheckBox check;
+    QEdit edit;
+    QMemo memo;
+    QComboBox combo;
+    QListBox list;
+    QPanel panel;
+    panel.SetAlignment(0);
+    panel.SetBounds(200, 125, 120, 24); // apart from the others, whose pixels it would show
+    memo.SetWordWrap(0);                // Wine's edit wraps a long line in quadratic time
+    memo.SetParent(&form);
+    memo.Perform(EM_SETLIMITTEXT, 0, 0); // what is typed or inserted, 30000 units at first
+    for (QFrame* control :
+         std::initializer_list<QFrame*>{&label, &button, &check, &edit, &combo, &list, &panel})
+        control->SetParent(&form);
+    std::string file = MadeFolder("Łódź Ελλάδα") + "Кириллица.txt";
+    for (const Text& text : Texts) {
+        SCOPED_TRACE(text.Name);
+        const std::string& t = text.Bytes;
+        std::wstring wide = FromUtf8(t);
+        auto units = static_cast<int>(wide.size());
+        for (QFrame* frame : std::initializer_list<QFrame*>{&form, &label, &button, &check, &edit,
+                                                            &memo, &combo, &panel}) {
+            frame->SetText(t);
+            EXPECT_EQ(frame->Text(), t) << frame->ClassName();
+            EXPECT_TRUE(Shown(frame->Handle()) == wide) << frame->ClassName();
+        }
+
+        edit.SetText("Ω " + t + " end");
+        edit.SetSelText(t);
+        EXPECT_EQ(edit.SelText(), t);
+        edit.SetSelText(text.Upper); // the case-blind search: the same characters
+        EXPECT_EQ(edit.SelStart(), t.empty() ? 0 : 2);
+        EXPECT_EQ(edit.SelLength(), units);
+        edit.SetSelText("END");
+        EXPECT_EQ(edit.SelStart(), units + 3);
+
+        memo.SetText("α\r\n" + t + "\r\nω");
+        EXPECT_EQ(memo.Lines(1), t);
+        EXPECT_EQ(memo.LineCount(), 3);
+        memo.SetSelStart(3);
+        memo.SetSelLength(units);
+        EXPECT_EQ(memo.SelText(), t);
+        EXPECT_EQ(memo.CaretPos().x, units);
+        memo.SetText("α\r\n");
+        memo.AddLine(t);
+        memo.InsertLine(0, t);
+        EXPECT_EQ(memo.Text(), t + "\r\nα\r\n" + t + "\r\n");
+        memo.DeleteLine(0);
+        EXPECT_EQ(memo.Lines(0), "α");
+        EXPECT_EQ(memo.Lines(1), t);
+        memo.SetText(t);
+        memo.SaveToFile(file);
+        EXPECT_EQ(ReadNamed(file), t + '\0');
+        memo.Clear();
+        memo.LoadFromFile(file);
+        EXPECT_EQ(memo.Text(), t);
+
+        // Wine relays LB_GETTEXT and CB_GETLBTEXT from an ANSI window to the version 6 lists,
+        // which are Unicode windows, through a stack buffer of 512 units: a longer item
+        // overflows it. The library reads no items itself.
+        using Items = std::tuple<QFrame*, UINT, UINT, UINT, UINT>; // add, length, get, reset
+        for (auto [control, add, length, get, reset] :
+             {Items{&list, LB_ADDSTRING, LB_GETTEXTLEN, LB_GETTEXT, LB_RESETCONTENT},
+              Items{&combo, CB_ADDSTRING, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_RESETCONTENT}})
+            if (units < 512) {
+                control->Perform(add, 0, reinterpret_cast<LPARAM>(t.c_str()));
+                EXPECT_EQ(ItemOf(control->Handle(), length, get, 0), t) << control->ClassName();
+                control->Perform(reset, 0, 0);
+            }
+
+        auto drawn = DrawnOnMemory([&](HDC Dc) {
+            QCanvas canvas;
+            canvas.SetDC(Dc);
+            canvas.TextOut(2, 2, t);
+        });
+        EXPECT_TRUE(drawn == DrawnOnMemory([&](HDC Dc) {
+                        TextOutW(Dc, 2, 2, wide.data(), static_cast<int>(wide.size()));
+                    }));
+        // The panel's caption against the same text drawn as UTF-16 in its own context's font.
+        panel.Repaint();
+        PumpMessages();
+        HDC dc = GetDC(panel.Handle());
+        auto font = static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
+        auto caption = Picture(dc, 120, 24);
+        ReleaseDC(panel.Handle(), dc);
+        EXPECT_TRUE(caption == DrawnOnMemory([&](HDC Dc) {
+                        SelectObject(Dc, font);
+                        RECT all{0, 0, 120, 24};
+                        FillRect(Dc, &all, panel.Canvas.Brush());
+                        SetBkColor(Dc, panel.Canvas.Color());
+                        DrawTextW(Dc, wide.c_str(), -1, &all, DT_SINGLELINE | DT_VCENTER);
+                    }));
+    }
+}
+
+// EM_GETLINE is told its buffer's size in a 16-bit word: a longer line reads as the whole
+// characters that fit in 65535 bytes.
+TEST_F(Unicode, ALineLongerThanTheLineBufferReadsTheCharactersThatFit) {
+    QMemo memo;
+    memo.SetWordWrap(0);
+    memo.SetParent(&form);
+    memo.SetText(Times("α", 32768) + "\r\nb");
+    EXPECT_EQ(memo.Lines(0), Times("α", 32767));
+}
+
+// Letters of every script compare ignoring case; no byte of a character is folded as a letter
+// of a single-byte code page (Ί and Κ, Њ and К differ in a byte that code page 1252 folds), and
+// bytes that are no UTF-8 stay themselves.
+TEST(UnicodeStrings, CaseBlindRuleAndFiles) {
+    struct Row {
+        const char* Name;
+        std::string Item, Query;
+        int Expected; // IndexOf after Add of Item, which a duplicate refuses: 0 the item, -1 none
+    } rows[] = {
+        {"ASCII", "abc", "ABC", 0},
+        {"Latin-1", "Zoë", "ZOË", 0},
+        {"Greek with tonos", "ελλάδα", "ΕΛΛΆΔΑ", 0},
+        {"Cyrillic", "кириллица", "КИРИЛЛИЦА", 0},
+        {"Greek Iota with tonos is no Kappa", "Ί", "Κ", -1},
+        {"Cyrillic Nje is no Ka", "Њ", "К", -1},
+        {"Latin Ċ is no Ě", "Ċ", "Ě", -1},
+        {"two faces", "😀", "😁", -1},
+        {"bytes that are no UTF-8", "\xC9", "\xE9", -1},
+        {"a byte that is no UTF-8 is no character", "\xE9", "é", -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        QStrings list;
+        list.Add(row.Item);
+        EXPECT_EQ(list.Add(row.Query), row.Expected == 0 ? 1 : 2);
+        QStrings fresh;
+        fresh.Add(row.Item);
+        EXPECT_EQ(fresh.IndexOf(row.Query), row.Expected);
+    }
+    // Every text saved and loaded under a name that is no ASCII.
+    QStrings texts;
+    std::string expected;
+    for (const Text& text : Texts) {
+        texts.Add(text.Bytes);
+        expected += text.Bytes + "\r\n";
+    }
+    std::string file = MadeFolder("Łódź") + "Ελλάδα.txt";
+    texts.SaveToFile(file);
+    EXPECT_EQ(ReadNamed(file), expected);
+    QStrings loaded;
+    loaded.LoadFromFile(file);
+    EXPECT_EQ(loaded.Text(), texts.Text());
+}
+
+// A path of fewer than MAX_PATH characters may take more than MAX_PATH bytes: the temporary file
+// a save writes first lies in that folder too.
+TEST(UnicodeStrings, SavesInAFolderWhosePathTakesMoreThanMaxPathBytes) {
+    std::string folder;
+    for (int level = 0; level < 4; ++level)
+        folder =
+            MadeFolder(folder.substr(folder.empty() ? 0 : TempFolder().size()) + Times("β", 40));
+    ASSERT_GT(folder.size(), static_cast<size_t>(MAX_PATH));
+    QStrings list;
+    list.Add("Ελλάδα");
+    BoxRecorder boxes;
+    list.SaveToFile(folder + "list.txt");
+    EXPECT_EQ(ReadNamed(folder + "list.txt"), "Ελλάδα\r\n");
+    EXPECT_EQ(boxes.Boxes().size(), 0u);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    std::string names;
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+        names += std::string(found.cFileName) + " ";
+    FindClose(search);
+    EXPECT_EQ(names, ". .. list.txt "); // no temporary left behind
+}
