@@ -15,6 +15,7 @@ enum DesignerCommand {
     CommandUndo,
     CommandRedo,
     CommandApply = 120,
+    ObjectTreeId = 130,
     // The property list's edit boxes, in the order of PropertyList::Row.
     FirstPropertyEdit = 300,
     // Palette button i sends FirstTool + i.

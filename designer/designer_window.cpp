@@ -19,6 +19,7 @@ constexpr int Margin = 8;
 constexpr int SurfaceWidth = 560;
 constexpr int SurfaceHeight = 400;
 constexpr int PropertyWidth = 230;
+constexpr int TreeWidth = 180;
 // The class of the generated form, and its files' names.
 const char GeneratedClass[] = "DesignedForm";
 
@@ -102,13 +103,18 @@ bool DesignerWindow::Create() {
         return false;
     POINT at = {2 * Margin + SurfaceWidth, top};
     if (!Properties.Create(Main, at, PropertyWidth, FirstPropertyEdit, CommandApply)) return false;
+    int treeLeft = at.x + PropertyWidth + Margin;
+    if (!Objects.Create(Main, {treeLeft, top, treeLeft + TreeWidth, top + SurfaceHeight},
+                        ObjectTreeId))
+        return false;
+    Objects.OnSelect = [this](const std::string& Name) { Surface.Select(Name); };
     Surface.OnSelectionChanged = [this] { ShowSelection(); };
     Surface.OnToolUsed = [this] { Tools.ShowChosen(-1); };
     Surface.OnEdit = [this](FormEdit Edit) { Execute(std::move(Edit)); };
     Keys = BuildKeys();
     ShowSelection();
     ShowEditMenu();
-    RECT outer = {0, 0, at.x + PropertyWidth + Margin,
+    RECT outer = {0, 0, treeLeft + TreeWidth + Margin,
                   std::max(top + SurfaceHeight, Properties.Bottom()) + Margin};
     AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, TRUE, 0);
     SetWindowPos(Main, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
@@ -150,7 +156,9 @@ LRESULT DesignerWindow::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
         return 0;
     case WM_NOTIFY:
         // The platform copies no notification between threads: another's address is not ours.
-        if (!InSendMessage() && Tools.AnswerTooltip(reinterpret_cast<NMHDR*>(LParam))) return 0;
+        if (!InSendMessage() && (Objects.Notify(*reinterpret_cast<NMHDR*>(LParam)) ||
+                                 Tools.AnswerTooltip(reinterpret_cast<NMHDR*>(LParam))))
+            return 0;
         break;
     case WM_COPYDATA: {
         auto* data = reinterpret_cast<const COPYDATASTRUCT*>(LParam);
@@ -285,6 +293,7 @@ void DesignerWindow::Redo() {
 void DesignerWindow::ShowChange(const std::string& Subject) {
     std::string problem;
     if (!Surface.ShowModel(problem)) Report(Main, problem + ".");
+    Objects.Show(Model, Subject);
     Surface.Select(Subject);
     ShowCaption();
     ShowEditMenu();
@@ -293,6 +302,7 @@ void DesignerWindow::ShowChange(const std::string& Subject) {
 void DesignerWindow::ShowSelection() {
     HWND selected = Surface.SelectedWindow();
     Properties.Show(Model.Find(Surface.Selection()), selected ? AncestorOf(selected) : "");
+    Objects.Select(Surface.Selection());
 }
 
 bool DesignerWindow::Replace(const std::vector<ComponentRecord>& Components, std::string& Problem) {

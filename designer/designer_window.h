@@ -5,6 +5,7 @@
 #include "core_library.h"
 #include "design_surface.h"
 #include "edit_history.h"
+#include "object_tree.h"
 #include "palette.h"
 #include "property_list.h"
 
@@ -67,6 +68,7 @@ private:
     EditHistory History;
     DesignSurface Surface;
     PropertyList Properties;
+    ObjectTree Objects;
     HACCEL Keys = nullptr;
     std::string FormPath;
 };

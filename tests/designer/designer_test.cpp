@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <tuple>
 
 namespace {
@@ -444,6 +445,21 @@ std::string Nesting(const std::string& File) {
     return shown;
 }
 
+// The object tree from Item on, each item as the name it selects when clicked, what it holds
+// in brackets after it; Names gets each item's name.
+std::string TreeShown(std::map<LPARAM, std::string>& Names, LPARAM Item = 0) {
+    HWND tree = GetDlgItem(Main, ObjectTreeId);
+    std::string shown;
+    if (!Item) Item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    for (; Item; Item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, Item)) {
+        PostMessageA(tree, TVM_SELECTITEM, TVGN_CARET, Item);
+        shown += (shown.empty() ? "" : " ") + (Names[Item] = Edit(PropertyList::Name));
+        if (LPARAM child = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, Item))
+            shown += " (" + TreeShown(Names, child) + ")";
+    }
+    return shown;
+}
+
 // Components placed or dropped inside a panel or a group box are theirs: their windows are
 // child windows of the holder's, they move and go with it, and Esc selects the holder.
 TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
@@ -476,6 +492,12 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
         step.Do();
         EXPECT_EQ(Nesting(Saved(Snapshot)), step.Nesting) << "step " << &step - steps;
     }
+    // The object tree shows the nesting, selects what is clicked in it and follows the surface.
+    std::map<LPARAM, std::string> items;
+    EXPECT_EQ(TreeShown(items), "Ok Panel1 (GroupBox1 (Input)) Button1");
+    Drag(20, 20, 20, 20);
+    HWND tree = GetDlgItem(Main, ObjectTreeId);
+    EXPECT_EQ(items[SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)], "Ok");
     HWND panel = GetDlgItem(Surface, 1003), group = GetDlgItem(panel, 1005),
          input = GetDlgItem(group, 1002);
     RECT r;
@@ -626,8 +648,8 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
     EXPECT_EQ(
         Windows(Main, client),
         "VelmoraDesigner[Velmora designer - kept.vform - " + Version +
-            "] 16CF0000 100 0,0 814x444\n"
-            "ToolbarWindow32[] 50000901 0 0,0 814x28\nQForm[] 52000000 200 8,36 560x400\n"
+            "] 16CF0000 100 0,0 1002x444\n"
+            "ToolbarWindow32[] 50000901 0 0,0 1002x28\nQForm[] 52000000 200 8,36 560x400\n"
             "Static[Class] 50000200 0 576,36 64x20 Edit[QEdit] 50000880 200 640,36 166x20\n"
             "Static[Ancestor] 50000200 0 576,60 64x20 Edit[edit] 50000880 200 640,60 166x20\n"
             "Static[Name] 50000200 0 576,84 64x20 Edit[Input] 50000080 200 640,84 166x20\n"
@@ -640,7 +662,8 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
             "166x20\nStatic[ExStyle] 50000200 0 576,252 64x20 Edit[00000200] 50000080 200 "
             "640,252 166x20\nStatic[ID] 50000200 0 576,276 64x20 Edit[1002] 50000080 200 "
             "640,276 166x20\nStatic[Align] 50000200 0 576,300 64x20 ComboBox[alNone] 50000003 0 "
-            "640,300 166x21\nButton[Apply] 50000000 0 726,328 80x26\n");
+            "640,300 166x21\nButton[Apply] 50000000 0 726,328 80x26\n"
+            "SysTreeView32[] 50000027 200 814,36 180x400\n");
     EXPECT_EQ(Windows(Surface, {input.left, input.top}),
               surface + framed + button + edit); // --select
     ASSERT_TRUE(Command("open " + Kept));        // the old windows go
