@@ -55,6 +55,14 @@ std::vector<std::string> SplitLines(const std::string& Text) {
 
 const char UnknownEscape[] = "a \\ that starts no known escape";
 
+std::string Bad(const std::string& Name, const std::string& Value) {
+    std::string fault = "bad ";
+    fault += Name;
+    fault += " \"";
+    fault += Value;
+    return fault + "\"";
+}
+
 // The named values of a record and how each is read; answers what is wrong, or "".
 std::string ReadProperty(const std::string& Name, const std::string& Value,
                          ComponentRecord& Record) {
@@ -70,19 +78,15 @@ std::string ReadProperty(const std::string& Name, const std::string& Value,
     };
     for (const Decimal& field : decimals)
         if (Name == field.Name)
-            return ParseDecimal(Value, field.Min, field.Max, field.Value)
-                       ? ""
-                       : "bad " + Name + " \"" + Value + "\"";
+            return ParseDecimal(Value, field.Min, field.Max, field.Value) ? "" : Bad(Name, Value);
     if (Name == "Style" || Name == "ExStyle")
-        return ParseHex(Value, Name == "Style" ? Record.Style : Record.ExStyle)
-                   ? ""
-                   : "bad " + Name + " \"" + Value + "\"";
+        return ParseHex(Value, Name == "Style" ? Record.Style : Record.ExStyle) ? ""
+                                                                                : Bad(Name, Value);
     if (Name == "Text") {
         Record.Text = Value;
         return "";
     }
-    if (Name == "Align")
-        return ParseAlign(Value, Record.Align) ? "" : "bad Align \"" + Value + "\"";
+    if (Name == "Align") return ParseAlign(Value, Record.Align) ? "" : Bad(Name, Value);
     if (Name == "Parent") {
         Record.Parent = Value;
         return IsIdentifier(Value) ? "" : "\"" + Value + "\" is not a name";

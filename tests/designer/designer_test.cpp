@@ -307,6 +307,7 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {-1, Small + "QLabel L Left=1 Left=2\r\n", "line 5: Left is given twice"},
         {-1, Small + "QLabel L Left\r\n", "line 5: \"Left\" is not Name=Value"},
         {-1, Small + "QLabel L Top=5x\r\n", "line 5: bad Top \"5x\""},
+        {-1, Small + "QLabel L Align=alMiddle\r\n", "line 5: bad Align \"alMiddle\""},
         {-1, Small + "QLabel\r\n", "line 5: no name after the class"},
         {-1, Small + "QLabel L Parent=a-b\r\n", "line 5: \"a-b\" is not a name"},
         {-1, Small + "QLabel L Parent=Nobody\r\n",
