@@ -11,15 +11,19 @@ const char* const ComponentHeaders[] = {
     "containers/bars.h", "containers/panel.h",         "controls/buttons.h", "controls/edits.h",
     "controls/lists.h",  "designer/demo_components.h", "designer/editor.h",  "object/forms.h"};
 
-// A C++ string literal of Text; octal escapes never run into the following characters.
+// A C++ string literal of Text; octal escapes never run into the following characters. Text in
+// UTF-8, which the compiler reads and writes unchanged, stays readable; other bytes above ASCII
+// are escaped.
 std::string Literal(const std::string& Text) {
+    bool utf8 = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, Text.data(),
+                                    static_cast<int>(Text.size()), nullptr, 0) > 0;
     std::string literal = "\"";
     for (char c : Text) {
         auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             literal += '\\';
             literal += c;
-        } else if (byte < 0x20 || byte >= 0x7F) {
+        } else if (byte < 0x20 || byte == 0x7F || (byte > 0x7F && !utf8)) {
             char octal[5];
             std::snprintf(octal, sizeof octal, "\\%03o", byte);
             literal += octal;

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <iterator>
@@ -135,7 +136,7 @@ void Tool(int Index) {
 // What a row of the property list shows; Typed, when given, is then typed over it (not applied).
 std::string Edit(PropertyList::Row Row, const char* Typed = nullptr) {
     Sync();
-    char shown[64] = "";
+    char shown[2048] = "";
     GetDlgItemTextA(Main, FirstPropertyEdit + Row, shown, sizeof shown);
     if (Typed) SetDlgItemTextA(Main, FirstPropertyEdit + Row, Typed);
     return shown;
@@ -240,7 +241,7 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     Drag(87, 123, 97, 129);
     PostMessageA(Surface, WM_KEYDOWN, VK_RIGHT, 1);
     EXPECT_EQ(Edit(PropertyList::Ancestor), "button"); // the library's component answers
-    Edit(PropertyList::Text, "Save | all \\ now");
+    Edit(PropertyList::Text, "Zoë | Ελλάδα \\ Москва 😀");
     Edit(PropertyList::Id, "65535");
     Edit(PropertyList::Style, "56000001"); // made the default button
     PostMessageA(GetDlgItem(Main, FirstPropertyEdit + PropertyList::Id), WM_KEYDOWN, VK_RETURN, 1);
@@ -354,9 +355,15 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
                                                        "Top=-32768 Width=0 Height=0 "
                                                        "Style=56010000 ID=0\r\nQGroupBox G\r\n")));
     EXPECT_EQ(Saved(), limits);
-    // A first-version file opens as it was.
+    // First-version files open as they were: the old example has its fifteen components. The
+    // example form saves as it is written.
     ASSERT_TRUE(Command("open " + WriteTestFile(path, Small1)));
     EXPECT_EQ(Saved(), Small);
+    ASSERT_TRUE(Command("open " EXAMPLE_V1_FORM));
+    std::string example = Saved();
+    EXPECT_EQ(std::count(example.begin(), example.end(), '\n'), 2 + 15);
+    ASSERT_TRUE(Command("open " EXAMPLE_FORM));
+    EXPECT_EQ(Saved(), ReadTestFile(EXAMPLE_FORM));
 }
 
 // Each row starts from the fixture's form with the button (10, 10, 75 x 35) selected; what it
@@ -534,6 +541,30 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
     EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 250,20; ");
     PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
     EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 150,20; ");
+}
+
+// Texts in any language go through the property list, the surface and the form file unchanged:
+// the designer, and this test, run with UTF-8 as their code page.
+TEST_F(DesignerTest, TextsInEveryLanguageKeepTheirBytes) {
+    EXPECT_EQ(GetACP(), 65001u);
+    std::string greek;
+    for (int i = 0; i < 400; ++i)
+        greek += "λ";
+    const std::string texts[] = {"Zoë Łódź", "Ελλάδα", "Москва", "𐍈 😀", "", greek};
+    for (const std::string& text : texts) {
+        ASSERT_TRUE(Command("open " + Kept));
+        Drag(40, 25, 40, 25);
+        Edit(PropertyList::Text, text.c_str());
+        PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+        std::string saved = Saved(Snapshot);
+        EXPECT_NE(saved.find("Ok Text=\"" + text + "\""), std::string::npos) << text;
+        char shown[2048] = "";
+        GetWindowTextA(GetDlgItem(Surface, 1001), shown, sizeof shown);
+        EXPECT_EQ(shown, text);
+        ASSERT_TRUE(Command("open " + Snapshot));
+        Drag(40, 25, 40, 25);
+        EXPECT_EQ(Edit(PropertyList::Text), text);
+    }
 }
 
 // Each kind of edit is one step back with undo and one forward with redo: the form saved

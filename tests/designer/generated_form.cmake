@@ -1,8 +1,9 @@
 # Compiles the C++ the designer test generated (DesignedForm.h and .cpp in GENERATED) with
-# the project's compiler and flags against the components library, warnings as errors, runs it
+# the project's compiler and flags against the components library, warnings as errors, with
+# the library's manifest as a program opts in (UTF-8 texts), runs it
 # through Wine and compares the components its form makes, written as a form file, with
 # every_class.vform, the file the designer test designed the same form to.
-foreach(var COMPILER COMPILER_FLAGS GENERATED SOURCE_DIR COMPONENTS LOADER PREFIX)
+foreach(var COMPILER COMPILER_FLAGS RC_COMPILER GENERATED SOURCE_DIR COMPONENTS LOADER PREFIX)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
@@ -12,9 +13,17 @@ if(NOT EXISTS ${GENERATED}/DesignedForm.cpp)
 endif()
 separate_arguments(COMPILER_FLAGS UNIX_COMMAND "${COMPILER_FLAGS}")
 execute_process(
+  COMMAND ${RC_COMPILER} -O coff -I ${SOURCE_DIR}/core/resources
+    ${SOURCE_DIR}/core/resources/velmora_manifest.rc ${GENERATED}/manifest.o
+  RESULT_VARIABLE compiled ERROR_VARIABLE output)
+if(NOT compiled EQUAL 0)
+  message(FATAL_ERROR "The manifest does not compile:\n${output}")
+endif()
+execute_process(
   COMMAND ${COMPILER} ${COMPILER_FLAGS} -std=c++17 -Wall -Wextra -Werror -DWIN32_LEAN_AND_MEAN -DNOMINMAX
     -I${SOURCE_DIR}/core -I${SOURCE_DIR}/designer -I${GENERATED}
     ${SOURCE_DIR}/tests/designer/generated_form_main.cpp ${GENERATED}/DesignedForm.cpp
+    ${GENERATED}/manifest.o
     ${SOURCE_DIR}/designer/component_window.cpp ${SOURCE_DIR}/designer/component_record.cpp
     ${SOURCE_DIR}/designer/form_file.cpp ${SOURCE_DIR}/designer/core_library.cpp
     ${COMPONENTS} -static -luser32 -lgdi32
