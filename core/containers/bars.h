@@ -1,15 +1,16 @@
-// QToolBar and QStatusBar: thin components over the common controls' tool bar and status bar.
-// They add no operations for buttons or panes: programs send the controls' own messages to
-// Handle.
+/// \file
+/// QToolBar and QStatusBar: thin components over the common controls' tool bar and status bar.
+/// They add no operations for buttons or panes: programs send the controls' own messages to
+/// Handle.
 #pragma once
 
 #include "object/frame.h"
 
-// What tells the two bars apart.
+/// What tells the two bars apart.
 struct QToolBarKind {
     static constexpr const char* ClassName = "QToolBar";
     static constexpr const char* ClassAncestor = "ToolBarWindow32";
-    // The tool bar learns the size of a button record once, right after creation.
+    /// The tool bar learns the size of a button record once, right after creation.
     static constexpr bool TakesButtons = true;
 };
 struct QStatusBarKind {
@@ -25,8 +26,8 @@ public:
     void CreateHandle() override;
     void HandleMessage(QMessage& Message) override;
 
-    // A second canvas offered to programs; the bar itself draws with Canvas and never
-    // touches this one, so it keeps a fresh canvas's state (no owner, brush or DC).
+    /// A second canvas offered to programs; the bar itself draws with Canvas and never
+    /// touches this one, so it keeps a fresh canvas's state (no owner, brush or DC).
     QCanvas BarCanvas;
 };
 
@@ -36,14 +37,14 @@ extern template class QCustomBar<QStatusBarKind>;
 using QCustomToolBar = QCustomBar<QToolBarKind>;
 using QCustomStatusBar = QCustomBar<QStatusBarKind>;
 
-// 215 x 21, keeping the position and size it is given instead of docking to an edge.
+/// 215 x 21, keeping the position and size it is given instead of docking to an edge.
 class QToolBar : public QCustomToolBar {
 public:
     QToolBar();
     QToolBar* Self() override { return this; }
 };
 
-// 215 x 17 with a size grip, keeping the position and size it is given.
+/// 215 x 17 with a size grip, keeping the position and size it is given.
 class QStatusBar : public QCustomStatusBar {
 public:
     QStatusBar();
@@ -52,7 +53,7 @@ public:
 
 LRESULT CALLBACK ToolBarWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
 LRESULT CALLBACK StatusBarWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
-// Both copy the common-control classes, which exist after InitCommonControls; without them
-// the registration fails silently and answers 0.
+/// Both copy the common-control classes, which exist after InitCommonControls; without them
+/// the registration fails silently and answers 0.
 ATOM RegisterToolBarClass();
 ATOM RegisterStatusBarClass();

@@ -1,5 +1,6 @@
-// The drawing surface every component embeds: the device context being painted with, a solid
-// background brush with its colour, a text colour and a few drawing operations.
+/// \file
+/// The drawing surface every component embeds: the device context being painted with, a solid
+/// background brush with its colour, a text colour and a few drawing operations.
 #pragma once
 
 #include "object/gdi_handles.h"
@@ -24,19 +25,19 @@ public:
     virtual BOOL Rectangle(const RECT* R) = 0;
     virtual ~QCustomCanvas() = default;
 
-    // The device context attached by the owner while it paints; null when detached.
+    /// The device context attached by the owner while it paints; null when detached.
     HDC DC() const { return FDC; }
     void SetDC(HDC Value) { FDC = Value; }
 
-    // The background brush, owned by the canvas.
+    /// The background brush, owned by the canvas.
     HBRUSH Brush() const { return FBrush.Get(); }
 
-    // The component whose window shows the drawing; it is redrawn when a colour changes.
+    /// The component whose window shows the drawing; it is redrawn when a colour changes.
     QFrame* Owner() const { return FOwner; }
     void SetOwner(QFrame* Value);
 
 protected:
-    // Redraws the owner's window, when there is one.
+    /// Redraws the owner's window, when there is one.
     void RedrawOwner() const;
 
     QFrame* FOwner = nullptr;
@@ -57,19 +58,19 @@ public:
     BOOL Rectangle(int Left, int Top, int Right, int Bottom) override;
     BOOL Rectangle(const RECT* R) override;
 
-    // Background colour (0x00BBGGRR). Reading with a device context attached takes over
-    // that context's DC-brush colour; writing replaces the brush with a solid one.
+    /// Background colour (0x00BBGGRR). Reading with a device context attached takes over
+    /// that context's DC-brush colour; writing replaces the brush with a solid one.
     uint32_t Color();
     void SetColor(uint32_t Value);
 
-    // Copies the description of a brush that stays the caller's (or is the canvas's own, which
-    // is then kept); takes its colour.
+    /// Copies the description of a brush that stays the caller's (or is the canvas's own, which
+    /// is then kept); takes its colour.
     void SetBrush(HBRUSH Value);
 
     uint32_t TextColor() const { return FTextColor; }
     void SetTextColor(uint32_t Value);
 
-    // Called by Paint, with the owner, after the device context has been prepared.
+    /// Called by Paint, with the owner, after the device context has been prepared.
     QNotifyEvent OnDraw = nullptr;
 
 private:

@@ -1,6 +1,7 @@
-// QCaselessIndex: the items of a string list by their lower-case form, answering "is there an
-// item equal to this one ignoring case, and which comes first" without a scan. It keeps no
-// strings of its own: each key is the first item that carries it, compared in place.
+/// \file
+/// QCaselessIndex: the items of a string list by their lower-case form, answering "is there an
+/// item equal to this one ignoring case, and which comes first" without a scan. It keeps no
+/// strings of its own: each key is the first item that carries it, compared in place.
 #pragma once
 
 #include <cstdint>
@@ -11,18 +12,18 @@ class QCaselessIndex {
 public:
     using Items = std::vector<std::string>;
 
-    // Room for Keys distinct keys without growing.
+    /// Room for Keys distinct keys without growing.
     void Reserve(size_t Keys);
-    // Forgets every key and gives the slots' memory back.
+    /// Forgets every key and gives the slots' memory back.
     void Clear();
-    // The first item equal to S ignoring case, or -1.
+    /// The first item equal to S ignoring case, or -1.
     int Find(const std::string& S, const Items& List) const;
-    // Indexes S as the item at Index (which List need not hold yet). With Refuse, an S that is
-    // already there changes nothing and answers false.
+    /// Indexes S as the item at Index (which List need not hold yet). With Refuse, an S that is
+    /// already there changes nothing and answers false.
     bool Insert(const std::string& S, int Index, bool Refuse, const Items& List);
-    // Forgets the item at Index, which List still holds.
+    /// Forgets the item at Index, which List still holds.
     void Remove(int Index, const Items& List);
-    // After the item at Index left the list: the items behind it moved down by one.
+    /// After the item at Index left the list: the items behind it moved down by one.
     void Renumber(int Index);
 
 private:

@@ -1,10 +1,11 @@
-// QPanel: a container window of the library's own class that paints its background, a border
-// and its text as a caption, and can load an image file.
+/// \file
+/// QPanel: a container window of the library's own class that paints its background, a border
+/// and its text as a caption, and can load an image file.
 #pragma once
 
 #include "object/frame.h"
 
-// Border kinds; values of 5 or more are stored as bsNone.
+/// Border kinds; values of 5 or more are stored as bsNone.
 enum QBorderStyle : int32_t { bsNone, bsClientEdge, bsSunken, bsRaised, bsBump };
 
 class QCustomPanel : public QFrame {
@@ -16,15 +17,15 @@ public:
 
     int BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(int Value);
-    // Caption placement 0 to 5 (one line left, centred, right; wrapped left, centred, right).
+    /// Caption placement 0 to 5 (one line left, centred, right; wrapped left, centred, right).
     int Alignment() const { return FAlignment; }
     void SetAlignment(int Value);
-    // The file name last given; writing loads a .bmp, .ico, .cur or .png file by extension.
+    /// The file name last given; writing loads a .bmp, .ico, .cur or .png file by extension.
     const std::string& Image() const { return FImage; }
     void SetImage(const std::string& FileName);
 
-    // The image last loaded; the panel keeps it, does not draw it, and frees it when it is
-    // replaced or the panel is destroyed.
+    /// The image last loaded; the panel keeps it, does not draw it, and frees it when it is
+    /// replaced or the panel is destroyed.
     HANDLE ImageHandle = nullptr;
 
 protected:
@@ -37,8 +38,8 @@ private:
     void DrawBorderAndCaption();
 };
 
-// The designer's panel: child style, 115 x 51, centred word-wrapped caption, and the three
-// panel properties again as virtual operations.
+/// The designer's panel: child style, 115 x 51, centred word-wrapped caption, and the three
+/// panel properties again as virtual operations.
 class QPanel : public QCustomPanel {
 public:
     QPanel();

@@ -1,5 +1,6 @@
-// QStrings: an ordered list of byte strings, each with an integer value, with case-insensitive
-// search, an optional refusal of duplicates, text conversions and a text-file format.
+/// \file
+/// QStrings: an ordered list of byte strings, each with an integer value, with case-insensitive
+/// search, an optional refusal of duplicates, text conversions and a text-file format.
 #pragma once
 
 #include "containers/caseless_index.h"
@@ -12,7 +13,7 @@
 class QStrings;
 using QStringsEvent = void (*)(QStrings* Sender, int Operation);
 
-// Operation codes: what the list did last.
+/// Operation codes: what the list did last.
 enum QStringsOperation : int32_t {
     soNone = 0,
     soFileFailed = 1,
@@ -25,8 +26,8 @@ enum QStringsOperation : int32_t {
 
 class QStrings : public QObject {
 public:
-    // The list always owns its storage: arrays handed over are copied, never kept (a new list
-    // has no items, so the constructor's array adds nothing).
+    /// The list always owns its storage: arrays handed over are copied, never kept (a new list
+    /// has no items, so the constructor's array adds nothing).
     explicit QStrings(const char* const* List = nullptr);
     ~QStrings();
 
@@ -44,17 +45,17 @@ public:
     std::string Item(int Index) const;
     void SetItem(int Index, const std::string& Value);
     int32_t Value(int Index) const;
-    // The items joined by LF, ending in one NUL character; empty for an empty list.
+    /// The items joined by LF, ending in one NUL character; empty for an empty list.
     std::string Text();
     void SetText(const std::string& Value);
     std::string CommaText() const;
     void SetCommaText(const std::string& Value);
     int Capacity() const { return FCapacity; }
     void SetCapacity(int Value);
-    // The items as C strings, valid until the list next changes.
+    /// The items as C strings, valid until the list next changes.
     const char* const* List();
     const char* const* Data() { return List(); }
-    // Copies the first Count entries of Items over the items (null entries become empty).
+    /// Copies the first Count entries of Items over the items (null entries become empty).
     void SetList(const char* const* Items);
     QObject* Parent() const { return FParent; }
     void SetParent(QObject* Value);

@@ -1,5 +1,6 @@
-// Labels and the button family: push button, radio button, check box and group box, on the
-// system's "Static" and "Button" controls under window classes of the library's own.
+/// \file
+/// Labels and the button family: push button, radio button, check box and group box, on the
+/// system's "Static" and "Button" controls under window classes of the library's own.
 #pragma once
 
 #include "object/frame.h"
@@ -8,7 +9,7 @@ class QCustomLabel : public QFrame {
 public:
     QCustomLabel();
     QCustomLabel* Self() override { return this; }
-    // Colours the label on the parent's request and raises OnClick for identifier 0.
+    /// Colours the label on the parent's request and raises OnClick for identifier 0.
     void HandleMessage(QMessage& Message) override;
 };
 
@@ -23,7 +24,7 @@ class QCustomButton : public QFrame {
 public:
     QCustomButton();
     QCustomButton* Self() override { return this; }
-    // The label's answers, plus the class name line when the window is created.
+    /// The label's answers, plus the class name line when the window is created.
     void HandleMessage(QMessage& Message) override;
 };
 

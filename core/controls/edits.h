@@ -1,5 +1,6 @@
-// Text entry: QEdit, a single-line field, and QMemo, a multi-line area with line operations
-// and file loading and saving, on the system's "Edit" control.
+/// \file
+/// Text entry: QEdit, a single-line field, and QMemo, a multi-line area with line operations
+/// and file loading and saving, on the system's "Edit" control.
 #pragma once
 
 #include "object/frame.h"
@@ -8,7 +9,7 @@ class QCustomEdit : public QFrame {
 public:
     QCustomEdit();
     QCustomEdit* Self() override { return this; }
-    // Colours the control on the parent's request; its notifications raise nothing.
+    /// Colours the control on the parent's request; its notifications raise nothing.
     void HandleMessage(QMessage& Message) override;
 
     virtual std::string SelText() = 0;
@@ -24,7 +25,7 @@ protected:
     int FSelLength = 0;
 };
 
-// The selection is mirrored in the object, so values set before creation stay readable.
+/// The selection is mirrored in the object, so values set before creation stay readable.
 class QEdit : public QCustomEdit {
 public:
     QEdit();
@@ -43,7 +44,7 @@ private:
     void ApplySelection();
 };
 
-// Works on the control directly: without a window it answers "" or 0 and changes nothing.
+/// Works on the control directly: without a window it answers "" or 0 and changes nothing.
 class QMemo : public QEdit {
 public:
     QMemo();
@@ -57,15 +58,15 @@ public:
     int SelLength() override;
     void SetSelLength(int Value) override;
 
-    // Line Index without its line break; "" for an index out of range.
+    /// Line Index without its line break; "" for an index out of range.
     std::string Lines(int Index);
     void SetLines(int, const std::string&) {}
     int LineCount();
     void SetLineCount(int) {}
-    // X is the caret's column, Y its line.
+    /// X is the caret's column, Y its line.
     POINT CaretPos();
     void SetCaretPos(POINT) {}
-    // 0 none, 1 vertical, 2 horizontal, 3 both; other values are only stored.
+    /// 0 none, 1 vertical, 2 horizontal, 3 both; other values are only stored.
     int ScrollBars() const { return FScrollBars; }
     void SetScrollBars(int Value);
     int WordWrap() const { return FWordWrap; }
@@ -75,9 +76,9 @@ public:
     void InsertLine(int Index, const std::string& S);
     void DeleteLine(int Index);
     void Clear();
-    // The file's bytes up to its first zero byte become the text; a missing file changes nothing.
+    /// The file's bytes up to its first zero byte become the text; a missing file changes nothing.
     void LoadFromFile(const std::string& FileName);
-    // The text and one zero byte; the old file stays whole when the save fails.
+    /// The text and one zero byte; the old file stays whole when the save fails.
     void SaveToFile(const std::string& FileName);
 
 private:

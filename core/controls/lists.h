@@ -1,5 +1,6 @@
-// Item lists: QComboBox (drop-down with an edit field) and QListBox on the system controls.
-// The items and the selection live in the control; programs use its own messages for them.
+/// \file
+/// Item lists: QComboBox (drop-down with an edit field) and QListBox on the system controls.
+/// The items and the selection live in the control; programs use its own messages for them.
 #pragma once
 
 #include "object/frame.h"
@@ -8,7 +9,7 @@ class QCustomComboBox : public QFrame {
 public:
     QCustomComboBox();
     QCustomComboBox* Self() override { return this; }
-    // Colours the control on the parent's request; its notifications raise nothing.
+    /// Colours the control on the parent's request; its notifications raise nothing.
     void HandleMessage(QMessage& Message) override;
 };
 
@@ -33,7 +34,7 @@ public:
     using QClassObject::Handle;
 };
 
-// A stand-alone horizontal scroll bar; position and range live in the control.
+/// A stand-alone horizontal scroll bar; position and range live in the control.
 class QCustomScrollBar : public QFrame {
 public:
     QCustomScrollBar();

@@ -1,11 +1,12 @@
-// Small components for trying out the designer and the component model: a child form that
-// writes its class name, a designer-style form with a label and a button, and coloured frames.
+/// \file
+/// Small components for trying out the designer and the component model: a child form that
+/// writes its class name, a designer-style form with a label and a button, and coloured frames.
 #pragma once
 
 #include "controls/buttons.h"
 #include "object/forms.h"
 
-// A sunken red child form with "QBox" drawn at (20, 20) after every repaint.
+/// A sunken red child form with "QBox" drawn at (20, 20) after every repaint.
 class QBox : public QCustomForm {
 public:
     QBox();
@@ -14,7 +15,7 @@ public:
     void HandleMessage(QMessage& Message) override;
 };
 
-// A form as a designer writes one: "Form1" with Label1 and Button1 on it.
+/// A form as a designer writes one: "Form1" with Label1 and Button1 on it.
 class QMyFrame : public QForm {
 public:
     QMyFrame();
@@ -24,14 +25,14 @@ public:
     QButton Button1;
 };
 
-// A bare red child frame.
+/// A bare red child frame.
 class QDummy : public QFrame {
 public:
     QDummy();
     QDummy* Self() override { return this; }
 };
 
-// A red child form that turns red again when its window is created.
+/// A red child form that turns red again when its window is created.
 class QRed : public QForm {
 public:
     QRed();
@@ -45,7 +46,7 @@ public:
     QGreen* Self() override { return this; }
 };
 
-// A blue bordered child frame that paints its own background.
+/// A blue bordered child frame that paints its own background.
 class QBlue : public QFrame {
 public:
     QBlue();
@@ -55,6 +56,6 @@ public:
 
 LRESULT CALLBACK BlueWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
 
-// The six classes, registered in the order the library loads them and unregistered in reverse.
+/// The six classes, registered in the order the library loads them and unregistered in reverse.
 void RegisterDemoClasses();
 void UnregisterDemoClasses();

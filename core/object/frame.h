@@ -1,5 +1,6 @@
-// QFrame, the window-backed component every form and control derives from, with the message
-// record and the private messages of the dispatcher.
+/// \file
+/// QFrame, the window-backed component every form and control derives from, with the message
+/// record and the private messages of the dispatcher.
 #pragma once
 
 #include "containers/canvas.h"
@@ -8,18 +9,18 @@
 
 #include <cstdint>
 
-// Private messages: a parent reflects WM_COMMAND and the WM_CTLCOLOR messages to the control's
-// own window; a designer applies or reads a component's class and creation values.
+/// Private messages: a parent reflects WM_COMMAND and the WM_CTLCOLOR messages to the control's
+/// own window; a designer applies or reads a component's class and creation values.
 constexpr UINT QM_COMMAND = 0x8064;
 constexpr UINT QM_CTLCOLOR = 0x8065;
 constexpr UINT QM_SETWINDOWINFO = 0xA710;
 constexpr UINT QM_GETWINDOWINFO = 0xA711;
-// For designers: WParam is an alignment (QAlign). The window's component takes it and becomes the
-// last child of the component of the window holding it, which lays out its aligned children as a
-// program's would; answers 1, or 0 for a value that is no alignment. It carries no address.
+/// For designers: WParam is an alignment (QAlign). The window's component takes it and becomes the
+/// last child of the component of the window holding it, which lays out its aligned children as a
+/// program's would; answers 1, or 0 for a value that is no alignment. It carries no address.
 constexpr UINT QM_SETALIGN = 0xA712;
 
-// One window message on its way through HandleMessage and DefaultHandler.
+/// One window message on its way through HandleMessage and DefaultHandler.
 struct QMessage {
     HWND Wnd;
     UINT Msg;
@@ -28,11 +29,11 @@ struct QMessage {
     LRESULT Result;
     QFrame* Sender;
     LONG_PTR Extra1;
-    LONG_PTR Extra2; // during WM_PAINT: the address of a variable holding the paint's DC
+    LONG_PTR Extra2; ///< during WM_PAINT: the address of a variable holding the paint's DC
 };
 
-// The record of QM_SETWINDOWINFO and QM_GETWINDOWINFO. Its strings are the library's own
-// std::string, so a designer must be built with the same compiler and C++ runtime.
+/// The record of QM_SETWINDOWINFO and QM_GETWINDOWINFO. Its strings are the library's own
+/// std::string, so a designer must be built with the same compiler and C++ runtime.
 struct QWindowInfo {
     std::string ClassName;
     std::string ClassAncestor;
@@ -43,7 +44,7 @@ struct QWindowInfo {
     WNDPROC WndProc = nullptr;
 };
 
-// Alignment of a child in its parent's client area.
+/// Alignment of a child in its parent's client area.
 enum QAlign : int32_t { alNone, alLeft, alRight, alTop, alBottom, alClient };
 
 using QMouseEvent = void (*)(QFrame* Sender, int Button, int X, int Y, int Keys);
@@ -53,12 +54,12 @@ using QKeyEvent = void (*)(QFrame* Sender, uint16_t Key, int KeyCode);
 using QKeyPressEvent = void (*)(QFrame* Sender, uint8_t Char);
 using QCommandEvent = void (*)(QFrame* Sender, int Id, int Code);
 
-// The frame whose window is being created; it receives the messages of unbound library windows
-// until it binds itself at WM_NCCREATE.
+/// The frame whose window is being created; it receives the messages of unbound library windows
+/// until it binds itself at WM_NCCREATE.
 extern QFrame* CreatingFrame;
-// The record gadget windows without a component are built from: a program may point it at a
-// record of its own; after QM_SETWINDOWINFO or QM_GETWINDOWINFO it names the library's copy of
-// the record that message carried (null after a null record).
+/// The record gadget windows without a component are built from: a program may point it at a
+/// record of its own; after QM_SETWINDOWINFO or QM_GETWINDOWINFO it names the library's copy of
+/// the record that message carried (null after a null record).
 extern QWindowInfo* WindowInfoPtr;
 
 class QFrame : public QClassObject {
@@ -75,7 +76,7 @@ public:
     void DefaultHandler(QMessage& Message) override;
     QFrame* Self() override { return this; }
 
-    // Position in the parent's client coordinates and outer size.
+    /// Position in the parent's client coordinates and outer size.
     int Left();
     void SetLeft(int Value);
     int Top();
@@ -85,15 +86,15 @@ public:
     int Height();
     void SetHeight(int Value);
     void SetBounds(int Left, int Top, int Width, int Height);
-    // Bounds holds left, top, width and height.
+    /// Bounds holds left, top, width and height.
     void SetBoundsRect(const RECT& Bounds);
 
-    // The client area, refreshed from the window when there is one.
+    /// The client area, refreshed from the window when there is one.
     int ClientWidth();
     int ClientHeight();
     RECT ClientRect();
 
-    // Window text: caption, label or content.
+    /// Window text: caption, label or content.
     std::string Text();
     void SetText(const std::string& Value);
 
@@ -107,25 +108,25 @@ public:
     void SetEnabled(bool Value);
     bool Visible();
     void SetVisible(bool Value);
-    // Mirror WS_TABSTOP and WS_GROUP of Style.
+    /// Mirror WS_TABSTOP and WS_GROUP of Style.
     bool TabStop();
     void SetTabStop(bool Value);
     bool Group();
     void SetGroup(bool Value);
 
-    // 0, 1 or 2; 2 makes the window WS_EX_TRANSPARENT.
+    /// 0, 1 or 2; 2 makes the window WS_EX_TRANSPARENT.
     int BackMode() const { return FBackMode; }
     void SetBackMode(int Value);
 
-    // The window's procedure or, before creation, the registered class's.
+    /// The window's procedure or, before creation, the registered class's.
     WNDPROC WndProc();
     void SetWndProc(WNDPROC Value);
 
-    // Alignment in the parent; a write realigns and refreshes the parent.
+    /// Alignment in the parent; a write realigns and refreshes the parent.
     int Align() const { return FAlign; }
     void SetAlign(int Value);
 
-    // The child list: the frame does not own its children.
+    /// The child list: the frame does not own its children.
     int ControlCount() const { return FControls.Count(); }
     QFrame* Controls(int Index) const { return FControls.At(Index); }
     void AddControl(QFrame* Control) { FControls.Add(Control); }
@@ -133,16 +134,16 @@ public:
     int IndexOfControl(QFrame* Control) const { return FControls.IndexOf(Control); }
     void InsertControl(QFrame* Control);
 
-    // Writing Parent is how a component gets its window: it creates it when there is none.
+    /// Writing Parent is how a component gets its window: it creates it when there is none.
     QFrame* Parent();
     void SetParent(QFrame* Value);
     HWND ParentHandle();
     void SetParentHandle(HWND Value);
 
-    // Places the children by their Align: top, bottom, left and right bands, then the client.
+    /// Places the children by their Align: top, bottom, left and right bands, then the client.
     void Realign();
     LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam);
-    // Raises the window to the top of its siblings; RestoreZOrder puts it back.
+    /// Raises the window to the top of its siblings; RestoreZOrder puts it back.
     void BringToFront();
     void RestoreZOrder();
     void SetFocus();
@@ -181,22 +182,22 @@ public:
     QCommandEvent OnAccelCommand = nullptr;
     QMouseWheelEvent OnMouseWheel = nullptr;
 
-    // The controls' answer to QM_CTLCOLOR: the canvas colours on the DC, its brush as result.
+    /// The controls' answer to QM_CTLCOLOR: the canvas colours on the DC, its brush as result.
     void AnswerColorRequest(QMessage& Message);
-    // The construction values a control class sets over its base's (no window exists yet).
+    /// The construction values a control class sets over its base's (no window exists yet).
     void SetControlDefaults(const char* ClassName, uint32_t Style, uint32_t ExStyle, int Width,
                             int Height, int BackgroundColor);
 
 protected:
     bool HasWindow() const { return IsWindow(FHandle) != FALSE; }
-    // Applies a style change through the frame refresh that style writes need.
+    /// Applies a style change through the frame refresh that style writes need.
     void WriteStyleBits(int Index, uint32_t Value);
     void SetStyleBit(uint32_t Bit, bool On);
     void ReadWindowRect(RECT& Rect);
-    // The canvas and OnPaint part of WM_PAINT, without default processing; panels run it
-    // around their own drawing.
+    /// The canvas and OnPaint part of WM_PAINT, without default processing; panels run it
+    /// around their own drawing.
     void HandlePaint(QMessage& Message);
-    // Refreshes the creation fields from the window, which may have changed them itself.
+    /// Refreshes the creation fields from the window, which may have changed them itself.
     void TakeValuesFromWindow();
 
     int FAlign = alNone;
@@ -246,5 +247,5 @@ private:
     bool OwnedByWindow = false;
 };
 
-// True when Address is a QFrame that is alive now.
+/// True when Address is a QFrame that is alive now.
 bool IsLiveFrame(const void* Address);

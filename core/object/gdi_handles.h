@@ -1,9 +1,10 @@
-// Small RAII holders for the GDI objects and device contexts the library takes.
+/// \file
+/// Small RAII holders for the GDI objects and device contexts the library takes.
 #pragma once
 
 #include <windows.h>
 
-// Owns a GDI object (brush, pen, font, bitmap) and deletes it when replaced or destroyed.
+/// Owns a GDI object (brush, pen, font, bitmap) and deletes it when replaced or destroyed.
 template <class H> class QOwnedGdiObject {
 public:
     QOwnedGdiObject() = default;
@@ -22,7 +23,7 @@ private:
     H Object = nullptr;
 };
 
-// A device context taken with GetDC, released with ReleaseDC even when the window is gone.
+/// A device context taken with GetDC, released with ReleaseDC even when the window is gone.
 class QWindowDC {
 public:
     QWindowDC() = default;
@@ -31,7 +32,7 @@ public:
     ~QWindowDC() { Release(); }
 
     HDC Get() const { return DC; }
-    // Releases the context held, then takes a new one for Window.
+    /// Releases the context held, then takes a new one for Window.
     HDC Take(HWND Window) {
         Release();
         Wnd = Window;
