@@ -1,6 +1,8 @@
 #include "object/design_contract.h"
 
+#include "containers/panel.h"
 #include "object/form_defaults.h"
+#include "object/forms.h"
 
 #include <windows.h>
 
@@ -13,6 +15,76 @@
 
 namespace {
 
+// What a class's component is beyond a frame, for the lines and values only some have.
+enum Kind { Plain, Form, Panel, Memo, ListBox, ComboBox };
+
+// A new component's canvas colours and whether its window shows them. Its background is the
+// system colour System, or Fixed where System is -1; its text colour is black in every class
+// (QCanvas, SetControlDefaults).
+struct Colours {
+    bool Background;
+    bool Text;
+    int System;
+    COLORREF Fixed;
+};
+
+// Color and TextColor are offered only where the window shows them: the controls that answer
+// the colour request with the canvas's colours (a scroll bar has no text), the panel, which
+// erases with the canvas brush and draws its caption in the text colour, and the forms and
+// QDummy, which erase with the brush and draw no text. QBox draws its name in the text colour,
+// but its window creation paints it red over any colour set before. Push buttons are drawn in
+// the system's colours whatever the request answers, the common controls draw the bars without
+// asking, and no component is bound to the editor library's window: they have neither.
+constexpr Colours ControlColours{true, true, COLOR_WINDOW, 0};
+constexpr Colours FaceBackground{true, false, COLOR_BTNFACE, 0};
+constexpr Colours RedBackground{true, false, -1, 0x000000FF};
+constexpr Colours TextOnly{false, true, -1, 0};
+constexpr Colours NotShown{false, false, -1, 0};
+
+struct StyleFlag {
+    const char* Name;
+    DWORD Bits;
+};
+
+struct FlagSet {
+    const StyleFlag* First;
+    size_t Count;
+};
+
+template <size_t Count> constexpr FlagSet Set(const StyleFlag (&Flags)[Count]) {
+    return {Flags, Count};
+}
+constexpr FlagSet NoFlags{nullptr, 0};
+
+// Each class's own independent style bits. A memo whose lines scroll sideways does not wrap
+// them: AutoHScroll is its word-wrap bit.
+const StyleFlag EditFlags[] = {{"ReadOnly", ES_READONLY},   {"Password", ES_PASSWORD},
+                               {"Number", ES_NUMBER},       {"UpperCase", ES_UPPERCASE},
+                               {"LowerCase", ES_LOWERCASE}, {"AutoHScroll", ES_AUTOHSCROLL}};
+const StyleFlag MemoFlags[] = {{"ReadOnly", ES_READONLY},
+                               {"WantReturn", ES_WANTRETURN},
+                               {"VScroll", WS_VSCROLL},
+                               {"HScroll", WS_HSCROLL},
+                               {"AutoHScroll", ES_AUTOHSCROLL}};
+const StyleFlag ListBoxFlags[] = {{"Sort", LBS_SORT},
+                                  {"MultiSelect", LBS_MULTIPLESEL},
+                                  {"Notify", LBS_NOTIFY},
+                                  {"VScroll", WS_VSCROLL}};
+const StyleFlag ComboBoxFlags[] = {{"Sort", CBS_SORT}, {"AutoHScroll", CBS_AUTOHSCROLL}};
+const StyleFlag ButtonFlags[] = {
+    {"Default", BS_DEFPUSHBUTTON}, {"Multiline", BS_MULTILINE}, {"Flat", BS_FLAT}};
+const StyleFlag CheckFlags[] = {
+    {"LeftText", BS_LEFTTEXT}, {"Multiline", BS_MULTILINE}, {"PushLike", BS_PUSHLIKE}};
+const StyleFlag LabelFlags[] = {{"NoPrefix", SS_NOPREFIX}, {"Sunken", SS_SUNKEN}};
+const StyleFlag ToolBarFlags[] = {
+    {"Flat", TBSTYLE_FLAT}, {"List", TBSTYLE_LIST}, {"NoDivider", CCS_NODIVIDER}};
+const StyleFlag StatusBarFlags[] = {{"SizeGrip", SBARS_SIZEGRIP}};
+
+// Border and ClientEdge, which nearly every class takes. A form's WS_BORDER is half of its
+// caption; the panel's BorderStyle sets and clears its client edge itself; QBox's window
+// creation and the editor library choose their windows' styles whatever was set before.
+enum FrameFlags { BorderAndEdge, EdgeOnly, BorderOnly, NoFrameFlags };
+
 struct DesignClass {
     const char* Name;
     DWORD Style;
@@ -20,7 +92,11 @@ struct DesignClass {
     int Width;
     int Height;
     bool Holds;
-    bool IsForm; // its component is a form: it has OnClose
+    bool IsForm; // its component is a form: it has OnClose and FormStyle
+    Kind Of;
+    Colours Canvas;
+    FlagSet Flags;
+    FrameFlags Frame;
 };
 
 // The styles and sizes the classes' constructors and window creation give a component. Where
@@ -28,26 +104,99 @@ struct DesignClass {
 // The form, the panel, the group box, the bars and the demonstration box hold components. The
 // form's size of 0 stands for the program's FormDefaults.
 const DesignClass Classes[] = {
-    {"QForm", WS_OVERLAPPEDWINDOW, 0, 0, 0, true, true},
-    {"QPanel", 0, WS_EX_CONTROLPARENT, 115, 51, true, false},
-    {"QToolBar", CCS_NORESIZE | CCS_NOPARENTALIGN, WS_EX_CONTROLPARENT, 215, 21, true, false},
+    {"QForm", WS_OVERLAPPEDWINDOW, 0, 0, 0, true, true, Form, FaceBackground, NoFlags, EdgeOnly},
+    {"QPanel", 0, WS_EX_CONTROLPARENT, 115, 51, true, false, Panel, ControlColours, NoFlags,
+     BorderOnly},
+    {"QToolBar", CCS_NORESIZE | CCS_NOPARENTALIGN, WS_EX_CONTROLPARENT, 215, 21, true, false, Plain,
+     NotShown, Set(ToolBarFlags), BorderAndEdge},
     {"QStatusBar", SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN, WS_EX_CONTROLPARENT, 215, 17,
-     true, false},
-    {"QLabel", SS_NOTIFY, 0, 115, 18, false, false},
-    {"QButton", BS_PUSHBUTTON, 0, 75, 35, false, false},
-    {"QEdit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 121, 21, false, false},
+     true, false, Plain, NotShown, Set(StatusBarFlags), BorderAndEdge},
+    {"QLabel", SS_NOTIFY, 0, 115, 18, false, false, Plain, ControlColours, Set(LabelFlags),
+     BorderAndEdge},
+    {"QButton", BS_PUSHBUTTON, 0, 75, 35, false, false, Plain, NotShown, Set(ButtonFlags),
+     BorderAndEdge},
+    {"QEdit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 121, 21, false, false, Plain, ControlColours,
+     Set(EditFlags), BorderAndEdge},
     {"QMemo", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE, 221, 121, false,
-     false},
-    {"QComboBox", CBS_DROPDOWN | CBS_HASSTRINGS | CBS_NOINTEGRALHEIGHT, 0, 115, 18, false, false},
-    {"QListBox", LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 121, 21, false, false},
-    {"QCheckBox", BS_AUTOCHECKBOX, 0, 97, 19, false, false},
-    {"QRadioButton", BS_AUTORADIOBUTTON, 0, 97, 19, false, false},
-    {"QGroupBox", BS_GROUPBOX, WS_EX_TRANSPARENT, 221, 51, true, false},
-    {"QScrollBar", SBS_HORZ, 0, 121, 17, false, false},
-    {"QMyFrame", 0x400, WS_EX_CONTROLPARENT, 742, 409, false, true},
-    {"VUdeRedo", WS_BORDER, 0, 150, 80, false, false},
-    {"QBox", 0, WS_EX_CLIENTEDGE, 450, 250, true, true},
-    {"QDummy", 0, 0, 60, 40, false, false},
+     false, Memo, ControlColours, Set(MemoFlags), BorderAndEdge},
+    {"QComboBox", CBS_DROPDOWN | CBS_HASSTRINGS | CBS_NOINTEGRALHEIGHT, 0, 115, 18, false, false,
+     ComboBox, ControlColours, Set(ComboBoxFlags), BorderAndEdge},
+    {"QListBox", LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 121, 21, false, false,
+     ListBox, ControlColours, Set(ListBoxFlags), BorderAndEdge},
+    {"QCheckBox", BS_AUTOCHECKBOX, 0, 97, 19, false, false, Plain, ControlColours, Set(CheckFlags),
+     BorderAndEdge},
+    {"QRadioButton", BS_AUTORADIOBUTTON, 0, 97, 19, false, false, Plain, ControlColours,
+     Set(CheckFlags), BorderAndEdge},
+    {"QGroupBox", BS_GROUPBOX, WS_EX_TRANSPARENT, 221, 51, true, false, Plain, ControlColours,
+     NoFlags, BorderAndEdge},
+    {"QScrollBar", SBS_HORZ, 0, 121, 17, false, false, Plain, FaceBackground, NoFlags,
+     BorderAndEdge},
+    {"QMyFrame", 0x400, WS_EX_CONTROLPARENT, 742, 409, false, true, Form, FaceBackground, NoFlags,
+     BorderAndEdge},
+    {"VUdeRedo", WS_BORDER, 0, 150, 80, false, false, Plain, NotShown, NoFlags, NoFrameFlags},
+    {"QBox", 0, WS_EX_CLIENTEDGE, 450, 250, true, true, Form, TextOnly, NoFlags, NoFrameFlags},
+    {"QDummy", 0, 0, 60, 40, false, false, Plain, RedBackground, NoFlags, BorderAndEdge},
+};
+
+// The panel's properties through QPanel's own operations where the frame is one, so that a
+// class overriding them is set as its program would set it.
+template <class Component>
+bool SetOnPanel(QFrame& Frame, void (Component::*Setter)(int), intptr_t Value) {
+    auto* panel = dynamic_cast<Component*>(&Frame);
+    if (panel) (panel->*Setter)(static_cast<int>(Value));
+    return panel != nullptr;
+}
+
+// A numeric property: which classes have it, a new component's value, and its setter applied
+// to a frame (false when the frame is not of the setter's kind).
+struct ValueLine {
+    const char* Name;
+    const char* Setter;
+    const char* Choices;
+    bool (*Offered)(const DesignClass& Class);
+    uint32_t (*Default)(const DesignClass& Class);
+    bool (*Apply)(QFrame& Frame, intptr_t Value);
+};
+
+const ValueLine Values[] = {
+    {"Color", "Canvas.SetColor", "colour", [](const DesignClass& C) { return C.Canvas.Background; },
+     [](const DesignClass& C) {
+         return static_cast<uint32_t>(C.Canvas.System < 0 ? C.Canvas.Fixed
+                                                          : GetSysColor(C.Canvas.System));
+     },
+     [](QFrame& F, intptr_t V) {
+         F.Canvas.SetColor(static_cast<uint32_t>(V));
+         return true;
+     }},
+    {"TextColor", "Canvas.SetTextColor", "colour",
+     [](const DesignClass& C) { return C.Canvas.Text; }, [](const DesignClass&) { return 0u; },
+     [](QFrame& F, intptr_t V) {
+         F.Canvas.SetTextColor(static_cast<uint32_t>(V));
+         return true;
+     }},
+    {"BorderStyle", "SetBorderStyle", "bsNone,bsClientEdge,bsSunken,bsRaised,bsBump",
+     [](const DesignClass& C) { return C.Of == Panel; },
+     [](const DesignClass&) { return static_cast<uint32_t>(bsNone); },
+     [](QFrame& F, intptr_t V) {
+         return SetOnPanel<QPanel>(F, &QPanel::SetBorderStyle, V) ||
+                SetOnPanel<QCustomPanel>(F, &QCustomPanel::SetBorderStyle, V);
+     }},
+    // QPanel's constructor centres its caption's wrapped lines.
+    {"Alignment", "SetAlignment",
+     "Left line,Centred line,Right line,Wrapped left,Wrapped centred,Wrapped right",
+     [](const DesignClass& C) { return C.Of == Panel; }, [](const DesignClass&) { return 4u; },
+     [](QFrame& F, intptr_t V) {
+         return SetOnPanel<QPanel>(F, &QPanel::SetAlignment, V) ||
+                SetOnPanel<QCustomPanel>(F, &QCustomPanel::SetAlignment, V);
+     }},
+    {"FormStyle", "SetFormStyle", "fsNormal=0,fsMDIChild=2,fsStayOnTop=3",
+     [](const DesignClass& C) { return C.Of == Form; },
+     [](const DesignClass&) { return static_cast<uint32_t>(fsNormal); },
+     [](QFrame& F, intptr_t V) {
+         auto* form = dynamic_cast<QCustomForm*>(&F);
+         if (form) form->SetFormStyle(static_cast<int>(V));
+         return form != nullptr;
+     }},
 };
 
 // Every component's events, then a form's own, with their handlers' parameters.
@@ -68,6 +217,18 @@ const char FrameEvents[] = "Event=OnCreate(QFrame* Sender)\n"
                            "int Keys)\n";
 const char FormEvents[] = "Event=OnClose(QFrame* Sender, int& Action)\n";
 
+std::string FlagLine(const char* Line, const char* Name, DWORD Bits) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%s=%s:%08lX\n", Line, Name, static_cast<unsigned long>(Bits));
+    return text;
+}
+
+std::string ItemsLine(const char* Name, UINT Message) {
+    char text[48];
+    std::snprintf(text, sizeof text, "Items=%s:%04X\n", Name, Message);
+    return text;
+}
+
 std::string Describe(const DesignClass& Class) {
     char values[128];
     std::snprintf(
@@ -75,7 +236,27 @@ std::string Describe(const DesignClass& Class) {
         static_cast<unsigned long>(Class.Style), static_cast<unsigned long>(Class.ExStyle),
         Class.Width ? Class.Width : FormDefaults.Width,
         Class.Height ? Class.Height : FormDefaults.Height, Class.Holds ? 1 : 0);
-    return values + std::string(FrameEvents) + (Class.IsForm ? FormEvents : "");
+    std::string text = values + std::string(FrameEvents) + (Class.IsForm ? FormEvents : "");
+    if (Class.Of == Memo) text += "Text=Lines\n";
+    if (Class.Of == ListBox) text += ItemsLine("LB_ADDSTRING", LB_ADDSTRING);
+    if (Class.Of == ComboBox) text += ItemsLine("CB_ADDSTRING", CB_ADDSTRING);
+    for (const ValueLine& value : Values)
+        if (value.Offered(Class))
+            text += std::string("Value=") + value.Name + ":" + value.Setter + ":" +
+                    std::to_string(value.Default(Class)) + ":" + value.Choices + "\n";
+    for (size_t i = 0; i < Class.Flags.Count; ++i)
+        text += FlagLine("Flag", Class.Flags.First[i].Name, Class.Flags.First[i].Bits);
+    if (Class.Frame == BorderAndEdge || Class.Frame == BorderOnly)
+        text += FlagLine("Flag", "Border", WS_BORDER);
+    if (Class.Frame == BorderAndEdge || Class.Frame == EdgeOnly)
+        text += FlagLine("ExFlag", "ClientEdge", WS_EX_CLIENTEDGE);
+    return text;
+}
+
+const DesignClass* ClassNamed(const char* Name) {
+    for (const DesignClass& c : Classes)
+        if (std::strcmp(c.Name, Name) == 0) return &c;
+    return nullptr;
 }
 
 } // namespace
@@ -88,8 +269,15 @@ const char* DesignClassText(const char* ClassName) {
             made.push_back(Describe(c));
         return made;
     }();
-    if (!ClassName) return nullptr;
-    for (size_t i = 0; i < texts.size(); ++i)
-        if (std::strcmp(Classes[i].Name, ClassName) == 0) return texts[i].c_str();
-    return nullptr;
+    const DesignClass* found = ClassName ? ClassNamed(ClassName) : nullptr;
+    return found ? texts[static_cast<size_t>(found - Classes)].c_str() : nullptr;
+}
+
+bool SetDesignValue(QFrame& Frame, const char* Name, intptr_t Value) {
+    const DesignClass* found = Name ? ClassNamed(Frame.ClassName().c_str()) : nullptr;
+    if (!found) return false;
+    for (const ValueLine& value : Values)
+        if (std::strcmp(value.Name, Name) == 0)
+            return value.Offered(*found) && value.Apply(Frame, Value);
+    return false;
 }

@@ -1,7 +1,12 @@
 /// \file
 /// What a form designer asks core.dll about a class beyond its name: the values a new component
-/// of it is placed with, whether it holds other components, and its events.
+/// of it is placed with, whether it holds other components, its events, and the properties and
+/// style bits a designer edits; and how a designer's window takes one of those values.
 #pragma once
+
+#include <cstdint>
+
+class QFrame;
 
 /// The description of ClassName as lines of "Name=Value", each ending in a line feed:
 /// \verbatim
@@ -9,6 +14,24 @@
 ///   Width=<n>, Height=<n>        the size it is placed at
 ///   Holds=0|1                    whether components may be placed inside it
 ///   Event=<name>(<parameters>)   one line per event, with the handler's parameters
+///   Text=Lines                   its text is edited as lines (a memo)
+///   Items=<name>:<hex>           the message, by name and number, that adds one item
+///                                (WParam 0, LParam the item's text)
+///   Value=<name>:<setter>:<default>:<choices>
+///                                a numeric property set in code by calling <setter>(value);
+///                                <default> (decimal) is a new component's; <choices> is
+///                                "colour" (a COLORREF) or choice names, each optionally
+///                                "=<number>" (else its position); names that are C++
+///                                identifiers are the library's enumerators
+///   Flag=<name>:<hex>            a style bit a designer shows as a check box
+///   ExFlag=<name>:<hex>          the same for the extended style
 /// \endverbatim
-/// Null for a class the library has no component of. The text lives as long as the library.
+/// The lines come in that order; only the first five kinds were there at first, so a designer
+/// skips names it does not know. Null for a class the library has no component of. The text
+/// lives as long as the library.
 const char* DesignClassText(const char* ClassName);
+
+/// QM_SETVALUE's work: sets the value Name (as in the "Value=" lines) of Frame as the line's
+/// setter does. False, changing nothing, for a null Name, a name Frame's class has no such line
+/// for, or a frame that is not of the kind the setter belongs to.
+bool SetDesignValue(QFrame& Frame, const char* Name, intptr_t Value);

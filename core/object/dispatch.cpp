@@ -1,5 +1,6 @@
 // The message dispatcher of QFrame: turns window messages into events, reflects control
 // notifications to the controls, binds a frame to its window and moves the focus with Tab.
+#include "object/design_contract.h"
 #include "object/diagnostics.h"
 #include "object/forms.h"
 #include "object/posted_message_guard.h"
@@ -134,6 +135,9 @@ void QFrame::HandleMessage(QMessage& Message) {
     case QM_SETALIGN:
         // The library's own message: no default processing would know it.
         AlignInHolderWindow(Message);
+        return;
+    case QM_SETVALUE:
+        SetValueByName(Message);
         return;
     default:
         if (IsOtherMouseMessage(Message.Msg) && (FStyle & WS_CHILD) && MouseTransparent) {
@@ -280,6 +284,18 @@ void QFrame::AlignInHolderWindow(QMessage& Message) {
     FParent = holder;
     if (holder) holder->AddControl(Self());
     SetAlign(static_cast<int>(Message.WParam));
+    Message.Result = 1;
+}
+
+void QFrame::SetValueByName(QMessage& Message) {
+    // The name is an address in the sender's memory: only our own thread's is read. Posted ones
+    // never get here (GuardPostedAddresses). No default processing would know the message.
+    if (InSendMessage()) return;
+    auto* name = reinterpret_cast<const char*>(Message.WParam);
+    if (!SetDesignValue(*this, name, Message.LParam)) return;
+    // Some setters only store the value, and a combo box's edit field is a window of its own.
+    RedrawWindow(FHandle, nullptr, nullptr,
+                 RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Message.Result = 1;
 }
 

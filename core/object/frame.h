@@ -19,6 +19,12 @@ constexpr UINT QM_GETWINDOWINFO = 0xA711;
 /// last child of the component of the window holding it, which lays out its aligned children as a
 /// program's would; answers 1, or 0 for a value that is no alignment. It carries no address.
 constexpr UINT QM_SETALIGN = 0xA712;
+/// For designers: WParam is the address of a NUL-terminated value name as in DESIGNCLASS's
+/// "Value=" lines ("Color", "TextColor", "BorderStyle", "Alignment", "FormStyle"), LParam the
+/// value. The window's component sets it as that line's setter does and the window is drawn
+/// again; answers 1, or 0 for a name its class has no such line for, a window without a
+/// component or a message from another thread. A posted one never reaches a window procedure.
+constexpr UINT QM_SETVALUE = 0xA713;
 
 /// One window message on its way through HandleMessage and DefaultHandler.
 struct QMessage {
@@ -235,6 +241,7 @@ private:
     void RaiseMouseEvent(QMessage& Message);
     void HandleWindowInfo(QMessage& Message);
     void AlignInHolderWindow(QMessage& Message);
+    void SetValueByName(QMessage& Message);
     void ApplyWindowInfo(const QWindowInfo& Info);
     void FillWindowInfo(QWindowInfo& Info);
 

@@ -8,11 +8,13 @@
 
 namespace {
 
-// A queued message whose LParam is an address nobody on this thread vouched for. Notifications
-// are only ever sent, so a queued one was forged; a library control hands it to its system
-// class, which would read it. Other windows' notifications are their program's business.
+// A queued message carrying an address nobody on this thread vouched for (QM_SETVALUE's is its
+// WParam, the others' their LParam). Notifications are only ever sent, so a queued one was
+// forged; a library control hands it to its system class, which would read it. Other windows'
+// notifications are their program's business.
 bool IsForgedAddress(const MSG& Message) {
     return Message.message == QM_SETWINDOWINFO || Message.message == QM_GETWINDOWINFO ||
+           Message.message == QM_SETVALUE ||
            (Message.message == WM_NOTIFY && FrameOfWindow(Message.hwnd));
 }
 
@@ -50,8 +52,8 @@ thread_local unsigned GuardedAfterRemovals = ~0u;
 void GuardPostedAddresses() {
     unsigned removals = Removals.load();
     if (GuardedAfterRemovals == removals) return;
-    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &NeutraliseForgedAddress, nullptr,
-                                   GetCurrentThreadId());
+    HHOOK hook =
+        SetWindowsHookExA(WH_GETMESSAGE, &NeutraliseForgedAddress, nullptr, GetCurrentThreadId());
     if (!hook) return;
     GuardedAfterRemovals = removals;
     std::lock_guard<std::mutex> hold(GuardsLock());

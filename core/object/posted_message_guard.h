@@ -1,11 +1,11 @@
 /// \file
 /// Keeps the designer messages, and notifications to library windows, that arrive through a
-/// message queue from reaching any window procedure: their LParam is an address that only a
-/// sender on the window's own thread can vouch for, and anyone may post to a window.
+/// message queue from reaching any window procedure: they carry an address that only a sender
+/// on the window's own thread can vouch for, and anyone may post to a window.
 #pragma once
 
-/// Guards the calling thread's queue, once per thread: every QM_SETWINDOWINFO and
-/// QM_GETWINDOWINFO, and every WM_NOTIFY to a library window, taken from it by any message loop
+/// Guards the calling thread's queue, once per thread: every QM_SETWINDOWINFO, QM_GETWINDOWINFO
+/// and QM_SETVALUE, and every WM_NOTIFY to a library window, taken from it by any message loop
 /// becomes WM_NULL.
 void GuardPostedAddresses();
 /// Removes every thread's guard: its procedure must not outlive the library's code.
