@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -40,49 +42,188 @@ std::string HexLiteral(uint32_t Value) {
     return text;
 }
 
-} // namespace
+// A handler of the form: its name and its event's parameters.
+struct Handler {
+    std::string Name;
+    EventSignature Signature;
+};
 
-std::string GenerateHeader(const GeneratedForm& Form) {
-    std::string text = "// " + Form.ClassName + ": made with the Velmora designer and " +
-                       Form.CoreVersion +
-                       ".\n// Change the form in the designer and generate "
-                       "it again rather than editing this file.\n#pragma once\n\n";
-    for (const char* header : ComponentHeaders)
-        text += std::string("#include \"") + header + "\"\n";
-    text += "\nclass " + Form.ClassName + " : public QForm {\npublic:\n    " + Form.ClassName +
-            "();\n    " + Form.ClassName + "* Self() override { return this; }\n";
-    if (!Form.Components.empty()) text += "\n";
-    for (const ComponentRecord& c : Form.Components)
-        text += "    " + c.ClassName + " " + c.Name + ";\n";
-    return text + "};\n";
+// The form's handlers in the order of the components (the form first) and their events.
+std::vector<Handler> HandlersOf(const FormModel& Model, const CoreLibrary& Core) {
+    std::vector<Handler> handlers;
+    auto collect = [&](const ComponentRecord& c, const ClassDesign& design) {
+        for (const auto& [event, name] : c.Events) {
+            bool known = std::any_of(handlers.begin(), handlers.end(),
+                                     [&](const Handler& h) { return h.Name == name; });
+            if (!known) handlers.push_back({name, ParseEvent(design.EventNamed(event))});
+        }
+    };
+    collect(Model.Form, Core.Form);
+    for (const ComponentRecord& c : Model.Components)
+        collect(c, Core.DesignOf(c.ClassName));
+    return handlers;
 }
 
-std::string GenerateSource(const GeneratedForm& Form) {
+// "QFrame* /*Sender*/, int& /*Action*/": a handler that does nothing uses no parameter.
+std::string UnnamedParameters(const EventSignature& Signature) {
+    std::string text;
+    for (const auto& [type, name] : Signature.Each)
+        text += (text.empty() ? "" : ", ") + type + " /*" + name + "*/";
+    return text;
+}
+
+std::string ArgumentNames(const EventSignature& Signature) {
+    std::string text;
+    for (const auto& parameter : Signature.Each)
+        text += (text.empty() ? "" : ", ") + parameter.second;
+    return text;
+}
+
+// The lines that give Member (with its "." or nothing for the form) its class values and wire
+// its events to the form's handlers.
+std::string ValuesAndEvents(const std::string& Member, const ComponentRecord& C,
+                            const ClassDesign& Design, const std::string& FormClass) {
+    std::string text;
+    for (const auto& [name, value] : C.Values) {
+        const ValueDesign* described = Design.ValueNamed(name);
+        if (!described) continue;
+        std::string choice = described->ChoiceOf(value);
+        std::string written = described->Colour      ? HexLiteral(value)
+                              : IsIdentifier(choice) ? choice
+                                                     : std::to_string(value);
+        text += "    " + Member + described->Setter + "(" + written + ");\n";
+    }
+    for (const auto& [event, handler] : C.Events) {
+        EventSignature signature = ParseEvent(Design.EventNamed(event));
+        text += "    " + Member + event + " = [](" + signature.Parameters + ") {\n        if (" +
+                FormClass + "* form = FormOf(Sender)) form->" + handler + "(" +
+                ArgumentNames(signature) + ");\n    };\n";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string HandlerConflict(const FormModel& Model, const CoreLibrary& Core) {
+    std::vector<Handler> handlers = HandlersOf(Model, Core);
+    std::string problem;
+    auto check = [&](const ComponentRecord& c, const ClassDesign& design) {
+        for (const auto& [event, name] : c.Events) {
+            std::string parameters = ParseEvent(design.EventNamed(event)).Parameters;
+            for (const Handler& h : handlers)
+                if (problem.empty() && h.Name == name && h.Signature.Parameters != parameters)
+                    problem = "the handler \"" + name + "\" of " + c.Name + "." + event +
+                              " handles events of other parameters";
+            if (problem.empty() && (Model.NameTaken(name) || name == Model.Form.Name))
+                problem = "the handler \"" + name + "\" of " + c.Name + "." + event +
+                          " is named like a component";
+        }
+    };
+    check(Model.Form, Core.Form);
+    for (const ComponentRecord& c : Model.Components)
+        check(c, Core.DesignOf(c.ClassName));
+    return problem;
+}
+
+GeneratedFiles GenerateForm(const FormModel& Model, const CoreLibrary& Core) {
+    const std::string& name = Model.Form.Name;
+    const std::string design = name + "Design";
+    std::vector<Handler> handlers = HandlersOf(Model, Core);
+    bool items = std::any_of(Model.Components.begin(), Model.Components.end(),
+                             [](const ComponentRecord& c) { return !c.Items.empty(); });
+    GeneratedFiles files;
+
+    std::string& h = files.DesignHeader;
+    h = "// " + design + ": made with the Velmora designer and " + Core.Version +
+        ".\n// Generate writes this file again each time: change the form in the designer, and "
+        "write\n// your code in " +
+        name + ".h and " + name + ".cpp, which Generate never overwrites.\n#pragma once\n\n";
+    for (const char* header : ComponentHeaders)
+        h += std::string("#include \"") + header + "\"\n";
+    h += "\nclass " + design + " : public QForm {\npublic:\n    " + design + "();\n    " + design +
+         "* Self() override { return this; }\n";
+    if (items) h += "    void CreateHandle() override;\n";
+    if (!Model.Components.empty()) h += "\n";
+    for (const ComponentRecord& c : Model.Components)
+        h += "    " + c.ClassName + " " + c.Name + ";\n";
+    if (!handlers.empty()) {
+        h += "\nprotected:\n    // The handlers of the wired events: override those the form acts "
+             "on.\n";
+        for (const Handler& handler : handlers)
+            h += "    virtual void " + handler.Name + "(" + UnnamedParameters(handler.Signature) +
+                 ") {}\n";
+        h += "\nprivate:\n    // The form of this class that holds Sender (or is Sender).\n    "
+             "static " +
+             design + "* FormOf(QFrame* Sender);\n";
+    }
+    h += "};\n";
+
     // The form's outer size that gives the designed client area.
-    RECT outer = {0, 0, Form.ClientWidth, Form.ClientHeight};
+    RECT outer = {0, 0, Model.Form.Width, Model.Form.Height};
     AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    std::string text = "#include \"" + Form.ClassName + ".h\"\n\n" + Form.ClassName +
-                       "::" + Form.ClassName + "() {\n";
-    text += "    SetName(" + Literal(Form.ClassName) + ");\n    SetText(" +
-            Literal(Form.ClassName) + ");\n    SetBounds(0, 0, " +
-            std::to_string(outer.right - outer.left) + ", " +
-            std::to_string(outer.bottom - outer.top) + ");\n";
-    for (const ComponentRecord& c : Form.Components) {
+    std::string& s = files.DesignSource;
+    s = "#include \"" + design + ".h\"\n\n" + design + "::" + design + "() {\n    SetName(" +
+        Literal(name) + ");\n    SetText(" + Literal(Model.Form.Text) + ");\n    SetBounds(0, 0, " +
+        std::to_string(outer.right - outer.left) + ", " + std::to_string(outer.bottom - outer.top) +
+        ");\n" + ValuesAndEvents("", Model.Form, Core.Form, design);
+    for (const ComponentRecord& c : Model.Components) {
         const std::string m = "    " + c.Name + ".";
         // The window class is written out: a C++ class may make another class's window than
         // the one placed (QMyFrame is a QForm and makes a "QForm" window). Generating runs once
         // per command, so the temporaries cost nothing that matters, and the one expression
         // reads like the lines it writes.
         // NOLINTBEGIN(performance-inefficient-string-concatenation)
-        text += "\n" + m + "SetClassName(" + Literal(c.ClassName) + ");\n" + m + "SetName(" +
-                Literal(c.Name) + ");\n" + m + "SetText(" + Literal(c.Text) + ");\n" + m +
-                "SetAlign(" + AlignNames[c.Align] + ");\n" + m + "SetBounds(" +
-                std::to_string(c.Left) + ", " + std::to_string(c.Top) + ", " +
-                std::to_string(c.Width) + ", " + std::to_string(c.Height) + ");\n" + m +
-                "SetStyle(" + HexLiteral(c.Style) + ");\n" + m + "SetExStyle(" +
-                HexLiteral(c.ExStyle) + ");\n" + m + "SetID(" + std::to_string(c.Id) + ");\n" + m +
-                "SetParent(" + (c.Parent.empty() ? "this" : "&" + c.Parent) + ");\n";
+        s += "\n" + m + "SetClassName(" + Literal(c.ClassName) + ");\n" + m + "SetName(" +
+             Literal(c.Name) + ");\n" + m + "SetText(" + Literal(c.Text) + ");\n" + m +
+             "SetAlign(" + AlignNames[c.Align] + ");\n" + m + "SetBounds(" +
+             std::to_string(c.Left) + ", " + std::to_string(c.Top) + ", " +
+             std::to_string(c.Width) + ", " + std::to_string(c.Height) + ");\n" + m + "SetStyle(" +
+             HexLiteral(c.Style) + ");\n" + m + "SetExStyle(" + HexLiteral(c.ExStyle) + ");\n" + m +
+             "SetID(" + std::to_string(c.Id) + ");\n" +
+             // The frame shows and enables its window by these, whatever the style says.
+             (c.Style & WS_DISABLED ? m + "SetEnabled(false);\n" : "") +
+             (c.Style & WS_VISIBLE ? "" : m + "SetVisible(false);\n") +
+             ValuesAndEvents(c.Name + ".", c, Core.DesignOf(c.ClassName), design) + m +
+             "SetParent(" + (c.Parent.empty() ? "this" : "&" + c.Parent) + ");\n";
         // NOLINTEND(performance-inefficient-string-concatenation)
     }
-    return text + "}\n";
+    s += "}\n";
+    if (items) {
+        s += "\nvoid " + design +
+             "::CreateHandle() {\n    QForm::CreateHandle();\n    // The "
+             "lists' items go in once their windows exist.\n";
+        for (const ComponentRecord& c : Model.Components)
+            for (const std::string& item : c.Items)
+                s += "    " + c.Name + ".Perform(" + Core.DesignOf(c.ClassName).ItemsMessageName +
+                     ", 0, reinterpret_cast<LPARAM>(" + Literal(item) + "));\n";
+        s += "}\n";
+    }
+    if (!handlers.empty())
+        s += "\n" + design + "* " + design +
+             "::FormOf(QFrame* Sender) {\n    for (QFrame* frame = "
+             "Sender; frame; frame = frame->Parent())\n        if (auto* form = dynamic_cast<" +
+             design + "*>(frame)) return form;\n    return nullptr;\n}\n";
+
+    std::string& uh = files.UserHeader;
+    uh = "// " + name +
+         ": the form's own code. Generate wrote this file once and never writes it\n"
+         "// again; the designed form is " +
+         design + ", in " + design +
+         ".h.\n#pragma once\n\n"
+         "#include \"" +
+         design + ".h\"\n\nclass " + name + " : public " + design + " {\npublic:\n    " + name +
+         "* Self() override { return this; }\n";
+    std::string& us = files.UserSource;
+    us = "#include \"" + name + ".h\"\n";
+    if (!handlers.empty()) {
+        uh += "\nprotected:\n    // A handler wired in the designer later needs nothing here until "
+              "it has\n    // something to do: override it then.\n";
+        for (const Handler& handler : handlers) {
+            uh += "    void " + handler.Name + "(" + handler.Signature.Parameters + ") override;\n";
+            us += "\nvoid " + name + "::" + handler.Name + "(" +
+                  UnnamedParameters(handler.Signature) + ") {\n}\n";
+        }
+    }
+    uh += "};\n";
+    return files;
 }

@@ -11,7 +11,7 @@ namespace {
 
 auto Fields(const ComponentRecord& R) {
     return std::tie(R.ClassName, R.Name, R.Parent, R.Text, R.Left, R.Top, R.Width, R.Height,
-                    R.Style, R.ExStyle, R.Id, R.Align);
+                    R.Style, R.ExStyle, R.Id, R.Align, R.Values, R.Items, R.Events);
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
+#include <vector>
 
 struct ComponentRecord {
     std::string ClassName;
@@ -18,6 +20,13 @@ struct ComponentRecord {
     uint32_t ExStyle = 0;
     int Id = 0;
     int Align = 0; // the library's QAlign: alNone, alLeft, alRight, alTop, alBottom, alClient
+    // The class's numbered values (colours, border, caption placement) that differ from what a
+    // new component of the class has, by the library's name of each.
+    std::map<std::string, uint32_t> Values;
+    // The items of a list or combo box, which the generated code fills in.
+    std::vector<std::string> Items;
+    // The handler of each wired event, by event name ("OnClick"); several may share one.
+    std::map<std::string, std::string> Events;
 };
 
 // The library's names of the alignments, in QAlign's order.

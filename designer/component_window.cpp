@@ -19,10 +19,12 @@ std::string ClassNameOf(HWND Window) {
 
 } // namespace
 
+// A component the program hides is still shown while it is designed.
 HWND CreateComponentWindow(HWND Surface, const ComponentRecord& Record) {
     return CreateWindowExA(Record.ExStyle, Record.ClassName.c_str(), Record.Text.c_str(),
-                           Record.Style, Record.Left, Record.Top, Record.Width, Record.Height,
-                           Surface, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Record.Id)),
+                           Record.Style | WS_VISIBLE, Record.Left, Record.Top, Record.Width,
+                           Record.Height, Surface,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(Record.Id)),
                            GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -67,13 +69,13 @@ std::string AncestorOf(HWND Window) {
 void WriteComponent(HWND Window, const ComponentRecord& Record) {
     QWindowInfo info = AskLibrary(Window);
     if (!info.ClassName.empty()) {
-        info.Style = Record.Style;
+        info.Style = Record.Style | WS_VISIBLE;
         info.ExStyle = Record.ExStyle;
         info.Width = Record.Width;
         info.Height = Record.Height;
         SendMessageA(Window, QM_SETWINDOWINFO, 0, reinterpret_cast<LPARAM>(&info));
     } else {
-        SetWindowLongPtrA(Window, GWL_STYLE, static_cast<LONG>(Record.Style));
+        SetWindowLongPtrA(Window, GWL_STYLE, static_cast<LONG>(Record.Style | WS_VISIBLE));
         SetWindowLongPtrA(Window, GWL_EXSTYLE, static_cast<LONG>(Record.ExStyle));
         SetWindowPos(Window, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -81,4 +83,17 @@ void WriteComponent(HWND Window, const ComponentRecord& Record) {
     SetWindowTextA(Window, Record.Text.c_str());
     MoveWindow(Window, Record.Left, Record.Top, Record.Width, Record.Height, TRUE);
     SetWindowLongPtrA(Window, GWLP_ID, Record.Id);
+}
+
+void ShowClassValues(HWND Window, const ComponentRecord& Record, const ClassDesign& Design,
+                     bool Items) {
+    for (const ValueDesign& value : Design.Values) {
+        auto set = Record.Values.find(value.Name);
+        SendMessageA(Window, QM_SETVALUE, reinterpret_cast<WPARAM>(value.Name.c_str()),
+                     static_cast<LPARAM>(set == Record.Values.end() ? value.Default : set->second));
+    }
+    if (Items && Design.ItemsMessage)
+        for (const std::string& item : Record.Items)
+            SendMessageA(Window, Design.ItemsMessage, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    InvalidateRect(Window, nullptr, TRUE);
 }

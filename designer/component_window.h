@@ -3,6 +3,7 @@
 #pragma once
 
 #include "component_record.h"
+#include "core_library.h"
 
 #include <windows.h>
 
@@ -15,6 +16,10 @@ std::string AncestorOf(HWND Window);
 // Writes styles and size through QM_SETWINDOWINFO (read, change, write back), then the text,
 // the position and the identifier.
 void WriteComponent(HWND Window, const ComponentRecord& Record);
+// Gives the component each of its class's values, the record's or else the class's own
+// (QM_SETVALUE), and with Items adds the record's items to its list.
+void ShowClassValues(HWND Window, const ComponentRecord& Record, const ClassDesign& Design,
+                     bool Items);
 // Gives the component its alignment and makes it the last child of its holder's component,
 // which lays it out (QM_SETALIGN).
 void AlignComponent(HWND Window, int Align);

@@ -3,6 +3,7 @@
 #include "component_record.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -36,6 +37,63 @@ ComponentRecord ClassDesign::NewComponent(const std::string& ClassName) const {
     return record;
 }
 
+std::string ValueDesign::ChoiceOf(uint32_t Value) const {
+    for (const auto& [name, value] : Choices)
+        if (value == Value) return name;
+    return "";
+}
+
+const ValueDesign* ClassDesign::ValueNamed(const std::string& Name) const {
+    for (const ValueDesign& value : Values)
+        if (value.Name == Name) return &value;
+    return nullptr;
+}
+
+std::string ClassDesign::EventNamed(const std::string& Name) const {
+    for (const std::string& event : Events)
+        if (event.compare(0, event.find('('), Name) == 0) return event;
+    return "";
+}
+
+namespace {
+
+// "Name:Setter:Default:colour" or "Name:Setter:Default:First,Second=5,Third".
+bool ParseValueDesign(const std::string& Text, ValueDesign& Value) {
+    size_t a = Text.find(':'), b = Text.find(':', a + 1), c = Text.find(':', b + 1);
+    if (c == std::string::npos) return false;
+    Value.Name = Text.substr(0, a);
+    Value.Setter = Text.substr(a + 1, b - a - 1);
+    std::string initial = Text.substr(b + 1, c - b - 1);
+    if (initial.empty() || initial.size() > 10 ||
+        initial.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    Value.Default = static_cast<uint32_t>(std::strtoul(initial.c_str(), nullptr, 10));
+    std::string choices = Text.substr(c + 1);
+    Value.Colour = choices == "colour";
+    uint32_t next = 0;
+    for (const std::string& choice :
+         Value.Colour ? std::vector<std::string>{} : SplitAtCommas(choices)) {
+        size_t equals = choice.find('=');
+        int number = static_cast<int>(next);
+        if (equals != std::string::npos &&
+            !ParseDecimal(choice.substr(equals + 1), 0, 65535, number))
+            return false;
+        Value.Choices.emplace_back(choice.substr(0, equals), static_cast<uint32_t>(number));
+        next = static_cast<uint32_t>(number) + 1;
+    }
+    return Value.Colour || !Value.Choices.empty();
+}
+
+// "Name:0000ABCD"
+bool ParseFlagDesign(const std::string& Text, bool Extended, FlagDesign& Flag) {
+    size_t colon = Text.find(':');
+    Flag.Name = Text.substr(0, colon);
+    Flag.Extended = Extended;
+    return colon != std::string::npos && ParseHex(Text.substr(colon + 1), Flag.Bits);
+}
+
+} // namespace
+
 ClassDesign ParseClassDesign(const char* Text) {
     ClassDesign design;
     std::string text = Text ? Text : "";
@@ -51,6 +109,19 @@ ClassDesign ParseClassDesign(const char* Text) {
         if (name == "Height") ParseDecimal(value, 1, 32767, design.Height);
         if (name == "Holds") design.Holds = value == "1";
         if (name == "Event") design.Events.push_back(value);
+        if (name == "Text") design.TextIsLines = value == "Lines";
+        ValueDesign described;
+        if (name == "Value" && ParseValueDesign(value, described))
+            design.Values.push_back(described);
+        FlagDesign flag;
+        if ((name == "Flag" || name == "ExFlag") && ParseFlagDesign(value, name[0] == 'E', flag))
+            design.Flags.push_back(flag);
+        uint32_t message = 0;
+        size_t colon = value.find(':');
+        if (name == "Items" && ParseHex(value.substr(colon + 1), message)) {
+            design.ItemsMessageName = value.substr(0, colon);
+            design.ItemsMessage = message;
+        }
     }
     return design;
 }
@@ -63,6 +134,23 @@ std::vector<std::string> SplitAtCommas(const std::string& Text) {
         if (!name.empty()) names.push_back(name);
         if (comma == std::string::npos) return names;
     }
+}
+
+EventSignature ParseEvent(const std::string& Event) {
+    EventSignature signature;
+    size_t open = Event.find('('), close = Event.rfind(')');
+    signature.Name = Event.substr(0, open);
+    if (open == std::string::npos || close == std::string::npos || close < open) return signature;
+    signature.Parameters = Event.substr(open + 1, close - open - 1);
+    for (const std::string& parameter : SplitAtCommas(signature.Parameters)) {
+        size_t first = parameter.find_first_not_of(' '), last = parameter.find_last_of(" *&");
+        if (first == std::string::npos || last == std::string::npos || last < first) continue;
+        std::string type = parameter.substr(first, last + 1 - first);
+        while (!type.empty() && type.back() == ' ')
+            type.pop_back();
+        signature.Each.emplace_back(type, parameter.substr(last + 1));
+    }
+    return signature;
 }
 
 std::string CoreBesideProgram() {

@@ -10,8 +10,29 @@
 #include <string>
 #include <vector>
 
+// A numbered value of a class: a colour, or one of named choices. Generated code writes
+// Setter(value); a choice that is a C++ name is the library's enumerator and is written so.
+struct ValueDesign {
+    std::string Name;
+    std::string Setter; // "SetBorderStyle", "Canvas.SetColor"
+    uint32_t Default = 0;
+    bool Colour = false;
+    std::vector<std::pair<std::string, uint32_t>> Choices;
+
+    // The choice of Value, or "" when it has none.
+    std::string ChoiceOf(uint32_t Value) const;
+};
+
+// A style bit the designer shows by name; Extended for the extended style.
+struct FlagDesign {
+    std::string Name;
+    bool Extended = false;
+    uint32_t Bits = 0;
+};
+
 // What the library says of a class: what a new component of it gets, whether it holds others,
-// and its events as "OnClick(QFrame* Sender)".
+// its events as "OnClick(QFrame* Sender)", its values and named style bits, whether its text
+// is lines (a memo) and the message that adds an item to it (none: 0).
 struct ClassDesign {
     uint32_t Style = 0;
     uint32_t ExStyle = 0;
@@ -19,6 +40,15 @@ struct ClassDesign {
     int Height = 50;
     bool Holds = false;
     std::vector<std::string> Events;
+    std::vector<ValueDesign> Values;
+    std::vector<FlagDesign> Flags;
+    bool TextIsLines = false;
+    std::string ItemsMessageName; // "LB_ADDSTRING"
+    UINT ItemsMessage = 0;
+
+    const ValueDesign* ValueNamed(const std::string& Name) const;
+    // The event called Name ("OnClick"), with its parameters, or "" when the class has none.
+    std::string EventNamed(const std::string& Name) const;
 
     // A new component of the class ClassName at 0, 0, without name or text: the styles get the
     // bits every component window has, as the library's own creation gives them.
@@ -51,3 +81,12 @@ LoadFailure LoadCoreLibrary(const std::string& Path, CoreLibrary& Core, std::str
 std::string CoreBesideProgram();
 
 std::vector<std::string> SplitAtCommas(const std::string& Text);
+
+// The parts of an event "OnClose(QFrame* Sender, int& Action)": its name, its parameters as
+// written, and each parameter's type and name.
+struct EventSignature {
+    std::string Name;
+    std::string Parameters;
+    std::vector<std::pair<std::string, std::string>> Each; // {"int&", "Action"}
+};
+EventSignature ParseEvent(const std::string& Event);

@@ -233,6 +233,13 @@ void DesignSurface::MoveSelection(const RECT& Bounds, const std::string& Holder,
 }
 
 bool DesignSurface::ShowModel(std::string& Problem) {
+    // The surface is the form's client area.
+    RECT outer = {0, 0, Model->Form.Width, Model->Form.Height};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(Surface, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(Surface, GWL_EXSTYLE)));
+    SetWindowPos(Surface, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowClassValues(Surface, Model->Form, Core->Form, false);
     // A window stays while its component is there with the same class and the window holding
     // it stays too; of the others, what they hold goes first.
     std::vector<Placed> kept;
@@ -243,7 +250,9 @@ bool DesignSurface::ShowModel(std::string& Problem) {
         bool holderKept =
             holder.empty() || std::any_of(kept.begin(), kept.end(),
                                           [&](const Placed& k) { return k.Shown.Name == holder; });
-        if (now && holderKept && now->ClassName == placed.Shown.ClassName)
+        // A list whose items changed is made again with the new ones.
+        if (now && holderKept && now->ClassName == placed.Shown.ClassName &&
+            now->Items == placed.Shown.Items)
             kept.push_back(placed);
         else
             gone.push_back(placed.Window);
@@ -260,7 +269,10 @@ bool DesignSurface::ShowModel(std::string& Problem) {
             // A component given to another holder, or one that floated while it was dragged.
             bool moved = GetParent(old->Window) != holder;
             if (moved) ::SetParent(old->Window, holder);
-            if (moved || old->Shown != record) WriteComponent(old->Window, record);
+            if (moved || old->Shown != record) {
+                WriteComponent(old->Window, record);
+                ShowClassValues(old->Window, record, Core->DesignOf(record.ClassName), false);
+            }
             Components.push_back({old->Window, record});
             kept.erase(old);
             made = made || moved;
@@ -273,6 +285,7 @@ bool DesignSurface::ShowModel(std::string& Problem) {
                 "Can't create the window of " + record.Name + " (class " + record.ClassName + ")";
             return false;
         }
+        ShowClassValues(window, record, Core->DesignOf(record.ClassName), true);
         Components.push_back({window, record});
         made = true;
     }

@@ -16,12 +16,10 @@
 namespace {
 
 constexpr int Margin = 8;
-constexpr int SurfaceWidth = 560;
+constexpr int SurfaceWidth = 560; // the narrowest and lowest the surface's room gets
 constexpr int SurfaceHeight = 400;
-constexpr int PropertyWidth = 230;
+constexpr int PropertyWidth = 246;
 constexpr int TreeWidth = 180;
-// The class of the generated form, and its files' names.
-const char GeneratedClass[] = "DesignedForm";
 
 HMENU BuildMenu() {
     HMENU file = CreatePopupMenu();
@@ -99,26 +97,20 @@ bool DesignerWindow::Create() {
     if (!Main || !Tools.Create(Main, Core, FirstTool)) return false;
     int top = Tools.Height() + Margin;
     if (!Surface.Create(Main, Core, {Margin, top, Margin + SurfaceWidth, top + SurfaceHeight},
-                        Model))
-        return false;
-    POINT at = {2 * Margin + SurfaceWidth, top};
-    if (!Properties.Create(Main, at, PropertyWidth, FirstPropertyEdit, CommandApply)) return false;
-    int treeLeft = at.x + PropertyWidth + Margin;
-    if (!Objects.Create(Main, {treeLeft, top, treeLeft + TreeWidth, top + SurfaceHeight},
-                        ObjectTreeId))
+                        Model) ||
+        !Properties.Create(Main, {0, top}, PropertyWidth, FirstPropertyEdit, CommandApply) ||
+        !Objects.Create(Main, {0, top, TreeWidth, top + SurfaceHeight}, ObjectTreeId))
         return false;
     Objects.OnSelect = [this](const std::string& Name) { Surface.Select(Name); };
     Surface.OnSelectionChanged = [this] { ShowSelection(); };
     Surface.OnToolUsed = [this] { Tools.ShowChosen(-1); };
     Surface.OnEdit = [this](FormEdit Edit) { Execute(std::move(Edit)); };
     Keys = BuildKeys();
+    std::string problem;
+    Surface.ShowModel(problem);
     ShowSelection();
     ShowEditMenu();
-    RECT outer = {0, 0, treeLeft + TreeWidth + Margin,
-                  std::max(top + SurfaceHeight, Properties.Bottom()) + Margin};
-    AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, TRUE, 0);
-    SetWindowPos(Main, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    Layout();
     ShowCaption();
     ShowWindow(Main, SW_SHOW);
     return true;
@@ -129,8 +121,9 @@ bool DesignerWindow::PreTranslate(const MSG& Message) {
         TranslateAcceleratorA(Main, Keys, const_cast<MSG*>(&Message)))
         return true;
     if (Surface.TakeInput(Message)) return true;
-    if (Message.message == WM_KEYDOWN && Message.wParam == VK_RETURN &&
-        Properties.Owns(Message.hwnd)) {
+    if ((Message.message == WM_KEYDOWN && Message.wParam == VK_RETURN &&
+         Properties.AppliesOnReturn(Message.hwnd)) ||
+        Properties.Take(Message)) {
         Apply();
         return true;
     }
@@ -157,6 +150,7 @@ LRESULT DesignerWindow::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
     case WM_NOTIFY:
         // The platform copies no notification between threads: another's address is not ours.
         if (!InSendMessage() && (Objects.Notify(*reinterpret_cast<NMHDR*>(LParam)) ||
+                                 Properties.Notify(*reinterpret_cast<NMHDR*>(LParam)) ||
                                  Tools.AnswerTooltip(reinterpret_cast<NMHDR*>(LParam))))
             return 0;
         break;
@@ -186,6 +180,7 @@ void DesignerWindow::Command(int Id) {
         ChooseTool(Id - FirstTool);
         return;
     }
+    if (Id > FirstPropertyEdit && Id < FirstTool) Properties.Command(Id);
     std::string path;
     switch (Id) {
     case CommandNew:
@@ -241,14 +236,24 @@ void DesignerWindow::ChooseTool(int Index) {
 }
 
 void DesignerWindow::Apply() {
-    const ComponentRecord* current = Model.Find(Surface.Selection());
+    const ComponentRecord* selected = Model.Find(Surface.Selection());
+    const ComponentRecord& current = selected ? *selected : Model.Form;
     ComponentRecord changed;
-    std::string problem = "Nothing is selected.";
-    if (!current || !Properties.Read(*current, Model, changed, problem)) {
+    std::string problem;
+    FormModel after = Model;
+    if (Properties.Read(current, Model, changed, problem)) {
+        if (selected)
+            ChangeEdit(Model, current.Name, "", changed).Apply(after);
+        else
+            after.Form = changed;
+        problem = HandlerConflict(after, Core);
+        if (!problem.empty()) problem = "Events: " + problem + ".";
+    }
+    if (!problem.empty()) {
         Report(Main, problem + " Nothing was changed.");
         return;
     }
-    Execute(ChangeEdit(Model, current->Name, "Set properties", changed));
+    Execute(FormEdit::Between(selected ? "Set properties" : "Set form properties", Model, after));
 }
 
 void DesignerWindow::Execute(FormEdit Edit) {
@@ -295,21 +300,42 @@ void DesignerWindow::ShowChange(const std::string& Subject) {
     if (!Surface.ShowModel(problem)) Report(Main, problem + ".");
     Objects.Show(Model, Subject);
     Surface.Select(Subject);
+    Layout();
     ShowCaption();
     ShowEditMenu();
 }
 
 void DesignerWindow::ShowSelection() {
-    HWND selected = Surface.SelectedWindow();
-    Properties.Show(Model.Find(Surface.Selection()), selected ? AncestorOf(selected) : "");
+    // With nothing selected the list shows the form's own properties.
+    const ComponentRecord* selected = Model.Find(Surface.Selection());
+    HWND window = Surface.SelectedWindow();
+    Properties.Show(selected ? selected : &Model.Form,
+                    selected ? Core.DesignOf(selected->ClassName) : Core.Form,
+                    window ? AncestorOf(window) : "", !selected);
     Objects.Select(Surface.Selection());
 }
 
-bool DesignerWindow::Replace(const std::vector<ComponentRecord>& Components, std::string& Problem) {
-    std::vector<ComponentRecord> previous = Components;
-    previous.swap(Model.Components);
+void DesignerWindow::Layout() {
+    RECT surface;
+    GetWindowRect(Surface.Window(), &surface);
+    MapWindowPoints(nullptr, Main, reinterpret_cast<POINT*>(&surface), 2);
+    int right = std::max<int>(surface.right, Margin + SurfaceWidth) + Margin;
+    int top = surface.top;
+    Properties.MoveTo({right, top});
+    int treeLeft = right + PropertyWidth + Margin;
+    int bottom = std::max<int>({surface.bottom, top + SurfaceHeight, Properties.Bottom()});
+    MoveWindow(Objects.Window(), treeLeft, top, TreeWidth, bottom - top, TRUE);
+    RECT outer = {0, 0, treeLeft + TreeWidth + Margin, bottom + Margin};
+    AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, TRUE, 0);
+    SetWindowPos(Main, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool DesignerWindow::Replace(const FormModel& Read, std::string& Problem) {
+    FormModel previous = Model;
+    Model = Read;
     if (!Surface.ShowModel(Problem)) {
-        Model.Components = previous;
+        Model = previous;
         std::string again;
         Surface.ShowModel(again);
         return false;
@@ -322,7 +348,7 @@ bool DesignerWindow::Replace(const std::vector<ComponentRecord>& Components, std
 
 bool DesignerWindow::New() {
     std::string problem;
-    Replace({}, problem);
+    Replace(FormModel(), problem);
     FormPath.clear();
     ShowCaption();
     return true;
@@ -330,12 +356,12 @@ bool DesignerWindow::New() {
 
 bool DesignerWindow::Open(const std::string& Path) {
     std::string text, problem;
-    std::vector<ComponentRecord> records;
+    FormModel read;
     if (!ReadWholeFile(Path, text)) {
         Report(Main, "Can't read \"" + Path + "\".");
         return false;
     }
-    if (!ParseFormFile(text, Core, records, problem) || !Replace(records, problem)) {
+    if (!ParseFormFile(text, Core, read, problem) || !Replace(read, problem)) {
         Report(Main, "\"" + Path + "\" was not opened, " + problem + ".");
         return false;
     }
@@ -345,7 +371,7 @@ bool DesignerWindow::Open(const std::string& Path) {
 }
 
 bool DesignerWindow::Save(const std::string& Path) {
-    if (!WriteWholeFile(Path, FormatFormFile(Core.Version, Model.Components))) {
+    if (!WriteWholeFile(Path, FormatFormFile(Core, Model))) {
         Report(Main, "Can't write \"" + Path + "\".");
         return false;
     }
@@ -375,19 +401,23 @@ bool DesignerWindow::MayDiscardChanges() {
 }
 
 bool DesignerWindow::Generate(const std::string& Folder) {
-    GeneratedForm form;
-    form.ClassName = GeneratedClass;
-    form.CoreVersion = Core.Version;
-    RECT client;
-    GetClientRect(Surface.Window(), &client);
-    form.ClientWidth = client.right;
-    form.ClientHeight = client.bottom;
-    form.Components = Model.Components;
+    std::string conflict = HandlerConflict(Model, Core);
+    if (!conflict.empty()) {
+        Report(Main, "Nothing was generated: " + conflict + ".");
+        return false;
+    }
+    GeneratedFiles files = GenerateForm(Model, Core);
     std::string base = Folder;
     if (!base.empty() && base.back() != '\\' && base.back() != '/') base += '\\';
-    base += GeneratedClass;
-    if (!WriteWholeFile(base + ".h", GenerateHeader(form)) ||
-        !WriteWholeFile(base + ".cpp", GenerateSource(form))) {
+    std::string design = base + Model.Form.Name + "Design", user = base + Model.Form.Name;
+    // The user's files are theirs once written: only missing ones are made.
+    auto missing = [](const std::string& Path) {
+        return GetFileAttributesA(Path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    };
+    if (!WriteWholeFile(design + ".h", files.DesignHeader) ||
+        !WriteWholeFile(design + ".cpp", files.DesignSource) ||
+        (missing(user + ".h") && !WriteWholeFile(user + ".h", files.UserHeader)) ||
+        (missing(user + ".cpp") && !WriteWholeFile(user + ".cpp", files.UserSource))) {
         Report(Main, "Can't write the C++ files in \"" + Folder + "\".");
         return false;
     }

@@ -48,10 +48,13 @@ private:
     // Takes the bounds the library gave the aligned components into the model; true when that
     // changed it.
     bool TakeLayout();
-    // Makes the model Components with no history; false, and the model as it was, when their
-    // windows can't be made.
-    bool Replace(const std::vector<ComponentRecord>& Components, std::string& Problem);
+    // Makes Read the model, with no history; false, and the model as it was, when its windows
+    // can't be made.
+    bool Replace(const FormModel& Read, std::string& Problem);
     void ShowSelection();
+    // Places the property list and the object tree beside the surface, which takes the form's
+    // size, and fits the window around them.
+    void Layout();
     std::string FormName() const;
     void ShowCaption();
     void ShowEditMenu();

@@ -27,11 +27,31 @@ FormEdit FormEdit::Between(std::string Name, const FormModel& Before, const Form
             ++j;
         }
     }
-    return FormEdit(std::move(Name), removed, added);
+    FormEdit edit(std::move(Name), removed, added);
+    edit.ChangesForm = Before.Form != After.Form;
+    edit.FormBefore = Before.Form;
+    edit.FormAfter = After.Form;
+    return edit;
+}
+
+void FormEdit::Apply(FormModel& Model) const {
+    Swap(Model, Removed, Added);
+    if (ChangesForm) Model.Form = FormAfter;
+}
+
+void FormEdit::Revert(FormModel& Model) const {
+    Swap(Model, Added, Removed);
+    if (ChangesForm) Model.Form = FormBefore;
+}
+
+std::string FormEdit::Subject(bool Reverted) const {
+    const std::vector<Slot>& in = Reverted ? Removed : Added;
+    const std::vector<Slot>& out = Reverted ? Added : Removed;
+    return !in.empty() ? in.front().Record.Name : !out.empty() ? out.front().Record.Name : "";
 }
 
 bool FormEdit::Empty() const {
-    if (Removed.size() != Added.size()) return false;
+    if (ChangesForm || Removed.size() != Added.size()) return false;
     for (size_t i = 0; i < Removed.size(); ++i)
         if (Removed[i].Index != Added[i].Index || Removed[i].Record != Added[i].Record)
             return false;

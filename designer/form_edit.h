@@ -16,7 +16,7 @@ public:
         ComponentRecord Record;
     };
     // Removed holds indices in the model before the edit, Added in the model after it; both
-    // ascending, and at least one of them not empty.
+    // ascending.
     FormEdit(std::string Name, std::vector<Slot> Removed, std::vector<Slot> Added);
     // The edit that makes After of Before: what the two share in the same order stays, the rest
     // is taken out and put in.
@@ -26,20 +26,21 @@ public:
     const std::string& Name() const { return Title; }
     // True when applying would change nothing (a click that moved nothing).
     bool Empty() const;
-    void Apply(FormModel& Model) const { Swap(Model, Removed, Added); }
-    void Revert(FormModel& Model) const { Swap(Model, Added, Removed); }
+    void Apply(FormModel& Model) const;
+    void Revert(FormModel& Model) const;
     // The component the edit is about once applied (or reverted): the first one it puts in
-    // (or takes out), else the first it takes out (or puts in), which is gone then.
-    const std::string& Subject(bool Reverted = false) const {
-        const std::vector<Slot>& in = Reverted ? Removed : Added;
-        return (in.empty() ? (Reverted ? Added : Removed) : in).front().Record.Name;
-    }
+    // (or takes out), else the first it takes out (or puts in), which is gone then; "" (the
+    // form) for an edit of the form's own properties.
+    std::string Subject(bool Reverted = false) const;
 
 private:
     static void Swap(FormModel& Model, const std::vector<Slot>& Out, const std::vector<Slot>& In);
 
     std::string Title;
     std::vector<Slot> Removed, Added;
+    // The form's own record before and after, when the edit changes it.
+    bool ChangesForm = false;
+    ComponentRecord FormBefore, FormAfter;
 };
 
 FormEdit PlaceEdit(const FormModel& Model, const ComponentRecord& Placed);

@@ -1,5 +1,6 @@
 #include "form_file.h"
 
+#include <algorithm>
 #include <iterator>
 #include <set>
 
@@ -63,9 +64,53 @@ std::string Bad(const std::string& Name, const std::string& Value) {
     return fault + "\"";
 }
 
+// Values with spaces, quotes or nothing in them are quoted.
+std::string Quoted(const std::string& Value) {
+    return IsIdentifier(Value) ? Value : "\"" + Escape(Value, '"') + "\"";
+}
+
+std::vector<std::string> SplitItems(const std::string& Value) {
+    std::vector<std::string> items;
+    for (size_t start = 0; start <= Value.size() && !Value.empty();) {
+        size_t end = std::min(Value.find('\n', start), Value.size());
+        items.push_back(Value.substr(start, end - start));
+        start = end + 1;
+    }
+    return items;
+}
+
+// The class's numbered value or event called Name, read into Record; answers what is wrong, or
+// "". Found is false when the class has neither.
+std::string ReadClassProperty(const std::string& Name, const std::string& Value,
+                              const ClassDesign& Design, ComponentRecord& Record, bool& Found) {
+    Found = true;
+    if (const ValueDesign* described = Design.ValueNamed(Name)) {
+        uint32_t number = 0;
+        bool read = described->Colour ? ParseHex(Value, number) : false;
+        for (const auto& [choice, value] : described->Choices)
+            if (choice == Value) read = true, number = value;
+        if (!read) return Bad(Name, Value);
+        Record.Values[Name] = number;
+        return "";
+    }
+    if (!Design.EventNamed(Name).empty()) {
+        Record.Events[Name] = Value;
+        return IsIdentifier(Value) ? "" : Bad(Name, Value);
+    }
+    if (Name == "Items" && Design.ItemsMessage) {
+        Record.Items = SplitItems(Value);
+        return "";
+    }
+    Found = false;
+    return "";
+}
+
 // The named values of a record and how each is read; answers what is wrong, or "".
 std::string ReadProperty(const std::string& Name, const std::string& Value,
-                         ComponentRecord& Record) {
+                         const ClassDesign& Design, ComponentRecord& Record) {
+    bool found = false;
+    std::string fault = ReadClassProperty(Name, Value, Design, Record, found);
+    if (found) return fault;
     struct Decimal {
         const char* Name;
         int Min, Max;
@@ -120,20 +165,30 @@ std::string ReadNamedValue(const std::string& Line, size_t& I, std::string& Name
     return "";
 }
 
-// Reads one version 2 component line into Record; answers what is wrong with it, or "".
-// A property left out has the value a newly placed component of the class gets.
-std::string ParseComponent2(const std::string& Line, const CoreLibrary& Core,
+// What the form line may not give: the form has no holder, place, styles or identifier.
+const char* const NotOfTheForm[] = {"Parent", "Left", "Top", "Style", "ExStyle", "ID", "Align"};
+
+// Reads one version 2 line (a component's, or with IsForm the form's own) into Record; answers
+// what is wrong with it, or "". A property left out has the value a newly placed component of
+// the class (or a new form) gets.
+std::string ParseComponent2(const std::string& Line, const CoreLibrary& Core, bool IsForm,
                             ComponentRecord& Record) {
     size_t first = Line.find(' '), second = Line.find(' ', first + 1);
     if (first == std::string::npos) return "no name after the class";
-    Record = Core.DesignOf(Line.substr(0, first)).NewComponent(Line.substr(0, first));
+    std::string className = Line.substr(0, first);
+    const ClassDesign& design = IsForm ? Core.Form : Core.DesignOf(className);
+    Record = IsForm ? NewForm() : design.NewComponent(className);
     Record.Name = Line.substr(first + 1, second - first - 1);
     std::set<std::string> seen;
     for (size_t i = second == std::string::npos ? Line.size() : second + 1; i < Line.size();) {
         std::string name, value;
         std::string fault = ReadNamedValue(Line, i, name, value);
         if (fault.empty() && !seen.insert(name).second) fault = name + " is given twice";
-        if (fault.empty()) fault = ReadProperty(name, value, Record);
+        if (fault.empty() && IsForm &&
+            std::find(std::begin(NotOfTheForm), std::end(NotOfTheForm), name) !=
+                std::end(NotOfTheForm))
+            fault = "the form has no " + name;
+        if (fault.empty()) fault = ReadProperty(name, value, design, Record);
         if (!fault.empty()) return fault;
     }
     return "";
@@ -156,7 +211,7 @@ std::string ParseComponent1(const std::string& Line, ComponentRecord& Record) {
     const char* const names[] = {"Text",   "Left",  "Top",     "Width",
                                  "Height", "Style", "ExStyle", "ID"};
     for (size_t i = 0; i < std::size(names); ++i) {
-        std::string fault = ReadProperty(names[i], f[i + 2], Record);
+        std::string fault = ReadProperty(names[i], f[i + 2], ClassDesign(), Record);
         if (!fault.empty()) return fault;
     }
     return "";
@@ -202,10 +257,33 @@ std::vector<ComponentRecord> HoldersFirst(const std::vector<ComponentRecord>& Re
 
 } // namespace
 
-std::string FormatFormFile(const std::string& CoreVersion,
-                           const std::vector<ComponentRecord>& Components) {
-    std::string text = std::string(FormHeader2) + "\r\n" + CorePrefix + CoreVersion + "\r\n";
-    for (const ComponentRecord& c : Components) {
+std::string FormatFormFile(const CoreLibrary& Core, const FormModel& Model) {
+    std::string text = std::string(FormHeader2) + "\r\n" + CorePrefix + Core.Version + "\r\n";
+    auto classProperties = [&](const ComponentRecord& c, const ClassDesign& design) {
+        for (const auto& [name, value] : c.Values) {
+            const ValueDesign* described = design.ValueNamed(name);
+            if (!described) continue;
+            text += ' ' + name + '=' +
+                    (described->Colour ? Hex(value) : Quoted(described->ChoiceOf(value)));
+        }
+        if (!c.Items.empty()) {
+            std::string items;
+            for (size_t i = 0; i < c.Items.size(); ++i)
+                items += (i ? "\n" : "") + c.Items[i];
+            text += " Items=\"" + Escape(items, '"') + '"';
+        }
+        for (const auto& [event, handler] : c.Events)
+            text += ' ' + event + '=' + handler;
+        text += "\r\n";
+    };
+    // A form as new as the one New makes needs no line: a reader makes it so.
+    const ComponentRecord& form = Model.Form;
+    if (form != NewForm()) {
+        text += "Form " + form.Name + " Text=\"" + Escape(form.Text, '"') +
+                "\" Width=" + std::to_string(form.Width) + " Height=" + std::to_string(form.Height);
+        classProperties(form, Core.Form);
+    }
+    for (const ComponentRecord& c : Model.Components) {
         text += c.ClassName + ' ' + c.Name;
         if (!c.Parent.empty()) text += " Parent=" + c.Parent;
         text += " Text=\"" + Escape(c.Text, '"') + "\" Left=" + std::to_string(c.Left) +
@@ -213,13 +291,13 @@ std::string FormatFormFile(const std::string& CoreVersion,
                 " Height=" + std::to_string(c.Height) + " Style=" + Hex(c.Style) +
                 " ExStyle=" + Hex(c.ExStyle) + " ID=" + std::to_string(c.Id);
         if (c.Align) text += std::string(" Align=") + AlignNames[c.Align];
-        text += "\r\n";
+        classProperties(c, Core.DesignOf(c.ClassName));
     }
     return text;
 }
 
-bool ParseFormFile(const std::string& Text, const CoreLibrary& Core,
-                   std::vector<ComponentRecord>& Components, std::string& Problem) {
+bool ParseFormFile(const std::string& Text, const CoreLibrary& Core, FormModel& Model,
+                   std::string& Problem) {
     std::vector<std::string> lines = SplitLines(Text);
     bool second = !lines.empty() && lines[0] == FormHeader2;
     if (lines.empty() || (!second && lines[0] != FormHeader1)) {
@@ -231,14 +309,15 @@ bool ParseFormFile(const std::string& Text, const CoreLibrary& Core,
         Problem = "line 2: the core.dll version line is missing";
         return false;
     }
-    std::vector<ComponentRecord> read;
+    FormModel read;
     std::vector<size_t> numbers;
     std::set<std::string> names;
     for (size_t i = 2; i < lines.size(); ++i) {
         ComponentRecord record;
-        std::string fault =
-            second ? ParseComponent2(lines[i], Core, record) : ParseComponent1(lines[i], record);
-        if (fault.empty() && !Core.Offers(record.ClassName))
+        bool isForm = second && i == 2 && lines[i].compare(0, 5, "Form ") == 0;
+        std::string fault = !second ? ParseComponent1(lines[i], record)
+                                    : ParseComponent2(lines[i], Core, isForm, record);
+        if (fault.empty() && !isForm && !Core.Offers(record.ClassName))
             fault = "the library has no class \"" + record.ClassName + "\"";
         if (fault.empty() && !IsIdentifier(record.Name))
             fault = "\"" + record.Name + "\" is not a name";
@@ -248,11 +327,16 @@ bool ParseFormFile(const std::string& Text, const CoreLibrary& Core,
             Problem = "line " + std::to_string(i + 1) + ": " + fault;
             return false;
         }
-        read.push_back(record);
+        if (isForm) {
+            read.Form = record;
+            continue;
+        }
+        read.Components.push_back(record);
         numbers.push_back(i + 1);
     }
-    Problem = CheckHolders(read, numbers, Core);
+    Problem = CheckHolders(read.Components, numbers, Core);
     if (!Problem.empty()) return false;
-    Components = HoldersFirst(read);
+    read.Components = HoldersFirst(read.Components);
+    Model = read;
     return true;
 }

@@ -3,12 +3,13 @@
 //
 //   Velmora form 2
 //   core <the VERSION text of the core.dll the form was made with>
+//   Form <class name> Text="<caption>" Width=<n> Height=<n> <values> <events>
 //   <class> <name> Parent=<name> Text="<text>" Left=<n> Top=<n> Width=<n> Height=<n>
-//       Style=<hex> ExStyle=<hex> ID=<n>
+//       Style=<hex> ExStyle=<hex> ID=<n> Align=<a> <values> Items="<items>" <events>
 //
-// (one line per component). Properties are named, so a new one needs no new version; Parent is
-// left out for a component the form holds. In a quoted value "\" is written "\\", '"' '\"', a
-// line feed "\n" and a carriage return "\r". Version 1 files (fields separated by "|", no
+// (one line per component). Properties are named, so a new one needs no new version; one left
+// out has the value a new component of the class gets. In a quoted value "\" is written "\\", '"'
+// '\"', a line feed "\n" and a carriage return "\r". Version 1 files (fields separated by "|", no
 // parents) are read too. docs/form-file.md describes both.
 #pragma once
 
@@ -18,9 +19,10 @@
 #include <string>
 #include <vector>
 
-std::string FormatFormFile(const std::string& CoreVersion,
-                           const std::vector<ComponentRecord>& Components);
+#include "form_model.h"
 
-// Reads a whole form file. On any fault nothing is returned and Problem names the line.
-bool ParseFormFile(const std::string& Text, const CoreLibrary& Core,
-                   std::vector<ComponentRecord>& Components, std::string& Problem);
+std::string FormatFormFile(const CoreLibrary& Core, const FormModel& Model);
+
+// Reads a whole form file. On any fault Model is left as it was and Problem names the line.
+bool ParseFormFile(const std::string& Text, const CoreLibrary& Core, FormModel& Model,
+                   std::string& Problem);

@@ -8,6 +8,15 @@ constexpr int FirstId = 1001;
 
 } // namespace
 
+ComponentRecord NewForm() {
+    ComponentRecord form;
+    form.ClassName = "QForm";
+    form.Name = form.Text = "DesignedForm";
+    form.Width = 556;
+    form.Height = 396;
+    return form;
+}
+
 int FormModel::IndexOf(const std::string& Name) const {
     for (size_t i = 0; i < Components.size(); ++i)
         if (Components[i].Name == Name) return static_cast<int>(i);

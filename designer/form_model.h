@@ -8,8 +8,13 @@
 #include <string>
 #include <vector>
 
+// The form itself as a record: Name is the class the generated code makes, Text its caption,
+// Width and Height its client size; Values and Events are the form's own.
+ComponentRecord NewForm();
+
 class FormModel {
 public:
+    ComponentRecord Form = NewForm();
     std::vector<ComponentRecord> Components;
 
     // The index of the component called Name; -1 when there is none.

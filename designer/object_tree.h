@@ -15,6 +15,7 @@
 class ObjectTree {
 public:
     bool Create(HWND Host, const RECT& Bounds, int Id);
+    HWND Window() const { return Tree; }
     // Shows the components of Model, the one called Selected selected.
     void Show(const FormModel& Model, const std::string& Selected);
     void Select(const std::string& Name);

@@ -1,138 +1,407 @@
 #include "property_list.h"
 
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <algorithm>
+
 namespace {
 
-constexpr int RowHeight = 24;
-constexpr int LabelWidth = 64;
+constexpr int RowHeight = 22;
+constexpr int LabelWidth = 74;
+constexpr int EventLabelWidth = 100; // "OnAccelCommand"
+constexpr int TabHeight = 26;
+// Every page fits this many rows: the Apply button stays where it is whatever is selected.
+constexpr int PageRows = 21;
+constexpr int FlagsPerRow = 3;
+constexpr int LinesRows = 3; // the height of a memo's text and of a list's items
+constexpr int ColourButtonWidth = 24;
 
-const char* const RowNames[PropertyList::RowCount] = {"Class", "Ancestor", "Name",  "Text",
-                                                      "Left",  "Top",      "Width", "Height",
-                                                      "Style", "ExStyle",  "ID",    "Align"};
-
-HWND MakeChild(HWND Host, const char* Class, const char* Text, DWORD Style, DWORD ExStyle, RECT At,
+HWND MakeChild(HWND Host, const char* Class, const std::string& Text, DWORD Style, DWORD ExStyle,
                int Id) {
-    HWND window = CreateWindowExA(ExStyle, Class, Text, WS_CHILD | WS_VISIBLE | Style, At.left,
-                                  At.top, At.right - At.left, At.bottom - At.top, Host,
+    HWND window = CreateWindowExA(ExStyle, Class, Text.c_str(), WS_CHILD | Style, 0, 0, 0, 0, Host,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id)),
                                   GetModuleHandleA(nullptr), nullptr);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
     return window;
 }
 
-} // namespace
-
-bool PropertyList::Create(HWND Host, POINT At, int Width, int FirstId, int ApplyId) {
-    for (int row = 0; row < RowCount; ++row) {
-        int top = At.y + row * RowHeight;
-        MakeChild(Host, "Static", RowNames[row], SS_CENTERIMAGE, 0,
-                  {At.x, top, At.x + LabelWidth, top + RowHeight - 4}, -1);
-        bool readOnly = row == Class || row == Ancestor;
-        RECT box = {At.x + LabelWidth, top, At.x + Width, top + RowHeight - 4};
-        if (row == Align) {
-            box.bottom += 6 * RowHeight; // the list that drops down
-            Edits[row] = MakeChild(Host, "ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL, 0, box,
-                                   FirstId + row);
-            for (const char* name : AlignNames)
-                SendMessageA(Edits[row], CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-        } else {
-            Edits[row] = MakeChild(Host, "Edit", "", ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0),
-                                   WS_EX_CLIENTEDGE, box, FirstId + row);
-        }
-        if (!Edits[row]) return false;
-    }
-    int top = At.y + RowCount * RowHeight + 4;
-    ApplyButton = MakeChild(Host, "Button", "Apply", BS_PUSHBUTTON, 0,
-                            {At.x + Width - 80, top, At.x + Width, top + 26}, ApplyId);
-    BottomEdge = top + 26;
-    return ApplyButton != nullptr;
+int* DecimalField(ComponentRecord& Record, const std::string& Key) {
+    if (Key == "Left") return &Record.Left;
+    if (Key == "Top") return &Record.Top;
+    if (Key == "Width") return &Record.Width;
+    if (Key == "Height") return &Record.Height;
+    return &Record.Id;
 }
 
-std::string PropertyList::Read(Row Which) const {
-    int length = GetWindowTextLengthA(Edits[Which]);
+uint32_t& StyleOf(ComponentRecord& Record, bool Extended) {
+    return Extended ? Record.ExStyle : Record.Style;
+}
+
+uint32_t StyleOf(const ComponentRecord& Record, bool Extended) {
+    return Extended ? Record.ExStyle : Record.Style;
+}
+
+// The value of a class's value row in Record: the class's own unless the record changes it.
+uint32_t ValueIn(const ComponentRecord& Record, const std::string& Key, uint32_t Default) {
+    auto found = Record.Values.find(Key);
+    return found == Record.Values.end() ? Default : found->second;
+}
+
+// "OnClick" of "SaveButton" is handled by "SaveButtonClick"; the form's own events by
+// "FormClose".
+std::string UsualHandler(const std::string& Component, const std::string& Event) {
+    return Component + (Event.compare(0, 2, "On") == 0 ? Event.substr(2) : Event);
+}
+
+} // namespace
+
+bool PropertyList::Create(HWND HostWindow, POINT At, int ListWidth, int TabsId, int ApplyId) {
+    Host = HostWindow;
+    Origin = At;
+    Width = ListWidth;
+    FirstId = TabsId;
+    TabWindow = MakeChild(Host, WC_TABCONTROLA, "", WS_VISIBLE | WS_CLIPSIBLINGS, 0, TabsId);
+    for (const char* page : {"Properties", "Events"}) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(page);
+        SendMessageA(TabWindow, TCM_INSERTITEMA, page[0] == 'E', reinterpret_cast<LPARAM>(&item));
+    }
+    ApplyButton = MakeChild(Host, "Button", "Apply", WS_VISIBLE | BS_PUSHBUTTON, 0, ApplyId);
+    MoveTo(At);
+    return TabWindow && ApplyButton;
+}
+
+void PropertyList::MoveTo(POINT At) {
+    Origin = At;
+    MoveWindow(TabWindow, At.x, At.y, Width, TabHeight, TRUE);
+    int top = At.y + TabHeight + 4 + PageRows * RowHeight;
+    MoveWindow(ApplyButton, At.x + Width - 80, top, 80, 26, TRUE);
+    BottomEdge = top + 26;
+    Place();
+}
+
+void PropertyList::Build(const ClassDesign& Design, bool IsForm) {
+    for (const Row& row : Rows)
+        for (HWND window : {row.Label, row.Box, row.Button})
+            if (window) DestroyWindow(window);
+    Rows.clear();
+    auto add = [&](const std::string& Key, Kind Type, bool Events = false) -> Row& {
+        Row row;
+        row.Key = Key;
+        row.Type = Type;
+        row.Events = Events;
+        Rows.push_back(row);
+        return Rows.back();
+    };
+    add("Class", Kind::Fixed);
+    add("Name", Kind::Name);
+    add("Text", Design.TextIsLines ? Kind::Lines : Kind::Line);
+    for (const char* key : {"Left", "Top", "Width", "Height"}) {
+        if (IsForm && key[0] != 'W' && key[0] != 'H') continue;
+        Row& row = add(key, Kind::Decimal);
+        row.Min = key[0] == 'L' || key[0] == 'T' ? -32768 : 0;
+        row.Max = 32767;
+    }
+    if (!IsForm) {
+        Row& align = add("Align", Kind::Choice);
+        for (uint32_t i = 0; i < 6; ++i)
+            align.Choices.emplace_back(AlignNames[i], i);
+        Row& id = add("ID", Kind::Decimal);
+        id.Max = 65535;
+        add("Style", Kind::Hex);
+        add("ExStyle", Kind::Hex);
+        // Every component's own four, the frame's properties mirrored in the style.
+        const FlagDesign frame[] = {{"Enabled", false, WS_DISABLED},
+                                    {"Visible", false, WS_VISIBLE},
+                                    {"TabStop", false, WS_TABSTOP},
+                                    {"Group", false, WS_GROUP}};
+        for (const FlagDesign& flag : frame) {
+            Row& row = add(flag.Name, Kind::Flag);
+            row.Bits = flag.Bits;
+            row.Inverted = flag.Name == "Enabled";
+        }
+        for (const FlagDesign& flag : Design.Flags) {
+            Row& row = add(flag.Name, Kind::Flag);
+            row.Bits = flag.Bits;
+            row.Extended = flag.Extended;
+        }
+    }
+    for (const ValueDesign& value : Design.Values) {
+        Row& row = add(value.Name, value.Colour ? Kind::Colour : Kind::Choice);
+        row.Choices = value.Choices;
+        row.Bits = value.Default;
+    }
+    if (Design.ItemsMessage) add("Items", Kind::Items);
+    for (const std::string& event : Design.Events)
+        add(ParseEvent(event).Name, Kind::Event, true);
+
+    int id = FirstId + 1;
+    for (Row& row : Rows) {
+        bool multiLine = row.Type == Kind::Lines || row.Type == Kind::Items;
+        if (row.Type == Kind::Flag) {
+            row.Box = MakeChild(Host, "Button", row.Key, BS_AUTOCHECKBOX | WS_TABSTOP, 0, id++);
+            continue;
+        }
+        row.Label = MakeChild(Host, "Static", IsForm && row.Key == "Text" ? "Caption" : row.Key,
+                              SS_CENTERIMAGE, 0, -1);
+        if (row.Type == Kind::Choice) {
+            row.Box = MakeChild(Host, "ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
+                                id++);
+            for (const auto& choice : row.Choices)
+                SendMessageA(row.Box, CB_ADDSTRING, 0,
+                             reinterpret_cast<LPARAM>(choice.first.c_str()));
+            continue;
+        }
+        DWORD style = WS_TABSTOP |
+                      (multiLine ? ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL : ES_AUTOHSCROLL) |
+                      (row.Type == Kind::Fixed ? ES_READONLY : 0);
+        row.Box = MakeChild(Host, "Edit", "", style, WS_EX_CLIENTEDGE, id++);
+        if (row.Type == Kind::Colour)
+            row.Button = MakeChild(Host, "Button", "...", BS_PUSHBUTTON, 0, id++);
+    }
+    Place();
+}
+
+void PropertyList::Place() {
+    int top[2] = {Origin.y + TabHeight + 4, Origin.y + TabHeight + 4};
+    int column = 0;
+    for (const Row& row : Rows) {
+        int& y = top[row.Events];
+        if (row.Type == Kind::Flag) {
+            int width = Width / FlagsPerRow;
+            MoveWindow(row.Box, Origin.x + column * width, y, width - 2, RowHeight - 4, FALSE);
+            if (++column == FlagsPerRow) column = 0, y += RowHeight;
+            continue;
+        }
+        if (column) column = 0, y += RowHeight;
+        int height =
+            (row.Type == Kind::Lines || row.Type == Kind::Items ? LinesRows : 1) * RowHeight;
+        int right = Origin.x + Width - (row.Button ? ColourButtonWidth + 2 : 0);
+        int label = row.Events ? EventLabelWidth : LabelWidth;
+        MoveWindow(row.Label, Origin.x, y, label, RowHeight - 4, FALSE);
+        // A drop-down list's height is that of the list that drops down.
+        int boxHeight = row.Type == Kind::Choice ? 8 * RowHeight : height - 4;
+        MoveWindow(row.Box, Origin.x + label, y, right - Origin.x - label, boxHeight, FALSE);
+        if (row.Button)
+            MoveWindow(row.Button, right + 2, y, ColourButtonWidth, RowHeight - 4, FALSE);
+        y += height;
+    }
+    ShowPage(EventsShown);
+}
+
+void PropertyList::ShowPage(bool Events) {
+    EventsShown = Events;
+    SendMessageA(TabWindow, TCM_SETCURSEL, Events, 0);
+    for (const Row& row : Rows)
+        for (HWND window : {row.Label, row.Box, row.Button})
+            if (window) ShowWindow(window, row.Events == Events ? SW_SHOWNA : SW_HIDE);
+}
+
+void PropertyList::Show(const ComponentRecord* Shown, const ClassDesign& Design,
+                        const std::string& Ancestor, bool IsForm) {
+    // The rows stay while the same class is shown, so that typing goes on in the same box.
+    std::string kind = Shown ? Shown->ClassName : "";
+    if (kind != BuiltFor || IsForm != ShowsForm || Rows.empty()) {
+        Build(Design, IsForm);
+        BuiltFor = kind;
+        ShowsForm = IsForm;
+    }
+    for (const Row& row : Rows)
+        for (HWND window : {row.Box, row.Button})
+            if (window) EnableWindow(window, Shown != nullptr);
+    EnableWindow(ApplyButton, Shown != nullptr);
+    if (Shown) Fill(*Shown, Ancestor);
+}
+
+void PropertyList::Fill(const ComponentRecord& Shown, const std::string& Ancestor) {
+    ComponentRecord c = Shown;
+    for (const Row& row : Rows) {
+        std::string text;
+        switch (row.Type) {
+        case Kind::Fixed:
+            text = Ancestor.empty() ? c.ClassName : c.ClassName + ", from " + Ancestor;
+            break;
+        case Kind::Name:
+            text = c.Name;
+            break;
+        case Kind::Line:
+        case Kind::Lines:
+            text = c.Text;
+            break;
+        case Kind::Decimal:
+            text = std::to_string(*DecimalField(c, row.Key));
+            break;
+        case Kind::Hex:
+            text = Hex(StyleOf(c, row.Key == "ExStyle"));
+            break;
+        case Kind::Colour: {
+            auto found = c.Values.find(row.Key);
+            text = found == c.Values.end() ? "" : Hex(found->second);
+            break;
+        }
+        case Kind::Choice: {
+            uint32_t value =
+                row.Key == "Align" ? static_cast<uint32_t>(c.Align) : ValueIn(c, row.Key, row.Bits);
+            auto at = std::find_if(row.Choices.begin(), row.Choices.end(),
+                                   [&](const auto& choice) { return choice.second == value; });
+            SendMessageA(row.Box, CB_SETCURSEL,
+                         at == row.Choices.end() ? -1 : at - row.Choices.begin(), 0);
+            continue;
+        }
+        case Kind::Flag: {
+            bool on = (StyleOf(c, row.Extended) & row.Bits) != 0;
+            SendMessageA(row.Box, BM_SETCHECK, on != row.Inverted ? BST_CHECKED : BST_UNCHECKED, 0);
+            continue;
+        }
+        case Kind::Items:
+            for (size_t i = 0; i < c.Items.size(); ++i)
+                text += (i ? "\r\n" : "") + c.Items[i];
+            break;
+        case Kind::Event: {
+            auto found = c.Events.find(row.Key);
+            text = found == c.Events.end() ? "" : found->second;
+            break;
+        }
+        }
+        SetWindowTextA(row.Box, text.c_str());
+    }
+}
+
+std::string PropertyList::Text(const Row& Which) const {
+    int length = GetWindowTextLengthA(Which.Box);
     std::string text(length + 1, '\0');
-    text.resize(GetWindowTextA(Edits[Which], &text[0], length + 1));
+    text.resize(GetWindowTextA(Which.Box, &text[0], length + 1));
     return text;
 }
 
-void PropertyList::Write(Row Which, const std::string& Value) {
-    if (Which == Align)
-        SendMessageA(Edits[Which], CB_SETCURSEL, Value.empty() ? -1 : std::stoi(Value), 0);
-    else
-        SetWindowTextA(Edits[Which], Value.c_str());
-}
-
-void PropertyList::Show(const ComponentRecord* Selected, const std::string& Ancestor) {
-    for (int row = 0; row < RowCount; ++row)
-        EnableWindow(Edits[row], Selected != nullptr);
-    EnableWindow(ApplyButton, Selected != nullptr);
-    if (!Selected) {
-        for (int row = 0; row < RowCount; ++row)
-            Write(static_cast<Row>(row), "");
-        return;
+std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Current,
+                                  ComponentRecord& Changed) const {
+    std::string text = Text(Which);
+    std::string quoted = Which.Key + ": \"" + text + "\" ";
+    switch (Which.Type) {
+    case Kind::Fixed:
+        return "";
+    case Kind::Name:
+        Changed.Name = text;
+        return IsIdentifier(text) ? "" : quoted + "is not a C++ name.";
+    case Kind::Line:
+    case Kind::Lines:
+        Changed.Text = text;
+        return "";
+    case Kind::Decimal:
+        return ParseDecimal(text, Which.Min, Which.Max, *DecimalField(Changed, Which.Key))
+                   ? ""
+                   : quoted + "is not a whole number from " + std::to_string(Which.Min) + " to " +
+                         std::to_string(Which.Max) + ".";
+    case Kind::Hex:
+        return ParseHex(text, StyleOf(Changed, Which.Key == "ExStyle"))
+                   ? ""
+                   : quoted + "is not a hexadecimal number of at most 8 digits.";
+    case Kind::Choice: {
+        auto index = static_cast<int>(SendMessageA(Which.Box, CB_GETCURSEL, 0, 0));
+        if (index < 0 || index >= static_cast<int>(Which.Choices.size())) return "";
+        uint32_t value = Which.Choices[static_cast<size_t>(index)].second;
+        if (Which.Key == "Align")
+            Changed.Align = static_cast<int>(value);
+        else if (value == Which.Bits)
+            Changed.Values.erase(Which.Key);
+        else
+            Changed.Values[Which.Key] = value;
+        return "";
     }
-    const ComponentRecord& c = *Selected;
-    const std::string values[RowCount] = {c.ClassName,
-                                          Ancestor,
-                                          c.Name,
-                                          c.Text,
-                                          std::to_string(c.Left),
-                                          std::to_string(c.Top),
-                                          std::to_string(c.Width),
-                                          std::to_string(c.Height),
-                                          Hex(c.Style),
-                                          Hex(c.ExStyle),
-                                          std::to_string(c.Id),
-                                          std::to_string(c.Align)};
-    for (int row = 0; row < RowCount; ++row)
-        Write(static_cast<Row>(row), values[row]);
+    case Kind::Colour: {
+        uint32_t colour = 0;
+        if (text.empty()) {
+            Changed.Values.erase(Which.Key);
+            return "";
+        }
+        if (!ParseHex(text, colour) || colour > 0xFFFFFF)
+            return quoted + "is not a colour (BBGGRR in hexadecimal, or empty for the class's).";
+        Changed.Values[Which.Key] = colour;
+        return "";
+    }
+    case Kind::Flag: {
+        // Only a box the user changed sets its bits: the style typed in hexadecimal stays.
+        bool on = (SendMessageA(Which.Box, BM_GETCHECK, 0, 0) == BST_CHECKED) != Which.Inverted;
+        bool was = (StyleOf(Current, Which.Extended) & Which.Bits) != 0;
+        uint32_t& style = StyleOf(Changed, Which.Extended);
+        if (on != was) style = on ? style | Which.Bits : style & ~Which.Bits;
+        return "";
+    }
+    case Kind::Items:
+        Changed.Items.clear();
+        for (size_t start = 0; start < text.size();) {
+            size_t end = std::min(text.find("\r\n", start), text.size());
+            Changed.Items.push_back(text.substr(start, end - start));
+            start = end + 2;
+        }
+        return "";
+    case Kind::Event:
+        if (text.empty()) {
+            Changed.Events.erase(Which.Key);
+            return "";
+        }
+        Changed.Events[Which.Key] = text;
+        return IsIdentifier(text) ? "" : quoted + "is not a C++ name.";
+    }
+    return "";
 }
 
 bool PropertyList::Read(const ComponentRecord& Current, const FormModel& Model,
                         ComponentRecord& Changed, std::string& Problem) const {
     ComponentRecord c = Current;
-    c.Name = Read(Name);
-    c.Text = Read(Text);
-    struct DecimalRow {
-        Row Which;
-        int Min, Max;
-        int& Value;
-    };
-    const DecimalRow decimals[] = {{Left, -32768, 32767, c.Left},
-                                   {Top, -32768, 32767, c.Top},
-                                   {Width, 0, 32767, c.Width},
-                                   {Height, 0, 32767, c.Height},
-                                   {Id, 0, 65535, c.Id}};
-    if (!IsIdentifier(c.Name)) {
-        Problem = "Name: \"" + c.Name + "\" is not a C++ name.";
-        return false;
+    for (const Row& row : Rows) {
+        Problem = ReadRow(row, Current, c);
+        if (!Problem.empty()) return false;
     }
-    if (c.Name != Current.Name && Model.NameTaken(c.Name)) {
+    bool renamed = c.Name != Current.Name;
+    if (renamed && (Model.NameTaken(c.Name) || c.Name == Model.Form.Name)) {
         Problem = "Name: another component is called \"" + c.Name + "\".";
         return false;
     }
-    for (const DecimalRow& row : decimals) {
-        if (!ParseDecimal(Read(row.Which), row.Min, row.Max, row.Value)) {
-            Problem = std::string(RowNames[row.Which]) + ": \"" + Read(row.Which) +
-                      "\" is not a whole number from " + std::to_string(row.Min) + " to " +
-                      std::to_string(row.Max) + ".";
-            return false;
-        }
-    }
-    for (Row row : {Style, ExStyle}) {
-        if (!ParseHex(Read(row), row == Style ? c.Style : c.ExStyle)) {
-            Problem = std::string(RowNames[row]) + ": \"" + Read(row) +
-                      "\" is not a hexadecimal number of at most 8 digits.";
-            return false;
-        }
-    }
-    int align = static_cast<int>(SendMessageA(Edits[Align], CB_GETCURSEL, 0, 0));
-    c.Align = align >= 0 ? align : Current.Align;
     Changed = c;
     return true;
 }
 
 bool PropertyList::Owns(HWND Window) const {
-    for (HWND edit : Edits)
-        if (edit == Window) return true;
-    return false;
+    return std::any_of(Rows.begin(), Rows.end(), [&](const Row& row) { return row.Box == Window; });
+}
+
+bool PropertyList::AppliesOnReturn(HWND Window) const {
+    return std::any_of(Rows.begin(), Rows.end(), [&](const Row& row) {
+        return row.Box == Window && row.Type != Kind::Lines && row.Type != Kind::Items;
+    });
+}
+
+bool PropertyList::Take(const MSG& Message) {
+    if (Message.message != WM_LBUTTONDBLCLK) return false;
+    auto row =
+        std::find_if(Rows.begin(), Rows.end(), [&](const Row& r) { return r.Box == Message.hwnd; });
+    if (row == Rows.end() || row->Type != Kind::Event || !Text(*row).empty()) return false;
+    std::string component = ShowsForm ? "Form" : Text(Rows[1]); // the Name row
+    SetWindowTextA(row->Box, UsualHandler(component, row->Key).c_str());
+    return true;
+}
+
+void PropertyList::Command(int Id) {
+    for (const Row& row : Rows) {
+        if (!row.Button || GetDlgCtrlID(row.Button) != Id) continue;
+        static COLORREF custom[16];
+        CHOOSECOLORA dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = Host;
+        dialog.lpCustColors = custom;
+        uint32_t colour = 0;
+        dialog.Flags = CC_FULLOPEN | (ParseHex(Text(row), colour) ? CC_RGBINIT : 0);
+        dialog.rgbResult = colour;
+        if (ChooseColorA(&dialog)) SetWindowTextA(row.Box, Hex(dialog.rgbResult).c_str());
+    }
+}
+
+bool PropertyList::Notify(const NMHDR& Header) {
+    if (Header.hwndFrom != TabWindow || Header.code != TCN_SELCHANGE) return false;
+    ShowPage(SendMessageA(TabWindow, TCM_GETCURSEL, 0, 0) == 1);
+    return true;
 }

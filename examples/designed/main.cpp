@@ -1,15 +1,9 @@
-#include "DesignedForm.h"
+#include "CustomerForm.h"
 #include "object/library_start.h"
-
-// Closing the form ends the message loop, and the program.
-void Closed(QFrame*, int&) {
-    PostQuitMessage(0);
-}
 
 int main() {
     StartLibrary(); // registers the classes and creates Application, as loading core.dll does
-    DesignedForm form;
-    form.OnClose = Closed;
+    CustomerForm form;
     form.SetParent(nullptr);
     return Application->Run();
 }

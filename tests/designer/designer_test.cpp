@@ -2,7 +2,6 @@
 // palette commands, posted mouse and keys, the property list and its text commands. What it
 // made is read back from the form files it saves and from its windows.
 #include "designer/commands.h"
-#include "designer/property_list.h"
 #include "object/frame.h"
 #include "tests/support/test_files.h"
 
@@ -11,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -133,29 +133,49 @@ void Tool(int Index) {
     PostMessageA(Main, WM_COMMAND, FirstTool + Index, 0);
 }
 
-// What a row of the property list shows; Typed, when given, is then typed over it (not applied).
-std::string Edit(PropertyList::Row Row, const char* Typed = nullptr) {
+// The box of the property list's row called Label (its label's text, the flag's or the
+// event's name), on either page; null when the list shows no such row.
+HWND Row(const std::string& Label) {
     Sync();
-    char shown[2048] = "";
-    GetDlgItemTextA(Main, FirstPropertyEdit + Row, shown, sizeof shown);
-    if (Typed) SetDlgItemTextA(Main, FirstPropertyEdit + Row, Typed);
-    return shown;
+    for (HWND w = GetWindow(Main, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        char text[64] = "", kind[16] = "";
+        GetWindowTextA(w, text, sizeof text);
+        GetClassNameA(w, kind, sizeof kind);
+        if (Label != text || (strcmp(kind, "Static") && strcmp(kind, "Button"))) continue;
+        if (!strcmp(kind, "Button")) return w; // a flag's check box
+        RECT label, box;
+        GetWindowRect(w, &label);
+        // The two pages' rows lie over each other; only one page is shown.
+        for (HWND b = GetWindow(Main, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
+            if (GetWindowRect(b, &box), box.top == label.top && box.left == label.right &&
+                                            IsWindowVisible(b) == IsWindowVisible(w))
+                return b;
+    }
+    return nullptr;
 }
 
-// The palette's checked tools as "[index] ", then the selection's values in the property list
-// from row From to ID, "-" before a disabled row's.
-std::string Shown(int From = PropertyList::Left) {
+// What a row of the property list shows; Typed, when given, is then typed over it (not applied).
+std::string Edit(const std::string& Label, const char* Typed = nullptr) {
+    HWND box = Row(Label);
+    char shown[2048] = "";
+    // Another process's edit box answers only the message, not the window's own text.
+    SendMessageA(box, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown));
+    if (Typed) SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Typed));
+    return box ? shown : "(no row)";
+}
+
+// The palette's checked tools as "[index] ", then the values the property list shows for the
+// place, size, styles and identifier, "-" for a row it does not show.
+std::string Shown() {
     std::string shown;
     Sync();
     for (int i = 0; i < 17; ++i)
         if (SendMessageA(FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr),
                          TB_ISBUTTONCHECKED, FirstTool + i, 0))
             shown += "[" + std::to_string(i) + "] ";
-    for (int row = From; row <= PropertyList::Id; ++row) {
-        char text[64] = "";
-        HWND edit = GetDlgItem(Main, FirstPropertyEdit + row);
-        SendMessageA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        shown += (row > From ? " " : "") + std::string(IsWindowEnabled(edit) ? "" : "-") + text;
+    for (const char* row : {"Left", "Top", "Width", "Height", "Style", "ExStyle", "ID"}) {
+        std::string text = Edit(row);
+        shown += (row[0] == 'L' ? "" : " ") + (text == "(no row)" ? "-" : text);
     }
     return shown;
 }
@@ -233,21 +253,39 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     }
     PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1);
     Tool(3), Drag(420, 180, 420, 180); // a label inside the group box, aligned to its bottom
-    SendDlgItemMessageA(Main, FirstPropertyEdit + PropertyList::Align, CB_SETCURSEL, alBottom, 0);
+    SendMessageA(Row("Align"), CB_SETCURSEL, alBottom, 0);
     PostMessageA(Main, WM_COMMAND, CommandApply, 0);
     // The button: a drag moves it by (7, 5), its lower right handle grows it by (10, 6), the
     // right arrow key moves it by one; Enter in the property list applies the typed values.
     Drag(42, 100, 49, 105);
     Drag(87, 123, 97, 129);
     PostMessageA(Surface, WM_KEYDOWN, VK_RIGHT, 1);
-    EXPECT_EQ(Edit(PropertyList::Ancestor), "button"); // the library's component answers
-    Edit(PropertyList::Text, "Zoë | Ελλάδα \\ Москва 😀");
-    Edit(PropertyList::Id, "65535");
-    Edit(PropertyList::Style, "56000001"); // made the default button
-    PostMessageA(GetDlgItem(Main, FirstPropertyEdit + PropertyList::Id), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(Edit("Class"), "QButton, from button"); // the library's component answers
+    Edit("Text", "Zoë | Ελλάδα \\ Москва 😀");
+    Edit("ID", "65535");
+    Edit("Style", "56000001"); // made the default button
+    PostMessageA(Row("ID"), WM_KEYDOWN, VK_RETURN, 1);
     Drag(335, 113, 335, 113); // selects the memo
-    Edit(PropertyList::Name, "Notes");
-    Edit(PropertyList::Text, "one\r\ntwo");
+    Edit("Name", "Notes");
+    Edit("Text", "one\r\ntwo");
+    PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+    // The events page: a double click in an empty box writes the usual handler and applies it;
+    // a handler typed for another component's event shares it.
+    Drag(40, 100, 40, 100);
+    PostMessageA(FindWindowExA(Main, nullptr, WC_TABCONTROLA, nullptr), WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(90, 10));
+    PostMessageA(Row("OnClick"), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(IsWindowVisible(Row("OnClick")) && !IsWindowVisible(Row("Name")));
+    EXPECT_EQ(Edit("OnClick"), "Button1Click");
+    Drag(420, 10, 420, 10);
+    Edit("OnClick", "Button1Click");
+    PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+    Drag(20, 170, 20, 170); // the list box's items, lines of a box where Return starts a line
+    Edit("Items", "one\r\ntwo");
+    PostMessageA(Row("Items"), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+    Key(VK_ESCAPE); // selects the form, whose own properties the list shows
+    Edit("Caption", "Every class");
     PostMessageA(Main, WM_COMMAND, CommandApply, 0);
     EXPECT_EQ(Saved(), ReadTestFile(EVERY_CLASS_FORM));
     ASSERT_TRUE(Command("new"));
@@ -258,12 +296,31 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     EXPECT_EQ(ReadTestFile(Kept), ReadTestFile(EVERY_CLASS_FORM));
     // designer_generated_code builds this C++ and compares its form with the same file; the
     // form's own outer size, which gives the surface's client area, is only seen here.
+    const std::string user = GENERATED_DIR "/DesignedForm.cpp";
+    DeleteFileA(user.c_str());
+    DeleteFileA(GENERATED_DIR "/DesignedForm.h");
     ASSERT_TRUE(Command("generate " GENERATED_DIR));
-    const std::string form = "#include \"DesignedForm.h\"\n\nDesignedForm::DesignedForm() {\n"
-                             "    SetName(\"DesignedForm\");\n    SetText(\"DesignedForm\");\n"
-                             "    SetBounds(0, 0, 564, 423);\n";
-    EXPECT_EQ(ReadTestFile(GENERATED_DIR "/DesignedForm.cpp").substr(0, form.size()), form);
+    const std::string form = "#include \"DesignedFormDesign.h\"\n\nDesignedFormDesign::"
+                             "DesignedFormDesign() {\n    SetName(\"DesignedForm\");\n"
+                             "    SetText(\"Every class\");\n    SetBounds(0, 0, 564, 423);\n";
+    EXPECT_EQ(ReadTestFile(GENERATED_DIR "/DesignedFormDesign.cpp").substr(0, form.size()), form);
+    EXPECT_EQ(ReadTestFile(user), "#include \"DesignedForm.h\"\n\nvoid DesignedForm::Button1Click("
+                                  "QFrame* /*Sender*/) {\n}\n");
+    // The user's handler, which designer_generated_code sees run; a handler wired later leaves
+    // the user's files as they are and has a default that does nothing.
+    const std::string handled = "#include \"DesignedForm.h\"\n\n#include <cstdio>\n\nvoid "
+                                "DesignedForm::Button1Click(QFrame* Sender) {\n    std::printf("
+                                "\"Button1Click from %s\\n\", Sender->Name().c_str());\n}\n";
+    WriteTestFile(user, handled);
+    Drag(150, 90, 150, 90);
+    PostMessageA(Row("OnDblClick"), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    ASSERT_TRUE(Command("generate " GENERATED_DIR));
+    EXPECT_EQ(ReadTestFile(user), handled);
+    EXPECT_NE(ReadTestFile(GENERATED_DIR "/DesignedFormDesign.h")
+                  .find("    virtual void Edit1DblClick(QFrame* /*Sender*/) {}\n"),
+              std::string::npos);
     EXPECT_EQ(ReadTestFile(Log), "(no such file)"); // nothing went wrong
+    Saved();
     PostMessageA(Main, WM_COMMAND, CommandExit, 0);
     EXPECT_EQ(WaitForSingleObject(Designer.hProcess, 20000), WAIT_OBJECT_0);
 }
@@ -275,51 +332,50 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
     const std::string path = GENERATED_DIR "/damaged.vform",
                       opening = "\"" + path + "\" was not opened, ",
                       none = GENERATED_DIR "/no/such";
-    const std::tuple<int, std::string, std::string> rows[] = {
-        {PropertyList::Left, "ten", "Left: \"ten\" is not a whole number from -32768 to 32767."},
-        {PropertyList::Top, "-", "Top: \"-\" is not a whole number from -32768 to 32767."},
-        {PropertyList::Top, "-a1", "Top: \"-a1\" is not a whole number from -32768 to 32767."},
-        {PropertyList::Width, "-1", "Width: \"-1\" is not a whole number from 0 to 32767."},
-        {PropertyList::Height, "00000001",
-         "Height: \"00000001\" is not a whole number from 0 to 32767."},
-        {PropertyList::Style, "G", "Style: \"G\" is not a hexadecimal number of at most 8 digits."},
-        {PropertyList::ExStyle, "0x123456789",
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {"Left", "ten", "Left: \"ten\" is not a whole number from -32768 to 32767."},
+        {"Top", "-", "Top: \"-\" is not a whole number from -32768 to 32767."},
+        {"Top", "-a1", "Top: \"-a1\" is not a whole number from -32768 to 32767."},
+        {"Width", "-1", "Width: \"-1\" is not a whole number from 0 to 32767."},
+        {"Height", "00000001", "Height: \"00000001\" is not a whole number from 0 to 32767."},
+        {"Style", "G", "Style: \"G\" is not a hexadecimal number of at most 8 digits."},
+        {"ExStyle", "0x123456789",
          "ExStyle: \"0x123456789\" is not a hexadecimal number of at most 8 digits."},
-        {PropertyList::Id, "65536", "ID: \"65536\" is not a whole number from 0 to 65535."},
-        {PropertyList::Name, "Input", "Name: another component is called \"Input\"."},
-        {PropertyList::Name, "9a", "Name: \"9a\" is not a C++ name."},
-        {-1, "Velmora form 3\r\n",
+        {"ID", "65536", "ID: \"65536\" is not a whole number from 0 to 65535."},
+        {"Name", "Input", "Name: another component is called \"Input\"."},
+        {"Name", "9a", "Name: \"9a\" is not a C++ name."},
+        {"", "Velmora form 3\r\n",
          "line 1: not a Velmora form file (\"Velmora form 1\" or \"Velmora form 2\" expected)"},
-        {-1, "Velmora form 1\r\n", "line 2: the core.dll version line is missing"},
-        {-1, Small1 + "QForm|F|x|0|0|10|10|0|0|1\r\n",
+        {"", "Velmora form 1\r\n", "line 2: the core.dll version line is missing"},
+        {"", Small1 + "QForm|F|x|0|0|10|10|0|0|1\r\n",
          "line 5: the library has no class \"QForm\""},
-        {-1, Small1 + "QLabel|Ok|x|0|0|10|10|0|0|1\r\n", "line 5: the name \"Ok\" is used twice"},
-        {-1, Small1 + "QLabel|L|a\\tb|0|0|10|10|0|0|1\r\n",
+        {"", Small1 + "QLabel|Ok|x|0|0|10|10|0|0|1\r\n", "line 5: the name \"Ok\" is used twice"},
+        {"", Small1 + "QLabel|L|a\\tb|0|0|10|10|0|0|1\r\n",
          "line 5: a \\ that starts no known escape"},
-        {-1, Small1 + "QLabel|L|x|0|0|10|10|0|0\r\n", "line 5: 9 fields where 10 belong"},
-        {-1, Small1 + "QLabel|a-b|x|0|0|10|10|0|0|1\r\n", "line 5: \"a-b\" is not a name"},
-        {-1, Small1 + "QLabel|L|x|0|0|10|10|0|G|1\r\n", "line 5: bad ExStyle \"G\""},
-        {-1, Small1 + "QLabel|L|x|32768|0|10|10|0|0|1\r\n", "line 5: bad Left \"32768\""},
-        {-1, Small1 + "QLabel|L|x|0|0|10|10|0|0|65536\r\n", "line 5: bad ID \"65536\""},
-        {-1, Small + "QLabel L Colour=red\r\n", "line 5: no property is called \"Colour\""},
-        {-1, Small + "QLabel L Text=\"x\r\n", "line 5: the value of Text has no closing quote"},
-        {-1, Small + "QLabel L Text=\"x\"Left=1\r\n", "line 5: no space after the value of Text"},
-        {-1, Small + "QLabel L Text=\"a\\tb\"\r\n", "line 5: a \\ that starts no known escape"},
-        {-1, Small + "QLabel L Left=1 Left=2\r\n", "line 5: Left is given twice"},
-        {-1, Small + "QLabel L Left\r\n", "line 5: \"Left\" is not Name=Value"},
-        {-1, Small + "QLabel L Top=5x\r\n", "line 5: bad Top \"5x\""},
-        {-1, Small + "QLabel L Align=alMiddle\r\n", "line 5: bad Align \"alMiddle\""},
-        {-1, Small + "QLabel\r\n", "line 5: no name after the class"},
-        {-1, Small + "QLabel L Parent=a-b\r\n", "line 5: \"a-b\" is not a name"},
-        {-1, Small + "QLabel L Parent=Nobody\r\n",
+        {"", Small1 + "QLabel|L|x|0|0|10|10|0|0\r\n", "line 5: 9 fields where 10 belong"},
+        {"", Small1 + "QLabel|a-b|x|0|0|10|10|0|0|1\r\n", "line 5: \"a-b\" is not a name"},
+        {"", Small1 + "QLabel|L|x|0|0|10|10|0|G|1\r\n", "line 5: bad ExStyle \"G\""},
+        {"", Small1 + "QLabel|L|x|32768|0|10|10|0|0|1\r\n", "line 5: bad Left \"32768\""},
+        {"", Small1 + "QLabel|L|x|0|0|10|10|0|0|65536\r\n", "line 5: bad ID \"65536\""},
+        {"", Small + "QLabel L Colour=red\r\n", "line 5: no property is called \"Colour\""},
+        {"", Small + "QLabel L Text=\"x\r\n", "line 5: the value of Text has no closing quote"},
+        {"", Small + "QLabel L Text=\"x\"Left=1\r\n", "line 5: no space after the value of Text"},
+        {"", Small + "QLabel L Text=\"a\\tb\"\r\n", "line 5: a \\ that starts no known escape"},
+        {"", Small + "QLabel L Left=1 Left=2\r\n", "line 5: Left is given twice"},
+        {"", Small + "QLabel L Left\r\n", "line 5: \"Left\" is not Name=Value"},
+        {"", Small + "QLabel L Top=5x\r\n", "line 5: bad Top \"5x\""},
+        {"", Small + "QLabel L Align=alMiddle\r\n", "line 5: bad Align \"alMiddle\""},
+        {"", Small + "QLabel\r\n", "line 5: no name after the class"},
+        {"", Small + "QLabel L Parent=a-b\r\n", "line 5: \"a-b\" is not a name"},
+        {"", Small + "QLabel L Parent=Nobody\r\n",
          "line 5: the parent \"Nobody\" is no component of the form"},
-        {-1, Small + "QLabel L Parent=Ok\r\n", "line 5: \"Ok\" (QButton) holds no components"},
-        {-1, Small + "QPanel A Parent=C\r\nQPanel B Parent=A\r\nQPanel C Parent=B\r\n",
+        {"", Small + "QLabel L Parent=Ok\r\n", "line 5: \"Ok\" (QButton) holds no components"},
+        {"", Small + "QPanel A Parent=C\r\nQPanel B Parent=A\r\nQPanel C Parent=B\r\n",
          "line 5: the parents of \"A\" lead back to it"},
-        {-2, "open " + none, "Can't read \"" + none + "\"."},
-        {-2, "save " + none, "Can't write \"" + none + "\"."},
-        {-2, "generate " + none, "Can't write the C++ files in \"" + none + "\"."},
-        {-2, "colour", "Unknown command \"colour\"."},
+        {"-", "open " + none, "Can't read \"" + none + "\"."},
+        {"-", "save " + none, "Can't write \"" + none + "\"."},
+        {"-", "generate " + none, "Can't write the C++ files in \"" + none + "\"."},
+        {"-", "colour", "Unknown command \"colour\"."},
     };
     EXPECT_FALSE(Command("new", DesignerTextCommand + 1)); // another program's data
     // Notifications carry addresses: forged ones, posted or sent from here, are never read.
@@ -327,13 +383,13 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
     SendMessageTimeoutA(Main, WM_NOTIFY, 0, 0x10, SMTO_ABORTIFHUNG, 5000, nullptr);
     std::string log;
     for (const auto& [row, value, message] : rows) {
-        if (row >= 0) {
+        if (row.size() > 1) {
             Drag(40, 25, 40, 25); // selects the button, which shows its values again
-            Edit(PropertyList::Text, "changed");
-            Edit(PropertyList::Row(row), value.c_str());
+            Edit("Text", "changed");
+            Edit(row, value.c_str());
             PostMessageA(Main, WM_COMMAND, CommandApply, 0);
             log += message + " Nothing was changed.\r\n";
-        } else if (row == -1) {
+        } else if (row.empty()) {
             WriteTestFile(path, value);
             EXPECT_FALSE(Command("open " + path)) << message;
             log += opening + message + ".\r\n";
@@ -344,6 +400,7 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         EXPECT_EQ(Saved(), Small) << message;
     }
     EXPECT_EQ(ReadTestFile(Log), log);
+    DeleteFileA(Log.c_str());
     // Bounds and identifier at their lower limits are no damage; a property left out has the
     // value a newly placed component of its class gets (the group box's styles and size).
     const std::string limits = Header + "QButton Ok Text=\"\" Left=-32768 Top=-32768 Width=0 "
@@ -364,6 +421,17 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
     EXPECT_EQ(std::count(example.begin(), example.end(), '\n'), 2 + 15);
     ASSERT_TRUE(Command("open " EXAMPLE_FORM));
     EXPECT_EQ(Saved(), ReadTestFile(EXAMPLE_FORM));
+    // The example program holds what Generate makes of the example form.
+    CreateDirectoryA(GENERATED_DIR "/example", nullptr);
+    ASSERT_TRUE(Command("generate " GENERATED_DIR "/example"));
+    for (const char* file : {"/CustomerFormDesign.h", "/CustomerFormDesign.cpp"})
+        EXPECT_EQ(ReadTestFile(GENERATED_DIR "/example" + std::string(file)),
+                  ReadTestFile(DESIGNED_EXAMPLE + std::string(file)))
+            << file;
+    // One handler name for events of other parameters is refused when generating.
+    ASSERT_TRUE(Command("open " + WriteTestFile(path, Small + "QButton B OnClick=Shared "
+                                                              "OnMouseDown=Shared\r\n")));
+    EXPECT_FALSE(Command("generate " GENERATED_DIR "/example"));
 }
 
 // Each row starts from the fixture's form with the button (10, 10, 75 x 35) selected; what it
@@ -401,9 +469,9 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
         // A tool stays chosen until used, chosen again, or Escape; a drag under 4 pixels wide
         // or high places the default size, which is cut to the room left, down to 16.
         {[] { Tool(4), Tool(6); }, "[6] 10 10 75 35 56010000 00000000 1001"},
-        {[] { Tool(4), Tool(4), Drag(300, 300, 300, 300); }, "- - - - - - -"},
-        {[] { Tool(3), Key(VK_ESCAPE), Drag(300, 300, 300, 300); }, "- - - - - - -"},
-        {[] { Tool(17), Drag(300, 300, 300, 300); }, "- - - - - - -"},
+        {[] { Tool(4), Tool(4), Drag(300, 300, 300, 300); }, "- - 556 396 - - -"},
+        {[] { Tool(3), Key(VK_ESCAPE), Drag(300, 300, 300, 300); }, "- - 556 396 - - -"},
+        {[] { Tool(17), Drag(300, 300, 300, 300); }, "- - 556 396 - - -"},
         {[] { Tool(3), Drag(200, 200, 203, 250); }, "200 200 115 18 56000100 00000000 1003"},
         {[] { Tool(3), Drag(200, 200, 250, 203); }, "200 200 115 18 56000100 00000000 1003"},
         {[] { Tool(3), Drag(204, 204, 200, 200); }, "200 200 4 4 56000100 00000000 1003"},
@@ -411,15 +479,15 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
         // Typed values at their limits, hexadecimal ones with 0x or 0X; a window without a
         // component (the hosted editor made by name) takes its styles too.
         {[] {
-             Edit(PropertyList::Left, "-32768"), Edit(PropertyList::Top, "32767");
-             Edit(PropertyList::Width, "0"), Edit(PropertyList::Height, "0000001");
-             Edit(PropertyList::Style, "0x56010001"), Edit(PropertyList::ExStyle, "0X0");
-             Edit(PropertyList::Id, "0"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+             Edit("Left", "-32768"), Edit("Top", "32767");
+             Edit("Width", "0"), Edit("Height", "0000001");
+             Edit("Style", "0x56010001"), Edit("ExStyle", "0X0");
+             Edit("ID", "0"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
          },
          "-32768 32767 0 1 56010001 00000000 0"},
         {[] {
-             Tool(14), Drag(300, 200, 300, 200), Edit(PropertyList::Style, "56000000");
-             Edit(PropertyList::ExStyle, "200"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+             Tool(14), Drag(300, 200, 300, 200), Edit("Style", "56000000");
+             Edit("ExStyle", "200"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
          },
          "300 200 150 80 56000000 00000200 1003"},
     };
@@ -461,7 +529,7 @@ std::string TreeShown(std::map<LPARAM, std::string>& Names, LPARAM Item = 0) {
     if (!Item) Item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
     for (; Item; Item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, Item)) {
         PostMessageA(tree, TVM_SELECTITEM, TVGN_CARET, Item);
-        shown += (shown.empty() ? "" : " ") + (Names[Item] = Edit(PropertyList::Name));
+        shown += (shown.empty() ? "" : " ") + (Names[Item] = Edit("Name"));
         if (LPARAM child = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, Item))
             shown += " (" + TreeShown(Names, child) + ")";
     }
@@ -504,6 +572,7 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
     std::map<LPARAM, std::string> items;
     EXPECT_EQ(TreeShown(items), "Ok Panel1 (GroupBox1 (Input)) Button1");
     Drag(20, 20, 20, 20);
+    Sync();
     HWND tree = GetDlgItem(Main, ObjectTreeId);
     EXPECT_EQ(items[SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)], "Ok");
     HWND panel = GetDlgItem(Surface, 1003), group = GetDlgItem(panel, 1005),
@@ -516,7 +585,7 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
     // Esc selects the holder, then the form; deleting the panel takes what it holds.
     Drag(265, 205, 265, 205);
     PostMessageA(Surface, WM_KEYDOWN, VK_ESCAPE, 1);
-    EXPECT_EQ(Edit(PropertyList::Name), "GroupBox1");
+    EXPECT_EQ(Edit("Name"), "GroupBox1");
     PostMessageA(Surface, WM_KEYDOWN, VK_ESCAPE, 1);
     PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1);
     EXPECT_EQ(Nesting(Saved(Snapshot)), "Ok - 10,10; Button1 - 450,25; ");
@@ -536,7 +605,7 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
                                                            "Parent=P Width=50 Align=alRight\r\n")));
     EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 150,20; ");
     Drag(10, 60, 10, 60);
-    Edit(PropertyList::Width, "300");
+    Edit("Width", "300");
     PostMessageA(Main, WM_COMMAND, CommandApply, 0);
     EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 250,20; ");
     PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
@@ -554,7 +623,7 @@ TEST_F(DesignerTest, TextsInEveryLanguageKeepTheirBytes) {
     for (const std::string& text : texts) {
         ASSERT_TRUE(Command("open " + Kept));
         Drag(40, 25, 40, 25);
-        Edit(PropertyList::Text, text.c_str());
+        Edit("Text", text.c_str());
         PostMessageA(Main, WM_COMMAND, CommandApply, 0);
         std::string saved = Saved(Snapshot);
         EXPECT_NE(saved.find("Ok Text=\"" + text + "\""), std::string::npos) << text;
@@ -563,7 +632,7 @@ TEST_F(DesignerTest, TextsInEveryLanguageKeepTheirBytes) {
         EXPECT_EQ(shown, text);
         ASSERT_TRUE(Command("open " + Snapshot));
         Drag(40, 25, 40, 25);
-        EXPECT_EQ(Edit(PropertyList::Text), text);
+        EXPECT_EQ(Edit("Text"), text);
     }
 }
 
@@ -579,7 +648,7 @@ TEST_F(DesignerTest, EveryEditIsOneStepOfUndoAndRedo) {
         [] { Key(VK_RIGHT); },
         [] { Key(VK_DOWN, true); },
         [] {
-            Edit(PropertyList::Name, "Renamed"), Edit(PropertyList::Text, "x");
+            Edit("Name", "Renamed"), Edit("Text", "x");
             PostMessageA(Main, WM_COMMAND, CommandApply, 0);
         },
     };
@@ -680,39 +749,56 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
     EXPECT_EQ(
         Windows(Main, client),
         "VelmoraDesigner[Velmora designer - kept.vform - " + Version +
-            "] 16CF0000 100 0,0 1002x444\n"
-            "ToolbarWindow32[] 50000901 0 0,0 1002x28\nQForm[] 52000000 200 8,36 560x400\n"
-            "Static[Class] 50000200 0 576,36 64x20 Edit[QEdit] 50000880 200 640,36 166x20\n"
-            "Static[Ancestor] 50000200 0 576,60 64x20 Edit[edit] 50000880 200 640,60 166x20\n"
-            "Static[Name] 50000200 0 576,84 64x20 Edit[Input] 50000080 200 640,84 166x20\n"
-            "Static[Text] 50000200 0 576,108 64x20 Edit[a|b] 50000080 200 640,108 166x20\n"
-            "Static[Left] 50000200 0 576,132 64x20 Edit[10] 50000080 200 640,132 166x20\n"
-            "Static[Top] 50000200 0 576,156 64x20 Edit[60] 50000080 200 640,156 166x20\n"
-            "Static[Width] 50000200 0 576,180 64x20 Edit[121] 50000080 200 640,180 166x20\n"
-            "Static[Height] 50000200 0 576,204 64x20 Edit[21] 50000080 200 640,204 166x20\n"
-            "Static[Style] 50000200 0 576,228 64x20 Edit[56010080] 50000080 200 640,228 "
-            "166x20\nStatic[ExStyle] 50000200 0 576,252 64x20 Edit[00000200] 50000080 200 "
-            "640,252 166x20\nStatic[ID] 50000200 0 576,276 64x20 Edit[1002] 50000080 200 "
-            "640,276 166x20\nStatic[Align] 50000200 0 576,300 64x20 ComboBox[alNone] 50000003 0 "
-            "640,300 166x21\nButton[Apply] 50000000 0 726,328 80x26\n"
-            "SysTreeView32[] 50000027 200 814,36 180x400\n");
+            "] 16CF0000 100 0,0 1018x562\n"
+            "ToolbarWindow32[] 50000901 0 0,0 1018x28\n"
+            "QForm[] 52000000 200 8,36 560x400\n"
+            "SysTabControl32[] 54000000 0 576,36 246x26\n"
+            "Button[Apply] 50000000 0 742,528 80x26\n"
+            "SysTreeView32[] 50000027 200 830,36 180x518\n"
+            "Static[Class] 50000200 0 576,66 74x18 Edit[QEdit, from edit] 50010880 200 650,66 "
+            "172x18\n"
+            "Static[Name] 50000200 0 576,88 74x18 Edit[Input] 50010080 200 650,88 172x18\n"
+            "Static[Text] 50000200 0 576,110 74x18 Edit[a|b] 50010080 200 650,110 172x18\n"
+            "Static[Left] 50000200 0 576,132 74x18 Edit[10] 50010080 200 650,132 172x18\n"
+            "Static[Top] 50000200 0 576,154 74x18 Edit[60] 50010080 200 650,154 172x18\n"
+            "Static[Width] 50000200 0 576,176 74x18 Edit[121] 50010080 200 650,176 172x18\n"
+            "Static[Height] 50000200 0 576,198 74x18 Edit[21] 50010080 200 650,198 172x18\n"
+            "Static[Align] 50000200 0 576,220 74x18 ComboBox[alNone] 50010003 0 650,220 172x21\n"
+            "Static[ID] 50000200 0 576,242 74x18 Edit[1002] 50010080 200 650,242 172x18\n"
+            "Static[Style] 50000200 0 576,264 74x18 Edit[56010080] 50010080 200 650,264 172x18\n"
+            "Static[ExStyle] 50000200 0 576,286 74x18 Edit[00000200] 50010080 200 650,286 172x18\n"
+            "Button[Enabled] 50010003 0 576,308 80x18\n"
+            "Button[Visible] 50010003 0 658,308 80x18\n"
+            "Button[TabStop] 50010003 0 740,308 80x18\n"
+            "Button[Group] 50010003 0 576,330 80x18\n"
+            "Button[ReadOnly] 50010003 0 658,330 80x18\n"
+            "Button[Password] 50010003 0 740,330 80x18\n"
+            "Button[Number] 50010003 0 576,352 80x18\n"
+            "Button[UpperCase] 50010003 0 658,352 80x18\n"
+            "Button[LowerCase] 50010003 0 740,352 80x18\n"
+            "Button[AutoHScroll] 50010003 0 576,374 80x18\n"
+            "Button[Border] 50010003 0 658,374 80x18\n"
+            "Button[ClientEdge] 50010003 0 740,374 80x18\n"
+            "Static[Color] 50000200 0 576,396 74x18 Edit[] 50010080 200 650,396 146x18\n"
+            "Button[...] 50000000 0 798,396 24x18\n"
+            "Static[TextColor] 50000200 0 576,418 74x18 Edit[] 50010080 200 650,418 146x18\n"
+            "Button[...] 50000000 0 798,418 24x18\n");
     EXPECT_EQ(Windows(Surface, {input.left, input.top}),
               surface + framed + button + edit); // --select
     ASSERT_TRUE(Command("open " + Kept));        // the old windows go
     Drag(20, 65, 20, 65);
     EXPECT_EQ(Windows(Surface, {input.left, input.top}), surface + framed + button + edit);
     PostMessageA(Main, WM_COMMAND, CommandDelete, 0);
-    std::string rows = Shown(PropertyList::Class);
-    EXPECT_EQ(rows + (IsWindowEnabled(GetDlgItem(Main, CommandApply)) ? "" : " (Apply disabled)"),
-              "- - - - - - - - - - - (Apply disabled)");
+    // With nothing selected the list shows the form's own properties.
+    EXPECT_EQ(Edit("Class") + " " + Edit("Name") + " " + Edit("Caption") + " " + Shown(),
+              "QForm DesignedForm DesignedForm - - 556 396 - - -");
     EXPECT_EQ(Windows(Surface, {input.left, input.top}), surface + button);
     HWND bar = FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr);
     std::string sizes = std::to_string(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0)) + " buttons:";
     for (int i = 0; i < 17; ++i) {
         Tool(i);
         Drag(5, 5, 5, 5);
-        sizes += " " + Edit(PropertyList::Name) + " " + Edit(PropertyList::Width) + "x" +
-                 Edit(PropertyList::Height);
+        sizes += " " + Edit("Name") + " " + Edit("Width") + "x" + Edit("Height");
         PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1); // or the next would go inside it
         if (SendMessageA(bar, TB_COMMANDTOINDEX, FirstTool + i, 0) != i ||
             SendMessageA(bar, TB_GETBITMAP, FirstTool + i, 0) != i)

@@ -1,27 +1,77 @@
 // Runs the C++ the designer generated and writes the form it makes as a form file, read the
-// way the designer reads its own, to be compared with the file the form was designed in. The
-// hosted editor is left out: its window comes from the editor library, when that is installed.
-// Only the components of classes that hold others are looked into: the others' children (the
-// demonstration frame's own label and button) are not designed.
+// way the designer reads its own, to be compared with the file the form was designed in; then
+// clicks every button and prints what the user's handlers print. The hosted editor is left
+// out: its window comes from the editor library, when that is installed. Only the components
+// of classes that hold others are looked into: the others' children (the demonstration frame's
+// own label and button) are not designed.
 #include "DesignedForm.h"
 #include "component_window.h"
 #include "form_file.h"
 #include "object/design_contract.h"
 #include "object/library_start.h"
 
-#include <cstring>
+#include <cstdio>
 #include <fstream>
 
 namespace {
 
-void Collect(QFrame& Holder, const std::string& HolderName, std::vector<ComponentRecord>& Made) {
+// What the program's components say of their class's values, as the designer records them:
+// only those that differ from a new component's.
+void ReadValues(QFrame& Frame, const ClassDesign& Design, ComponentRecord& Record) {
+    for (const ValueDesign& value : Design.Values) {
+        uint32_t now = value.Default;
+        auto* panel = dynamic_cast<QCustomPanel*>(&Frame);
+        auto* form = dynamic_cast<QCustomForm*>(&Frame);
+        if (value.Name == "Color") now = Frame.Canvas.Color();
+        if (value.Name == "TextColor") now = Frame.Canvas.TextColor();
+        if (panel && value.Name == "BorderStyle") now = static_cast<uint32_t>(panel->BorderStyle());
+        if (panel && value.Name == "Alignment") now = static_cast<uint32_t>(panel->Alignment());
+        if (form && value.Name == "FormStyle") now = static_cast<uint32_t>(form->FormStyle());
+        if (now != value.Default) Record.Values[value.Name] = now;
+    }
+}
+
+void ReadItems(QFrame& Frame, ComponentRecord& Record) {
+    bool list = Record.ClassName == "QListBox", combo = Record.ClassName == "QComboBox";
+    if (!list && !combo) return;
+    auto count = static_cast<int>(Frame.Perform(list ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char item[256] = "";
+        Frame.Perform(list ? LB_GETTEXT : CB_GETLBTEXT, static_cast<WPARAM>(i),
+                      reinterpret_cast<LPARAM>(item));
+        Record.Items.emplace_back(item);
+    }
+}
+
+void Collect(QFrame& Holder, const std::string& HolderName, CoreLibrary& Core, FormModel& Made) {
     for (int i = 0; i < Holder.ControlCount(); ++i) {
         QFrame& c = *Holder.Controls(i);
         if (c.ClassName() == "VUdeRedo") continue;
-        Made.push_back(ReadComponent(c.Handle(), c.Name()));
-        Made.back().Parent = HolderName;
-        if (std::strstr(DesignClassText(c.ClassName().c_str()), "Holds=1"))
-            Collect(c, c.Name(), Made);
+        if (!Core.Offers(c.ClassName())) {
+            Core.Classes.push_back(c.ClassName());
+            Core.Designs.push_back(ParseClassDesign(DesignClassText(c.ClassName().c_str())));
+        }
+        ComponentRecord record = ReadComponent(c.Handle(), c.Name());
+        record.Parent = HolderName;
+        record.Align = c.Align();
+        ReadValues(c, Core.DesignOf(record.ClassName), record);
+        ReadItems(c, record);
+        Made.Components.push_back(record);
+        if (Core.DesignOf(record.ClassName).Holds) Collect(c, c.Name(), Core, Made);
+    }
+}
+
+// Clicks every push button the way the user does, through the message queue.
+void ClickButtons(QFrame& Holder) {
+    for (int i = 0; i < Holder.ControlCount(); ++i) {
+        QFrame& c = *Holder.Controls(i);
+        if (c.ClassName() == "QButton") PostMessageA(c.Handle(), BM_CLICK, 0, 0);
+        if (c.ClassName() != "QMyFrame") ClickButtons(c);
+    }
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
     }
 }
 
@@ -31,7 +81,16 @@ int main(int, char** argv) {
     StartLibrary();
     DesignedForm form;
     form.SetParent(nullptr);
-    std::vector<ComponentRecord> made;
-    Collect(form, "", made);
-    std::ofstream(argv[1], std::ios::binary) << FormatFormFile("", made);
+    CoreLibrary core;
+    core.Form = ParseClassDesign(DesignClassText("QForm"));
+    FormModel made;
+    made.Form.Name = form.Name();
+    made.Form.Text = form.Text();
+    made.Form.Width = form.ClientWidth();
+    made.Form.Height = form.ClientHeight();
+    ReadValues(form, core.Form, made.Form);
+    Collect(form, "", core, made);
+    std::ofstream(argv[1], std::ios::binary) << FormatFormFile(core, made);
+    ClickButtons(form);
+    std::fflush(stdout);
 }

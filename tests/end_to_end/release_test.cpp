@@ -94,7 +94,7 @@ TEST(InstalledLibrary, TheDesignedFormShowsItsComponentsAndEndsWhenClosed) {
     const char* designed = std::getenv("DESIGNED_EXE");
     if (!designed) GTEST_SKIP() << "run by the consumer test, which builds the program";
     auto close = [](const PROCESS_INFORMATION& Process, const std::string&, std::string& Seen) {
-        HWND form = ShownWindow(Process, "QForm", "DesignedForm");
+        HWND form = ShownWindow(Process, "QForm", "Customer");
         if (!form) return false;
         Seen += VisibleChildren(form) > 0 ? "components shown\n" : "no components\n";
         return PostMessageA(form, WM_CLOSE, 0, 0) != FALSE;

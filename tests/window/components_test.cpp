@@ -243,6 +243,54 @@ TEST_F(Components, PanelBorderAndCaption) {
     }
 }
 
+// A designer's windows made by class name take the values DESIGNCLASS lists through
+// QM_SETVALUE, set as a program's setter sets them; a name the class lacks, an address posted
+// from anywhere and a window of another kind change nothing.
+TEST_F(Components, WindowsMadeByNameTakeTheirClassValues) {
+    struct ValueRow {
+        const char* Class;
+        const char* Value;
+        LPARAM Given;
+        LRESULT Answer;
+        const char* Expected; // colour, text colour, border, alignment, form style
+    };
+    const ValueRow rows[] = {
+        {"QPanel", "Color", 0x123456, 1, "1193046 0 0 4 -"},
+        {"QPanel", "TextColor", 0xFF, 1, "default 255 0 4 -"},
+        {"QPanel", "BorderStyle", bsRaised, 1, "default 0 3 4 -"},
+        {"QPanel", "Alignment", 1, 1, "default 0 0 1 -"},
+        {"QPanel", "FormStyle", fsStayOnTop, 0, "default 0 0 4 -"},
+        {"QPanel", "Colour", 5, 0, "default 0 0 4 -"},
+        {"QForm", "FormStyle", fsStayOnTop, 1, "default 0 - - 3"},
+        {"QForm", "BorderStyle", bsRaised, 0, "default 0 - - 0"},
+        {"QLabel", "Color", 0xFF00, 1, "65280 0 - - -"},
+        {"QButton", "Color", 0xFF00, 0, "default 0 - - -"}, // a themed button draws no face
+    };
+    for (const ValueRow& row : rows) {
+        SCOPED_TRACE(std::string(row.Class) + " " + row.Value);
+        HWND window = CreateWindowExA(0, row.Class, "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50,
+                                      form.Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+        QFrame* frame = FrameOfWindow(window);
+        ASSERT_TRUE(frame);
+        uint32_t before = frame->Canvas.Color();
+        PostMessageA(window, QM_SETVALUE, reinterpret_cast<WPARAM>(row.Value), row.Given);
+        PumpMessages();
+        EXPECT_EQ(frame->Canvas.Color(), before); // the posted one was dropped
+        EXPECT_EQ(SendMessageA(window, QM_SETVALUE, reinterpret_cast<WPARAM>(row.Value), row.Given),
+                  row.Answer);
+        auto* panel = dynamic_cast<QCustomPanel*>(frame);
+        auto* shown = dynamic_cast<QCustomForm*>(frame);
+        std::string colour =
+            frame->Canvas.Color() == before ? "default" : std::to_string(frame->Canvas.Color());
+        EXPECT_EQ(colour + " " + std::to_string(frame->Canvas.TextColor()) + " " +
+                      (panel ? Join(panel->BorderStyle(), panel->Alignment()) : "- - ") +
+                      (shown ? std::to_string(shown->FormStyle()) : "-"),
+                  row.Expected);
+        DestroyWindow(window);
+    }
+    EXPECT_EQ(SendMessageA(form.Handle(), QM_SETVALUE, 0, 1), 0); // no name
+}
+
 // A panel holding a bitmap is given another file: whether it holds the same image, the kind
 // of what it holds, of the bitmap it held, whether it repainted, and the kind of its image once
 // the panel is gone.

@@ -1,0 +1,16 @@
+#include "CustomerForm.h"
+
+// Closing the form ends the message loop, and the program.
+void CustomerForm::FormClose(QFrame* /*Sender*/, int& /*Action*/) {
+    PostQuitMessage(0);
+}
+
+// Save notes the customer in the history.
+void CustomerForm::SaveButtonClick(QFrame* /*Sender*/) {
+    std::string entry = "Saved " + NameEdit.Text();
+    History.Perform(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+}
+
+void CustomerForm::CancelButtonClick(QFrame* /*Sender*/) {
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
