@@ -125,16 +125,25 @@ std::string HandlerConflict(const FormModel& Model, const CoreLibrary& Core) {
     return problem;
 }
 
-GeneratedFiles GenerateForm(const FormModel& Model, const CoreLibrary& Core) {
-    const std::string& name = Model.Form.Name;
-    const std::string design = name + "Design";
-    std::vector<Handler> handlers = HandlersOf(Model, Core);
-    bool items = std::any_of(Model.Components.begin(), Model.Components.end(),
-                             [](const ComponentRecord& c) { return !c.Items.empty(); });
-    GeneratedFiles files;
+namespace {
 
-    std::string& h = files.DesignHeader;
-    h = "// " + design + ": made with the Velmora designer and " + Core.Version +
+// What both generated files of a form need: its class names and wired handlers, and whether
+// any list has items.
+struct FormParts {
+    const FormModel& Model;
+    const CoreLibrary& Core;
+    std::string Name, Design;
+    std::vector<Handler> Handlers;
+    bool Items;
+};
+
+std::string DesignHeader(const FormParts& Form) {
+    const FormModel& Model = Form.Model;
+    const std::string &name = Form.Name, &design = Form.Design;
+    const std::vector<Handler>& handlers = Form.Handlers;
+    const bool items = Form.Items;
+    std::string h =
+        "// " + design + ": made with the Velmora designer and " + Form.Core.Version +
         ".\n// Generate writes this file again each time: change the form in the designer, and "
         "write\n// your code in " +
         name + ".h and " + name + ".cpp, which Generate never overwrites.\n#pragma once\n\n";
@@ -157,12 +166,20 @@ GeneratedFiles GenerateForm(const FormModel& Model, const CoreLibrary& Core) {
              design + "* FormOf(QFrame* Sender);\n";
     }
     h += "};\n";
+    return h;
+}
 
+std::string DesignSource(const FormParts& Form) {
+    const FormModel& Model = Form.Model;
+    const CoreLibrary& Core = Form.Core;
+    const std::string &name = Form.Name, &design = Form.Design;
+    const std::vector<Handler>& handlers = Form.Handlers;
+    const bool items = Form.Items;
     // The form's outer size that gives the designed client area.
     RECT outer = {0, 0, Model.Form.Width, Model.Form.Height};
     AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    std::string& s = files.DesignSource;
-    s = "#include \"" + design + ".h\"\n\n" + design + "::" + design + "() {\n    SetName(" +
+    std::string s =
+        "#include \"" + design + ".h\"\n\n" + design + "::" + design + "() {\n    SetName(" +
         Literal(name) + ");\n    SetText(" + Literal(Model.Form.Text) + ");\n    SetBounds(0, 0, " +
         std::to_string(outer.right - outer.left) + ", " + std::to_string(outer.bottom - outer.top) +
         ");\n" + ValuesAndEvents("", Model.Form, Core.Form, design);
@@ -203,8 +220,13 @@ GeneratedFiles GenerateForm(const FormModel& Model, const CoreLibrary& Core) {
              "::FormOf(QFrame* Sender) {\n    for (QFrame* frame = "
              "Sender; frame; frame = frame->Parent())\n        if (auto* form = dynamic_cast<" +
              design + "*>(frame)) return form;\n    return nullptr;\n}\n";
+    return s;
+}
 
-    std::string& uh = files.UserHeader;
+void WriteUserFiles(const FormParts& Form, GeneratedFiles& Files) {
+    const std::string &name = Form.Name, &design = Form.Design;
+    const std::vector<Handler>& handlers = Form.Handlers;
+    std::string& uh = Files.UserHeader;
     uh = "// " + name +
          ": the form's own code. Generate wrote this file once and never writes it\n"
          "// again; the designed form is " +
@@ -213,7 +235,7 @@ GeneratedFiles GenerateForm(const FormModel& Model, const CoreLibrary& Core) {
          "#include \"" +
          design + ".h\"\n\nclass " + name + " : public " + design + " {\npublic:\n    " + name +
          "* Self() override { return this; }\n";
-    std::string& us = files.UserSource;
+    std::string& us = Files.UserSource;
     us = "#include \"" + name + ".h\"\n";
     if (!handlers.empty()) {
         uh += "\nprotected:\n    // A handler wired in the designer later needs nothing here until "
@@ -225,5 +247,21 @@ GeneratedFiles GenerateForm(const FormModel& Model, const CoreLibrary& Core) {
         }
     }
     uh += "};\n";
+}
+
+} // namespace
+
+GeneratedFiles GenerateForm(const FormModel& Model, const CoreLibrary& Core) {
+    FormParts form{Model,
+                   Core,
+                   Model.Form.Name,
+                   Model.Form.Name + "Design",
+                   HandlersOf(Model, Core),
+                   std::any_of(Model.Components.begin(), Model.Components.end(),
+                               [](const ComponentRecord& c) { return !c.Items.empty(); })};
+    GeneratedFiles files;
+    files.DesignHeader = DesignHeader(form);
+    files.DesignSource = DesignSource(form);
+    WriteUserFiles(form, files);
     return files;
 }

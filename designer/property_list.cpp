@@ -9,7 +9,7 @@ namespace {
 
 constexpr int RowHeight = 22;
 constexpr int LabelWidth = 74;
-constexpr int EventLabelWidth = 100; // "OnAccelCommand"
+constexpr int EventLabelWidth = 112; // "OnAccelCommand"
 constexpr int TabHeight = 26;
 // Every page fits this many rows: the Apply button stays where it is whatever is selected.
 constexpr int PageRows = 21;

@@ -5,10 +5,11 @@ void CustomerForm::FormClose(QFrame* /*Sender*/, int& /*Action*/) {
     PostQuitMessage(0);
 }
 
-// Save notes the customer in the history.
+// Save notes the customer in the history and says so in the button bar.
 void CustomerForm::SaveButtonClick(QFrame* /*Sender*/) {
     std::string entry = "Saved " + NameEdit.Text();
     History.Perform(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    Status.SetText(entry);
 }
 
 void CustomerForm::CancelButtonClick(QFrame* /*Sender*/) {

@@ -176,6 +176,16 @@ CustomerFormDesign::CustomerFormDesign() {
         if (CustomerFormDesign* form = FormOf(Sender)) form->CancelButtonClick(Sender);
     };
     CancelButton.SetParent(&Buttons);
+
+    Status.SetClassName("QLabel");
+    Status.SetName("Status");
+    Status.SetText("No changes saved");
+    Status.SetAlign(alLeft);
+    Status.SetBounds(0, 0, 200, 44);
+    Status.SetStyle(0x56000300);
+    Status.SetExStyle(0x00000000);
+    Status.SetID(1017);
+    Status.SetParent(&Buttons);
 }
 
 void CustomerFormDesign::CreateHandle() {

@@ -34,6 +34,7 @@ public:
     QPanel Buttons;
     QButton SaveButton;
     QButton CancelButton;
+    QLabel Status;
 
 protected:
     // The handlers of the wired events: override those the form acts on.

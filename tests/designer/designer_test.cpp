@@ -326,7 +326,7 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
 }
 
 // A bad value typed into a row of the property list (the button's, with its text changed too),
-// a damaged form file to open (-1) or a text command that fails (-2): each is refused with its
+// a damaged form file to open ("") or a text command that fails ("-"): each is refused with its
 // message and changes nothing.
 TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNothing) {
     const std::string path = GENERATED_DIR "/damaged.vform",
@@ -344,6 +344,9 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {"ID", "65536", "ID: \"65536\" is not a whole number from 0 to 65535."},
         {"Name", "Input", "Name: another component is called \"Input\"."},
         {"Name", "9a", "Name: \"9a\" is not a C++ name."},
+        {"OnClick", "9a", "OnClick: \"9a\" is not a C++ name."},
+        {"OnMouseDown", "Input",
+         "Events: the handler \"Input\" of Ok.OnMouseDown is named like a component."},
         {"", "Velmora form 3\r\n",
          "line 1: not a Velmora form file (\"Velmora form 1\" or \"Velmora form 2\" expected)"},
         {"", "Velmora form 1\r\n", "line 2: the core.dll version line is missing"},
@@ -366,6 +369,13 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {"", Small + "QLabel L Top=5x\r\n", "line 5: bad Top \"5x\""},
         {"", Small + "QLabel L Align=alMiddle\r\n", "line 5: bad Align \"alMiddle\""},
         {"", Small + "QLabel\r\n", "line 5: no name after the class"},
+        {"", Small + "QPanel P Color=red\r\n", "line 5: bad Color \"red\""},
+        {"", Small + "QPanel P BorderStyle=bsThick\r\n", "line 5: bad BorderStyle \"bsThick\""},
+        {"", Small + "QButton B OnClick=a-b\r\n", "line 5: bad OnClick \"a-b\""},
+        {"", Small + "QButton B OnClose=Shut\r\n", "line 5: no property is called \"OnClose\""},
+        {"", Small + "QLabel L Items=\"a\"\r\n", "line 5: no property is called \"Items\""},
+        {"", Header + "Form F Left=5\r\n", "line 3: the form has no Left"},
+        {"", Header + "Form 9F\r\n", "line 3: \"9F\" is not a name"},
         {"", Small + "QLabel L Parent=a-b\r\n", "line 5: \"a-b\" is not a name"},
         {"", Small + "QLabel L Parent=Nobody\r\n",
          "line 5: the parent \"Nobody\" is no component of the form"},
