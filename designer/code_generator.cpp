@@ -42,6 +42,10 @@ std::string HexLiteral(uint32_t Value) {
     return text;
 }
 
+// Generating runs once per command, so the temporaries of the long concatenations below cost
+// nothing that matters, and each expression reads like the lines it writes.
+// NOLINTBEGIN(performance-inefficient-string-concatenation)
+
 // A handler of the form: its name and its event's parameters.
 struct Handler {
     std::string Name;
@@ -52,10 +56,11 @@ struct Handler {
 std::vector<Handler> HandlersOf(const FormModel& Model, const CoreLibrary& Core) {
     std::vector<Handler> handlers;
     auto collect = [&](const ComponentRecord& c, const ClassDesign& design) {
-        for (const auto& [event, name] : c.Events) {
+        for (const auto& wired : c.Events) {
+            const std::string& name = wired.second;
             bool known = std::any_of(handlers.begin(), handlers.end(),
                                      [&](const Handler& h) { return h.Name == name; });
-            if (!known) handlers.push_back({name, ParseEvent(design.EventNamed(event))});
+            if (!known) handlers.push_back({name, ParseEvent(design.EventNamed(wired.first))});
         }
     };
     collect(Model.Form, Core.Form);
@@ -186,10 +191,7 @@ std::string DesignSource(const FormParts& Form) {
     for (const ComponentRecord& c : Model.Components) {
         const std::string m = "    " + c.Name + ".";
         // The window class is written out: a C++ class may make another class's window than
-        // the one placed (QMyFrame is a QForm and makes a "QForm" window). Generating runs once
-        // per command, so the temporaries cost nothing that matters, and the one expression
-        // reads like the lines it writes.
-        // NOLINTBEGIN(performance-inefficient-string-concatenation)
+        // the one placed (QMyFrame is a QForm and makes a "QForm" window).
         s += "\n" + m + "SetClassName(" + Literal(c.ClassName) + ");\n" + m + "SetName(" +
              Literal(c.Name) + ");\n" + m + "SetText(" + Literal(c.Text) + ");\n" + m +
              "SetAlign(" + AlignNames[c.Align] + ");\n" + m + "SetBounds(" +
@@ -202,7 +204,6 @@ std::string DesignSource(const FormParts& Form) {
              (c.Style & WS_VISIBLE ? "" : m + "SetVisible(false);\n") +
              ValuesAndEvents(c.Name + ".", c, Core.DesignOf(c.ClassName), design) + m +
              "SetParent(" + (c.Parent.empty() ? "this" : "&" + c.Parent) + ");\n";
-        // NOLINTEND(performance-inefficient-string-concatenation)
     }
     s += "}\n";
     if (items) {
@@ -265,3 +266,5 @@ GeneratedFiles GenerateForm(const FormModel& Model, const CoreLibrary& Core) {
     WriteUserFiles(form, files);
     return files;
 }
+
+// NOLINTEND(performance-inefficient-string-concatenation)

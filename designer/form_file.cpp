@@ -273,7 +273,7 @@ std::string FormatFormFile(const CoreLibrary& Core, const FormModel& Model) {
             text += " Items=\"" + Escape(items, '"') + '"';
         }
         for (const auto& [event, handler] : c.Events)
-            text += ' ' + event + '=' + handler;
+            text.append(1, ' ').append(event).append(1, '=').append(handler);
         text += "\r\n";
     };
     // A form as new as the one New makes needs no line: a reader makes it so.
