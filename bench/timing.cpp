@@ -38,13 +38,35 @@ std::vector<double> MedianSeconds(const std::vector<std::function<void()>>& Work
     return medians;
 }
 
+SideBySide CompareSideBySide(const std::function<void()>& Library,
+                             const std::function<void()>& Baseline, int Rounds) {
+    std::vector<double> ratios, library, baseline;
+    for (int i = 0; i < Rounds; ++i) {
+        // Each side goes first in every other round, so a trend in the load favours neither.
+        double first = Seconds(i % 2 ? Baseline : Library);
+        double second = Seconds(i % 2 ? Library : Baseline);
+        library.push_back(i % 2 ? second : first);
+        baseline.push_back(i % 2 ? first : second);
+        ratios.push_back(library.back() / baseline.back());
+    }
+    std::vector<double> sorted = ratios;
+    std::sort(sorted.begin(), sorted.end());
+    double median = Median(ratios);
+    double quartiles = sorted[sorted.size() * 3 / 4] - sorted[sorted.size() / 4];
+    return {median, quartiles / 2 / median, Median(library), Median(baseline)};
+}
+
 void PrintFigure(const std::string& Name, double Value, const std::string& Unit) {
     std::printf("%s: %.3f %s\n", Name.c_str(), Value, Unit.c_str());
     std::fflush(stdout);
 }
 
-void PrintRatio(const std::string& Name, double Ratio, double Target) {
-    std::printf("%s ratio: %.2f (target %g)\n", Name.c_str(), Ratio, Target);
+void PrintRatio(const std::string& Name, double Ratio, double Target, double Spread) {
+    if (Spread < 0)
+        std::printf("%s ratio: %.2f (target %g)\n", Name.c_str(), Ratio, Target);
+    else
+        std::printf("%s ratio: %.3f (target %g, spread +-%.1f%%)\n", Name.c_str(), Ratio, Target,
+                    Spread * 100);
     std::fflush(stdout);
 }
 

@@ -39,6 +39,16 @@ LRESULT Reflect(HWND Control, UINT Msg, WPARAM WParam, LPARAM LParam) {
     return SendMessageA(Control, Msg, WParam, LParam);
 }
 
+// True for an address in executable memory of a loaded image: a window procedure itself, not a
+// handle that only CallWindowProcA understands (those lie outside the process's memory).
+bool IsCodeAddress(const void* Address) {
+    MEMORY_BASIC_INFORMATION memory{};
+    if (!Address || !VirtualQuery(Address, &memory, sizeof memory)) return false;
+    const DWORD executable =
+        PAGE_EXECUTE | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+    return memory.State == MEM_COMMIT && memory.Type == MEM_IMAGE && (memory.Protect & executable);
+}
+
 } // namespace
 
 void QFrame::HandleMessage(QMessage& Message) {
@@ -353,8 +363,17 @@ void QFrame::DefaultHandler(QMessage& Message) {
                             ? WindowClass.lpfnWndProc
                             : nullptr;
         FAncestorProcOf = FClassAncestor;
+        FAncestorProcIsCode = IsCodeAddress(reinterpret_cast<const void*>(FAncestorProc));
     }
-    Message.Result = FAncestorProc ? CallWindowProcA(FAncestorProc, FHandle, Message.Msg,
-                                                     Message.WParam, Message.LParam)
-                                   : 0;
+    if (!FAncestorProc) {
+        Message.Result = 0;
+    } else if (FAncestorProcIsCode) {
+        // An ANSI procedure the class gave as its own address: CallWindowProcA would only call
+        // it, after work that costs as much as the library's whole dispatch.
+        Message.Result = FAncestorProc(FHandle, Message.Msg, Message.WParam, Message.LParam);
+    } else {
+        // A handle standing for a procedure of the other character set: the platform translates.
+        Message.Result = CallWindowProcA(FAncestorProc, FHandle, Message.Msg, Message.WParam,
+                                         Message.LParam);
+    }
 }

@@ -247,9 +247,11 @@ private:
 
     QPtrList<QFrame> FControls;
     QWindowDC PaintDC;
-    // The ancestor class's window procedure and the ancestor name it was found for.
+    // The ancestor class's window procedure, the ancestor name it was found for, and whether it
+    // is the procedure's own address (called directly) or a handle for CallWindowProcA.
     WNDPROC FAncestorProc = nullptr;
     std::string FAncestorProcOf;
+    bool FAncestorProcIsCode = false;
     // Set for a frame the window procedure made and bound: the window then owns it.
     bool OwnedByWindow = false;
 };

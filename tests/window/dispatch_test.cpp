@@ -272,3 +272,46 @@ TEST_F(WindowTest, DISABLED_ForgeFromAnotherProcess) {
     SendMessageA(HWND(form), WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), LPARAM(own.Handle()));
     EXPECT_EQ(Events, "");
 }
+
+namespace {
+
+// A class of the other character set: the library gets its procedure as a handle, which only
+// CallWindowProcA may call, and the procedure must see the text translated.
+std::wstring WideTextSeen;
+LRESULT CALLBACK WideAncestorProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    if (Msg == WM_SETTEXT && LParam) WideTextSeen = reinterpret_cast<const wchar_t*>(LParam);
+    return DefWindowProcW(Window, Msg, WParam, LParam);
+}
+
+class WideChild : public QFrame {
+public:
+    WideChild() {
+        FClassName = "QTestWideChild";
+        FClassAncestor = "QTestWideAncestor";
+        FStyle = WS_CHILD;
+    }
+    WideChild* Self() override { return this; }
+};
+
+} // namespace
+
+TEST_F(WindowTest, AnAncestorOfTheOtherCharacterSetGetsItsMessagesTranslated) {
+    WNDCLASSEXW wide{};
+    wide.cbSize = sizeof wide;
+    wide.style = CS_GLOBALCLASS; // found as the system classes are
+    wide.lpfnWndProc = WideAncestorProc;
+    wide.hInstance = GetModuleHandleW(nullptr);
+    wide.lpszClassName = L"QTestWideAncestor";
+    ASSERT_TRUE(RegisterClassExW(&wide));
+    ASSERT_TRUE(RegisterSuperclass("QTestWideChild", "QTestWideAncestor",
+                                   &FrameWindowProc<WideChild>));
+    QForm form;
+    form.SetParent(nullptr);
+    WideChild child;
+    child.SetParent(&form);
+    SendMessageA(child.Handle(), WM_SETTEXT, 0, LPARAM("abc"));
+    char back[8] = "";
+    SendMessageA(child.Handle(), WM_GETTEXT, sizeof back, LPARAM(back));
+    EXPECT_TRUE(WideTextSeen == L"abc");
+    EXPECT_STREQ(back, "abc");
+}
