@@ -15,7 +15,20 @@ enum DesignerCommand {
     CommandUndo,
     CommandRedo,
     CommandApply = 120,
+    CommandSelectAll,
     ObjectTreeId = 130,
+    // The Format menu, in the order of its items.
+    CommandAlignLefts = 140,
+    CommandAlignRights,
+    CommandAlignTops,
+    CommandAlignBottoms,
+    CommandAlignCentres,
+    CommandAlignMiddles,
+    CommandSameWidth,
+    CommandSameHeight,
+    CommandSameSize,
+    CommandSpaceAcross,
+    CommandSpaceDown,
     // The property list's edit boxes, in the order of PropertyList::Row.
     FirstPropertyEdit = 300,
     // Palette button i sends FirstTool + i.

@@ -1,5 +1,6 @@
 #include "design_surface.h"
 
+#include "arrangement.h"
 #include "component_window.h"
 
 #include <windowsx.h>
@@ -15,6 +16,10 @@ constexpr int DrawThreshold = 4;
 bool IsMouseMessage(UINT Msg) {
     return (Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELAST) ||
            (Msg >= WM_NCMOUSEMOVE && Msg <= WM_NCXBUTTONDBLCLK);
+}
+
+bool IsHeld(int Key) {
+    return GetKeyState(Key) < 0;
 }
 
 bool IsKeyMessage(UINT Msg) {
@@ -39,6 +44,7 @@ bool DesignSurface::Create(HWND Host, const CoreLibrary& Library, const RECT& Bo
                               GetModuleHandleA(nullptr), nullptr);
     if (!Surface) return false;
     Frame.Create(Surface);
+    Band.Create(Surface);
     return true;
 }
 
@@ -77,45 +83,64 @@ void DesignSurface::MouseDown(POINT Point) {
     SetFocus(Surface);
     SetCapture(Surface);
     DragStart = Point;
+    Dragging = Drag::None;
     if (!Tool.empty()) {
         Dragging = Drag::Placing;
         return;
     }
-    Grabbed = Selected.empty() ? SelectionFrame::None : Frame.HandleAt(Point);
-    if (Grabbed != SelectionFrame::None) {
+    Grabbed = Frame.HandleAt(Point);
+    if (Grabbed != SelectionFrame::None)
         Dragging = Drag::Resizing;
+    else
+        PressOn(ComponentAt(Point));
+    StartBounds.clear();
+    for (const std::string& name : Selected)
+        StartBounds.push_back(BoundsOf(WindowOf(name)));
+    if (Dragging == Drag::Moving) FloatSelection();
+}
+
+void DesignSurface::PressOn(const std::string& Hit) {
+    bool control = IsHeld(VK_CONTROL);
+    if (Hit.empty() || (control && Core->DesignOf(Model->Find(Hit)->ClassName).Holds)) {
+        BandHolder = Hit;
+        Dragging = Drag::Banding;
+    } else if (control || IsHeld(VK_SHIFT)) {
+        Toggle(Hit);
     } else {
-        Select(ComponentAt(Point));
-        Dragging = Selected.empty() ? Drag::None : Drag::Moving;
+        // A press on one of several selected drags them all; a single one is selected again,
+        // so that the property list drops what was typed and not applied.
+        if (Selected.size() < 2 || !IsSelected(Hit)) Select(Hit);
+        Dragging = Drag::Moving;
     }
-    if (Selected.empty()) return;
-    HWND window = SelectedWindow();
-    StartBounds = BoundsOf(window);
-    // A moved component floats above everything until it is dropped, so that it can leave its
-    // holder; the model puts it back, or into the holder it was dropped in.
-    if (Dragging == Drag::Moving && GetParent(window) != Surface) {
+}
+
+void DesignSurface::FloatSelection() {
+    for (size_t i = 0; i < Selected.size(); ++i) {
+        HWND window = WindowOf(Selected[i]);
+        if (GetParent(window) == Surface) continue;
         ::SetParent(window, Surface);
-        MoveWindow(window, StartBounds.left, StartBounds.top, StartBounds.right - StartBounds.left,
-                   StartBounds.bottom - StartBounds.top, TRUE);
+        PlaceWindow(window, StartBounds[i]);
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        ShowFrame();
     }
+    ShowFrame();
 }
 
 void DesignSurface::MouseMove(POINT Point) {
     int dx = Point.x - DragStart.x, dy = Point.y - DragStart.y;
-    RECT r = StartBounds;
-    if (Dragging == Drag::Moving)
-        OffsetRect(&r, dx, dy);
-    else if (Dragging == Drag::Resizing)
-        r = SelectionFrame::Resized(StartBounds, Grabbed, dx, dy);
-    else
-        return;
-    // Only the window follows the mouse; the model changes once, when the button comes up.
-    HWND window = SelectedWindow();
-    MapWindowPoints(Surface, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-    ShowFrame();
+    // Only the windows follow the mouse; the model changes once, when the button comes up.
+    if (Dragging == Drag::Banding) {
+        Band.Show(Normalized(DragStart, Point), false);
+    } else if (Dragging == Drag::Resizing) {
+        PlaceWindow(SelectedWindow(), SelectionFrame::Resized(StartBounds[0], Grabbed, dx, dy));
+        ShowFrame();
+    } else if (Dragging == Drag::Moving) {
+        for (size_t i = 0; i < Selected.size(); ++i) {
+            RECT r = StartBounds[i];
+            OffsetRect(&r, dx, dy);
+            PlaceWindow(WindowOf(Selected[i]), r);
+        }
+        ShowFrame();
+    }
 }
 
 void DesignSurface::MouseUp(POINT Point) {
@@ -128,10 +153,19 @@ void DesignSurface::MouseUp(POINT Point) {
         Tool.clear();
         Place(placed, DragStart, wasDrawn ? &drawn : nullptr);
         if (OnToolUsed) OnToolUsed();
+    } else if (Dragging == Drag::Banding) {
+        Band.Hide();
+        SelectBand(Point);
+    } else if (Dragging == Drag::Moving && Selected.size() > 1) {
+        // Several move together and stay in their holder.
+        int dx = Point.x - DragStart.x, dy = Point.y - DragStart.y;
+        NudgeSelection(dx, dy, 0, 0);
+        std::string problem;
+        ShowModel(problem);
     } else if (Dragging != Drag::None) {
         MouseMove(Point);
         std::string holder = Dragging == Drag::Moving ? ComponentAt(Point, true, SelectedWindow())
-                                                      : Model->Find(Selected)->Parent;
+                                                      : Model->Find(Selection())->Parent;
         MoveSelection(BoundsOf(SelectedWindow()), holder,
                       Dragging == Drag::Moving ? "Move" : "Resize");
         // A drop that changed nothing puts the floating window back all the same.
@@ -139,6 +173,24 @@ void DesignSurface::MouseUp(POINT Point) {
         ShowModel(problem);
     }
     Dragging = Drag::None;
+}
+
+void DesignSurface::SelectBand(POINT Point) {
+    RECT band = Normalized(DragStart, Point);
+    if (!BandHolder.empty() && band.right - band.left < DrawThreshold &&
+        band.bottom - band.top < DrawThreshold) {
+        Toggle(BandHolder);
+        return;
+    }
+    // A band of no width still touches what lies under it.
+    ++band.right, ++band.bottom;
+    std::vector<std::string> touched;
+    for (const Placed& placed : Components) {
+        RECT bounds = BoundsOf(placed.Window), common;
+        if (placed.Shown.Parent == BandHolder && IntersectRect(&common, &bounds, &band))
+            touched.push_back(placed.Shown.Name);
+    }
+    SetSelection(touched);
 }
 
 void DesignSurface::KeyDown(WPARAM Key) {
@@ -155,8 +207,8 @@ void DesignSurface::KeyDown(WPARAM Key) {
     if (Key == VK_ESCAPE) {
         Tool.clear();
         if (OnToolUsed) OnToolUsed();
-        const ComponentRecord* selected = Model->Find(Selected);
-        Select(selected ? selected->Parent : "");
+        const ComponentRecord* primary = Model->Find(Selection());
+        Select(primary ? primary->Parent : "");
     }
 }
 
@@ -188,11 +240,66 @@ void DesignSurface::Place(const std::string& ClassName, POINT Point, const RECT*
     OnEdit(PlaceEdit(*Model, made));
 }
 
+const std::string& DesignSurface::Selection() const {
+    static const std::string none;
+    return Selected.empty() ? none : Selected.front();
+}
+
 bool DesignSurface::Select(const std::string& Name) {
-    Selected = Model->NameTaken(Name) ? Name : "";
+    SetSelection({Name});
+    return Selection() == Name;
+}
+
+void DesignSurface::Follow(const std::string& Subject) {
+    if (IsSelected(Subject))
+        SetSelection(Selected);
+    else
+        Select(Subject);
+}
+
+void DesignSurface::SelectAll() {
+    const ComponentRecord* primary = Model->Find(Selection());
+    std::vector<std::string> names;
+    if (primary) names.push_back(primary->Name);
+    for (const ComponentRecord& c : Model->Components)
+        if (c.Parent == (primary ? primary->Parent : "") && c.Name != Selection())
+            names.push_back(c.Name);
+    SetSelection(names);
+}
+
+void DesignSurface::SetSelection(std::vector<std::string> Names) {
+    Selected = std::move(Names);
+    KeepValidSelection();
     ShowFrame();
     if (OnSelectionChanged) OnSelectionChanged();
-    return Selected == Name;
+}
+
+void DesignSurface::KeepValidSelection() {
+    const ComponentRecord* primary = nullptr;
+    while (!Selected.empty() && !(primary = Model->Find(Selected.front())))
+        Selected.erase(Selected.begin());
+    Selected.erase(std::remove_if(Selected.begin(), Selected.end(),
+                                  [&](const std::string& Name) {
+                                      const ComponentRecord* c = Model->Find(Name);
+                                      return !c || c->Parent != primary->Parent;
+                                  }),
+                   Selected.end());
+}
+
+bool DesignSurface::IsSelected(const std::string& Name) const {
+    return std::find(Selected.begin(), Selected.end(), Name) != Selected.end();
+}
+
+void DesignSurface::Toggle(const std::string& Name) {
+    std::vector<std::string> names = Selected;
+    auto at = std::find(names.begin(), names.end(), Name);
+    if (at != names.end())
+        names.erase(at);
+    else if (!names.empty() && Model->Find(names.front())->Parent != Model->Find(Name)->Parent)
+        names = {Name};
+    else
+        names.push_back(Name);
+    SetSelection(names);
 }
 
 void DesignSurface::ShowFrame() {
@@ -200,26 +307,58 @@ void DesignSurface::ShowFrame() {
         Frame.Show(BoundsOf(window));
     else
         Frame.Hide();
+    while (Marks.size() + 1 < Selected.size()) {
+        Marks.emplace_back();
+        Marks.back().Create(Surface);
+    }
+    for (size_t i = 0; i < Marks.size(); ++i) {
+        HWND window = i + 1 < Selected.size() ? WindowOf(Selected[i + 1]) : nullptr;
+        if (window)
+            Marks[i].Show(BoundsOf(window), false);
+        else
+            Marks[i].Hide();
+    }
 }
 
 void DesignSurface::DeleteSelection() {
-    if (!Selected.empty()) OnEdit(DeleteEdit(*Model, Selected));
+    // Components of one holder hold none of each other, so each goes with its own subtree.
+    FormModel after = *Model;
+    for (const std::string& name : Selected)
+        DeleteEdit(after, name).Apply(after);
+    OnEdit(FormEdit::Between("Delete", *Model, after));
 }
 
 void DesignSurface::NudgeSelection(int DX, int DY, int DW, int DH) {
-    const ComponentRecord* current = Model->Find(Selected);
-    if (!current) return;
-    ComponentRecord moved = *current;
-    moved.Left += DX;
-    moved.Top += DY;
-    moved.Width = std::max(1, moved.Width + DW);
-    moved.Height = std::max(1, moved.Height + DH);
-    OnEdit(ChangeEdit(*Model, Selected, DW || DH ? "Resize" : "Move", moved));
+    EditSelection(DW || DH ? "Resize" : "Move", [&](const std::vector<ComponentRecord*>& Records) {
+        for (ComponentRecord* record : Records) {
+            record->Left += DX;
+            record->Top += DY;
+            record->Width = std::max(1, record->Width + DW);
+            record->Height = std::max(1, record->Height + DH);
+        }
+        return true;
+    });
+}
+
+void DesignSurface::ArrangeSelection(int Command, const std::string& Title) {
+    EditSelection(Title, [&](const std::vector<ComponentRecord*>& Records) {
+        return Arrange(Command, Records);
+    });
+}
+
+void DesignSurface::EditSelection(
+    const std::string& Title,
+    const std::function<bool(const std::vector<ComponentRecord*>&)>& Change) {
+    FormModel after = *Model;
+    std::vector<ComponentRecord*> records;
+    for (const std::string& name : Selected)
+        records.push_back(&after.Components[static_cast<size_t>(after.IndexOf(name))]);
+    if (!records.empty() && Change(records)) OnEdit(FormEdit::Between(Title, *Model, after));
 }
 
 void DesignSurface::MoveSelection(const RECT& Bounds, const std::string& Holder,
                                   const char* Title) {
-    const ComponentRecord* current = Model->Find(Selected);
+    const ComponentRecord* current = Model->Find(Selection());
     if (!current) return;
     ComponentRecord moved = *current;
     POINT at = InHolder({Bounds.left, Bounds.top}, Holder);
@@ -228,8 +367,8 @@ void DesignSurface::MoveSelection(const RECT& Bounds, const std::string& Holder,
     moved.Width = Bounds.right - Bounds.left;
     moved.Height = Bounds.bottom - Bounds.top;
     moved.Parent = Holder;
-    OnEdit(Holder == current->Parent ? ChangeEdit(*Model, Selected, Title, moved)
-                                     : ReparentEdit(*Model, Selected, moved));
+    OnEdit(Holder == current->Parent ? ChangeEdit(*Model, Selection(), Title, moved)
+                                     : ReparentEdit(*Model, Selection(), moved));
 }
 
 bool DesignSurface::ShowModel(std::string& Problem) {
@@ -299,7 +438,7 @@ bool DesignSurface::ShowModel(std::string& Problem) {
     // holder's child list, in the model's order.
     for (const Placed& placed : Components)
         AlignComponent(placed.Window, placed.Shown.Align);
-    if (!Model->NameTaken(Selected)) Selected.clear();
+    KeepValidSelection();
     ShowFrame();
     // A transparent holder (the group box) keeps the picture of what lay under it before it
     // moved unless everything is drawn again.
@@ -358,4 +497,10 @@ RECT DesignSurface::BoundsOf(HWND Component) const {
     GetWindowRect(Component, &r);
     MapWindowPoints(nullptr, Surface, reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+void DesignSurface::PlaceWindow(HWND Window, RECT Bounds) const {
+    MapWindowPoints(Surface, GetParent(Window), reinterpret_cast<POINT*>(&Bounds), 2);
+    MoveWindow(Window, Bounds.left, Bounds.top, Bounds.right - Bounds.left,
+               Bounds.bottom - Bounds.top, TRUE);
 }

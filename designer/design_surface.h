@@ -44,26 +44,57 @@ public:
     // dragged out a rectangle.
     void Place(const std::string& ClassName, POINT Point, const RECT* Drawn = nullptr);
 
-    const std::string& Selection() const { return Selected; }
-    HWND SelectedWindow() const { return WindowOf(Selected); }
-    // Selects the component called Name ("" selects nothing); false when there is none.
+    // The primary component of the selection, the first one selected ("" for none): the
+    // property list shows it and only its frame has handles.
+    const std::string& Selection() const;
+    HWND SelectedWindow() const { return WindowOf(Selection()); }
+    // Selects the component called Name alone ("" selects nothing); false when there is none.
     bool Select(const std::string& Name);
+    // Shows the selection after an edit about Subject: kept when Subject is part of it, else
+    // Subject alone is selected.
+    void Follow(const std::string& Subject);
+    // Selects everything the holder of the primary component holds (the form's own components
+    // when nothing is selected), the primary staying first.
+    void SelectAll();
     void DeleteSelection();
-    // Moves the selection by (DX, DY) and grows it by (DW, DH).
+    // Moves every selected component by (DX, DY) and grows it by (DW, DH).
     void NudgeSelection(int DX, int DY, int DW, int DH);
+    // Applies the Format command Command to the selection as one edit called Title.
+    void ArrangeSelection(int Command, const std::string& Title);
 
 private:
     struct Placed {
         HWND Window;
         ComponentRecord Shown;
     };
-    enum class Drag { None, Placing, Moving, Resizing };
+    enum class Drag { None, Placing, Moving, Resizing, Banding };
 
     void MouseDown(POINT Point);
+    // A press on the component Hit ("" for the form) without a tool: a click with Shift or Ctrl
+    // adds or removes it, Ctrl on a holder or any press on the form starts a band, a plain one
+    // starts moving the selection.
+    void PressOn(const std::string& Hit);
+    // Floats the selected windows above everything until they are dropped, so that a single one
+    // can leave its holder; the model puts them back, or into the holder it was dropped in.
+    void FloatSelection();
     void MouseMove(POINT Point);
     void MouseUp(POINT Point);
     void KeyDown(WPARAM Key);
     void ShowFrame();
+    // Makes Names (the primary first) the selection, leaving out those gone from the model and
+    // those of another holder than the primary.
+    void SetSelection(std::vector<std::string> Names);
+    void KeepValidSelection();
+    bool IsSelected(const std::string& Name) const;
+    // Adds Name to the selection, or takes it out; one of another holder starts a new selection.
+    void Toggle(const std::string& Name);
+    // Selects what BandHolder holds that the band from DragStart to Point touches; a band too
+    // small to be drawn on a holder adds or removes the holder instead.
+    void SelectBand(POINT Point);
+    // Hands over one edit called Title that Change makes of the selected records (the primary
+    // first) in a copy of the model; none when Change answers false.
+    void EditSelection(const std::string& Title,
+                       const std::function<bool(const std::vector<ComponentRecord*>&)>& Change);
     // The selection moved to Bounds (surface coordinates) into Holder ("" for the form) as
     // the edit called Title.
     void MoveSelection(const RECT& Bounds, const std::string& Holder, const char* Title);
@@ -76,16 +107,22 @@ private:
     POINT InHolder(POINT Point, const std::string& Holder) const;
     HWND WindowOf(const std::string& Name) const;
     RECT BoundsOf(HWND Component) const;
+    // Moves Window to Bounds (surface coordinates) in whichever window holds it now.
+    void PlaceWindow(HWND Window, RECT Bounds) const;
 
     HWND Surface = nullptr;
     const CoreLibrary* Core = nullptr;
     const FormModel* Model = nullptr;
     SelectionFrame Frame;
-    std::vector<Placed> Components; // in the model's order
-    std::string Selected;
+    // The frames without handles of the other selected components, made as needed.
+    std::vector<SelectionFrame> Marks;
+    SelectionFrame Band;
+    std::string BandHolder;
+    std::vector<Placed> Components;    // in the model's order
+    std::vector<std::string> Selected; // the primary first, all of one holder
     std::string Tool;
     Drag Dragging = Drag::None;
     SelectionFrame::Handle Grabbed = SelectionFrame::None;
     POINT DragStart{};
-    RECT StartBounds{};
+    std::vector<RECT> StartBounds; // of each selected component as the drag started
 };

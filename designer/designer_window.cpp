@@ -9,8 +9,8 @@
 #include <commdlg.h>
 
 #include <algorithm>
-
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -20,6 +20,32 @@ constexpr int SurfaceWidth = 560; // the narrowest and lowest the surface's room
 constexpr int SurfaceHeight = 400;
 constexpr int PropertyWidth = 246;
 constexpr int TreeWidth = 180;
+
+// The Format menu's items, in the order of their commands from CommandAlignLefts; a separator
+// goes before each group.
+HMENU BuildFormatMenu() {
+    const char* const items[] = {
+        "Align &lefts\tCtrl+Left",
+        "Align &rights\tCtrl+Right",
+        "Align &tops\tCtrl+Up",
+        "Align &bottoms\tCtrl+Down",
+        "Align &centres",
+        "Align &middles",
+        "Same &width",
+        "Same &height",
+        "Same &size",
+        "Space evenly &across",
+        "Space evenly &down",
+    };
+    HMENU format = CreatePopupMenu();
+    for (int i = 0; i < static_cast<int>(std::size(items)); ++i) {
+        int id = CommandAlignLefts + i;
+        if (id == CommandSameWidth || id == CommandSpaceAcross)
+            AppendMenuA(format, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(format, MF_STRING, id, items[i]);
+    }
+    return format;
+}
 
 HMENU BuildMenu() {
     HMENU file = CreatePopupMenu();
@@ -36,26 +62,49 @@ HMENU BuildMenu() {
     AppendMenuA(edit, MF_STRING, CommandRedo, "");
     AppendMenuA(edit, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(edit, MF_STRING, CommandDelete, "&Delete\tDel");
+    AppendMenuA(edit, MF_STRING, CommandSelectAll, "Select a&ll\tCtrl+A");
     AppendMenuA(edit, MF_STRING, CommandApply, "&Apply properties\tEnter");
     HMENU bar = CreateMenu();
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildFormatMenu()), "F&ormat");
     return bar;
 }
 
 HACCEL BuildKeys() {
     ACCEL keys[] = {
-        {FCONTROL | FVIRTKEY, 'N', CommandNew},  {FCONTROL | FVIRTKEY, 'O', CommandOpen},
-        {FCONTROL | FVIRTKEY, 'S', CommandSave}, {FCONTROL | FVIRTKEY, 'Z', CommandUndo},
-        {FCONTROL | FVIRTKEY, 'Y', CommandRedo}, {FCONTROL | FSHIFT | FVIRTKEY, 'Z', CommandRedo},
+        {FCONTROL | FVIRTKEY, 'N', CommandNew},
+        {FCONTROL | FVIRTKEY, 'O', CommandOpen},
+        {FCONTROL | FVIRTKEY, 'S', CommandSave},
+        {FCONTROL | FVIRTKEY, 'Z', CommandUndo},
+        {FCONTROL | FVIRTKEY, 'Y', CommandRedo},
+        {FCONTROL | FSHIFT | FVIRTKEY, 'Z', CommandRedo},
+        {FCONTROL | FVIRTKEY, 'A', CommandSelectAll},
+        {FCONTROL | FVIRTKEY, VK_LEFT, CommandAlignLefts},
+        {FCONTROL | FVIRTKEY, VK_RIGHT, CommandAlignRights},
+        {FCONTROL | FVIRTKEY, VK_UP, CommandAlignTops},
+        {FCONTROL | FVIRTKEY, VK_DOWN, CommandAlignBottoms},
     };
     return CreateAcceleratorTableA(keys, sizeof keys / sizeof keys[0]);
 }
 
-// Ctrl+Z and Ctrl+Y typed into a box of the property list undo the typing, as in any edit box.
-bool IsTypingUndo(const MSG& Message) {
-    return Message.message == WM_KEYDOWN && (Message.wParam == 'Z' || Message.wParam == 'Y') &&
+// Ctrl+Z and Ctrl+Y typed into a box of the property list undo the typing, Ctrl+A selects its
+// text and Ctrl+arrows move by words, as in any edit box.
+bool IsTypingKey(const MSG& Message) {
+    const WPARAM keys[] = {'Z', 'Y', 'A', VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
+    return Message.message == WM_KEYDOWN &&
+           std::find(std::begin(keys), std::end(keys), Message.wParam) != std::end(keys) &&
            GetKeyState(VK_CONTROL) < 0;
+}
+
+// What the edit made by a menu item is called: its text without the key and the underline.
+std::string EditName(HMENU Menu, int Id) {
+    char text[64] = "";
+    GetMenuStringA(Menu, Id, text, sizeof text, MF_BYCOMMAND);
+    std::string name = text;
+    name = name.substr(0, name.find('\t'));
+    name.erase(std::remove(name.begin(), name.end(), '&'), name.end());
+    return name;
 }
 
 bool ReadWholeFile(const std::string& Path, std::string& Text) {
@@ -117,7 +166,7 @@ bool DesignerWindow::Create() {
 }
 
 bool DesignerWindow::PreTranslate(const MSG& Message) {
-    if (!(Properties.Owns(Message.hwnd) && IsTypingUndo(Message)) &&
+    if (!(Properties.Owns(Message.hwnd) && IsTypingKey(Message)) &&
         TranslateAcceleratorA(Main, Keys, const_cast<MSG*>(&Message)))
         return true;
     if (Surface.TakeInput(Message)) return true;
@@ -181,6 +230,8 @@ void DesignerWindow::Command(int Id) {
         return;
     }
     if (Id > FirstPropertyEdit && Id < FirstTool) Properties.Command(Id);
+    if (Id >= CommandAlignLefts && Id <= CommandSpaceDown)
+        Surface.ArrangeSelection(Id, EditName(GetMenu(Main), Id));
     std::string path;
     switch (Id) {
     case CommandNew:
@@ -209,6 +260,9 @@ void DesignerWindow::Command(int Id) {
         break;
     case CommandDelete:
         Surface.DeleteSelection();
+        break;
+    case CommandSelectAll:
+        Surface.SelectAll();
         break;
     case CommandApply:
         Apply();
@@ -299,7 +353,7 @@ void DesignerWindow::ShowChange(const std::string& Subject) {
     std::string problem;
     if (!Surface.ShowModel(problem)) Report(Main, problem + ".");
     Objects.Show(Model, Subject);
-    Surface.Select(Subject);
+    Surface.Follow(Subject);
     Layout();
     ShowCaption();
     ShowEditMenu();

@@ -48,9 +48,9 @@ RECT SelectionFrame::HandleRect(const RECT& Bounds, int Index) {
     return {x, y, x + HandleSize, y + HandleSize};
 }
 
-void SelectionFrame::Show(const RECT& Bounds) {
+void SelectionFrame::Show(const RECT& Bounds, bool WithHandles) {
     Framed = Bounds;
-    Shown = true;
+    HandlesShown = WithHandles;
     const RECT edges[] = {{Bounds.left - 1, Bounds.top - 1, Bounds.right + 1, Bounds.top},
                           {Bounds.right, Bounds.top - 1, Bounds.right + 1, Bounds.bottom + 1},
                           {Bounds.left - 1, Bounds.bottom, Bounds.right + 1, Bounds.bottom + 1},
@@ -58,11 +58,14 @@ void SelectionFrame::Show(const RECT& Bounds) {
     for (int i = 0; i < 4; ++i)
         PlaceOnTop(Edges[i], edges[i]);
     for (int i = 0; i < 8; ++i)
-        PlaceOnTop(Handles[i], HandleRect(Bounds, i));
+        if (WithHandles)
+            PlaceOnTop(Handles[i], HandleRect(Bounds, i));
+        else
+            ShowWindow(Handles[i], SW_HIDE);
 }
 
 void SelectionFrame::Hide() {
-    Shown = false;
+    HandlesShown = false;
     for (HWND part : Handles)
         ShowWindow(part, SW_HIDE);
     for (HWND part : Edges)
@@ -70,7 +73,7 @@ void SelectionFrame::Hide() {
 }
 
 SelectionFrame::Handle SelectionFrame::HandleAt(POINT Point) const {
-    if (!Shown) return None;
+    if (!HandlesShown) return None;
     for (int i = 0; i < 8; ++i) {
         RECT r = HandleRect(Framed, i);
         InflateRect(&r, 1, 1); // a little grace around the small squares

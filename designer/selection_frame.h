@@ -1,5 +1,6 @@
-// The frame around the selected component: four thin edges and eight grab handles, small
-// windows of the designer's own above the components on the surface.
+// The frame around a selected component: four thin edges and eight grab handles, small
+// windows of the designer's own above the components on the surface. Without its handles it
+// marks the other components of a selection, and the band dragged out to select several.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +11,9 @@ public:
     enum Handle { TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left, None };
 
     void Create(HWND Surface);
-    // Frames Bounds (surface coordinates) and puts the frame above every component.
-    void Show(const RECT& Bounds);
+    // Frames Bounds (surface coordinates) and puts the frame above every component; a frame
+    // without handles has none to grab.
+    void Show(const RECT& Bounds, bool WithHandles = true);
     void Hide();
     // The handle under Point (surface coordinates) of the frame shown now.
     Handle HandleAt(POINT Point) const;
@@ -24,5 +26,5 @@ private:
     HWND Handles[8] = {};
     HWND Edges[4] = {};
     RECT Framed{};
-    bool Shown = false;
+    bool HandlesShown = false;
 };

@@ -92,17 +92,22 @@ void Sync() {
         Sleep(1);
 }
 
-// A key pressed on the surface, with Shift or Ctrl held if asked: the designer shares their
-// state once the test attached its input to the designer's.
-void Key(WPARAM Key, bool Shift = false, bool Control = false) {
+// Does Do with Shift or Ctrl held if asked: the designer shares their state once the test
+// attached its input to the designer's.
+void Holding(bool Shift, bool Control, const std::function<void()>& Do) {
     BYTE keys[256] = {};
     keys[VK_SHIFT] = Shift ? 0x80 : 0;
     keys[VK_CONTROL] = Control ? 0x80 : 0;
     bool held = Shift || Control;
     if (held) Sync(), SetKeyboardState(keys);
-    PostMessageA(Surface, WM_KEYDOWN, Key, 1);
+    Do();
     keys[VK_SHIFT] = keys[VK_CONTROL] = 0;
     if (held) Sync(), SetKeyboardState(keys);
+}
+
+// A key pressed on the surface, with Shift or Ctrl held if asked.
+void Key(WPARAM Key, bool Shift = false, bool Control = false) {
+    Holding(Shift, Control, [&] { PostMessageA(Surface, WM_KEYDOWN, Key, 1); });
 }
 
 // Sends a text command; true when the designer did it.
@@ -512,8 +517,9 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
     EXPECT_TRUE(GetFocus() == Surface && !GetCapture());
 }
 
-// The components a holder holds, one line each as the file has them: "Name Parent Left,Top".
-std::string Nesting(const std::string& File) {
+// The components a holder holds, one line each as the file has them: "Name Parent Left,Top",
+// with Sizes followed by "WidthxHeight".
+std::string Nesting(const std::string& File, bool Sizes = false) {
     std::string shown;
     for (size_t at = File.find("\r\nQ"); at != std::string::npos; at = File.find("\r\nQ", at + 2)) {
         std::string line = File.substr(at + 2, File.find("\r\n", at + 2) - at - 2);
@@ -526,7 +532,8 @@ std::string Nesting(const std::string& File) {
         };
         shown += line.substr(line.find(' ') + 1,
                              line.find(' ', line.find(' ') + 1) - line.find(' ') - 1) +
-                 " " + value("Parent") + " " + value("Left") + "," + value("Top") + "; ";
+                 " " + value("Parent") + " " + value("Left") + "," + value("Top") +
+                 (Sizes ? " " + value("Width") + "x" + value("Height") : "") + "; ";
     }
     return shown;
 }
@@ -622,6 +629,92 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
     EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 150,20; ");
 }
 
+// Three buttons on the form and a panel holding two more.
+const std::string Many = Header + "QButton A Left=10 Top=10 Width=75 Height=35\r\n"
+                                  "QButton B Left=120 Top=30 Width=60 Height=25\r\n"
+                                  "QButton C Left=250 Top=20 Width=90 Height=40\r\n"
+                                  "QPanel P Left=10 Top=150 Width=300 Height=150\r\n"
+                                  "QButton D Parent=P Left=10 Top=10 Width=50 Height=20\r\n"
+                                  "QButton E Parent=P Left=100 Top=50 Width=50 Height=20\r\n";
+
+// Each row selects some of Many's components with clicks (with Shift or Ctrl), bands and
+// Ctrl+A; one key then acts on all it selected. Then each Format command on A, B and C (A the
+// primary) is one step of undo.
+TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
+    ASSERT_TRUE(Command("open " + WriteTestFile(Kept, Many)));
+    const std::string many = Saved(Snapshot);
+    struct Row {
+        void (*Select)();
+        WPARAM Key;
+        const char* Nesting;
+    };
+    const Row rows[] = {
+        {[] { Drag(47, 27, 47, 27), Holding(true, false, [] { Drag(295, 40, 295, 40); }); },
+         VK_RIGHT, "A - 11,10; B - 120,30; C - 251,20; P - 10,150; D P 10,10; E P 100,50; "},
+        // Ctrl+click takes the primary out again; B is left.
+        {[] {
+             Drag(47, 27, 47, 27), Holding(true, false, [] { Drag(150, 42, 150, 42); });
+             Holding(false, true, [] { Drag(47, 27, 47, 27); });
+         },
+         VK_RIGHT, "A - 10,10; B - 121,30; C - 250,20; P - 10,150; D P 10,10; E P 100,50; "},
+        // A band on the form touches the form's own components only.
+        {[] { Drag(100, 5, 260, 50); }, VK_RIGHT,
+         "A - 10,10; B - 121,30; C - 251,20; P - 10,150; D P 10,10; E P 100,50; "},
+        {[] { Drag(5, 140, 200, 390); }, VK_RIGHT,
+         "A - 10,10; B - 120,30; C - 250,20; P - 11,150; D P 10,10; E P 100,50; "},
+        // With Ctrl a band in the panel takes its children; a Ctrl+click there takes the panel.
+        {[] { Holding(false, true, [] { Drag(250, 280, 15, 155); }); }, VK_RIGHT,
+         "A - 10,10; B - 120,30; C - 250,20; P - 10,150; D P 11,10; E P 101,50; "},
+        {[] { Drag(47, 27, 47, 27), Holding(false, true, [] { Drag(250, 280, 250, 280); }); },
+         VK_RIGHT, "A - 11,10; B - 120,30; C - 250,20; P - 11,150; D P 10,10; E P 100,50; "},
+        // A click in another holder starts again; Ctrl+A takes the holder's children.
+        {[] { Drag(47, 27, 47, 27), Holding(true, false, [] { Drag(40, 170, 40, 170); }); },
+         VK_RIGHT, "A - 10,10; B - 120,30; C - 250,20; P - 10,150; D P 11,10; E P 100,50; "},
+        {[] { Drag(40, 170, 40, 170), Key('A', false, true); }, VK_DELETE,
+         "A - 10,10; B - 120,30; C - 250,20; P - 10,150; "},
+        // Dragged together into the panel they stay on the form.
+        {[] { Drag(100, 5, 260, 50), Drag(150, 42, 150, 202); }, VK_ESCAPE,
+         "A - 10,10; B - 120,190; C - 250,180; P - 10,150; D P 10,10; E P 100,50; "},
+    };
+    for (const Row& row : rows) {
+        ASSERT_TRUE(Command("open " + Kept));
+        row.Select();
+        Key(row.Key);
+        EXPECT_EQ(Nesting(Saved(Snapshot)), row.Nesting) << "row " << &row - rows;
+    }
+    // Ctrl and the arrow keys align too.
+    const std::tuple<int, WPARAM, const char*> formats[] = {
+        {CommandAlignLefts, VK_LEFT, "B - 10,30 60x25; C - 10,20 90x40; "},
+        {CommandAlignRights, VK_RIGHT, "B - 25,30 60x25; C - -5,20 90x40; "},
+        {CommandAlignTops, VK_UP, "B - 120,10 60x25; C - 250,10 90x40; "},
+        {CommandAlignBottoms, VK_DOWN, "B - 120,20 60x25; C - 250,5 90x40; "},
+        {CommandAlignCentres, 0, "B - 17,30 60x25; C - 3,20 90x40; "},
+        {CommandAlignMiddles, 0, "B - 120,15 60x25; C - 250,8 90x40; "},
+        {CommandSameWidth, 0, "B - 120,30 75x25; C - 250,20 75x40; "},
+        {CommandSameHeight, 0, "B - 120,30 60x35; C - 250,20 90x35; "},
+        {CommandSameSize, 0, "B - 120,30 75x35; C - 250,20 75x35; "},
+        {CommandSpaceAcross, 0, "B - 137,30 60x25; C - 250,20 90x40; "},
+        {CommandSpaceDown, 0, "B - 120,30 60x25; C - 250,18 90x40; "},
+    };
+    // Undone, each leaves the three selected for the next.
+    ASSERT_TRUE(Command("open " + Kept));
+    Drag(47, 27, 47, 27);
+    Holding(true, false, [] { Drag(150, 42, 150, 42), Drag(295, 40, 295, 40); });
+    for (const auto& [command, key, moved] : formats) {
+        if (key)
+            Key(key, false, true);
+        else
+            PostMessageA(Main, WM_COMMAND, command, 0);
+        EXPECT_EQ(Nesting(Saved(Snapshot), true),
+                  "A - 10,10 75x35; " + std::string(moved) +
+                      "P - 10,150 300x150; D P 10,10 50x20; E P 100,50 50x20; ")
+            << command;
+        PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
+        EXPECT_EQ(Saved(Snapshot), many) << command;
+    }
+}
+
 // Texts in any language go through the property list, the surface and the form file unchanged:
 // the designer, and this test, run with UTF-8 as their code page.
 TEST_F(DesignerTest, TextsInEveryLanguageKeepTheirBytes) {
@@ -657,6 +750,10 @@ TEST_F(DesignerTest, EveryEditIsOneStepOfUndoAndRedo) {
         [] { Drag(85, 45, 95, 51); }, // resizing by a handle
         [] { Key(VK_RIGHT); },
         [] { Key(VK_DOWN, true); },
+        // Ctrl+A adds the edit: both move, are deleted, take the button's width together.
+        [] { Key('A', false, true), Drag(40, 25, 60, 45); },
+        [] { Key('A', false, true), Key(VK_DELETE); },
+        [] { Key('A', false, true), PostMessageA(Main, WM_COMMAND, CommandSameWidth, 0); },
         [] {
             Edit("Name", "Renamed"), Edit("Text", "x");
             PostMessageA(Main, WM_COMMAND, CommandApply, 0);
