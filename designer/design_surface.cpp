@@ -194,7 +194,7 @@ void DesignSurface::SelectBand(POINT Point) {
 }
 
 void DesignSurface::KeyDown(WPARAM Key) {
-    bool sizing = GetKeyState(VK_SHIFT) < 0;
+    bool sizing = IsHeld(VK_SHIFT);
     int dx = Key == VK_LEFT ? -1 : Key == VK_RIGHT ? 1 : 0;
     int dy = Key == VK_UP ? -1 : Key == VK_DOWN ? 1 : 0;
     if (dx || dy) {

@@ -56,6 +56,7 @@ public:
     // Selects everything the holder of the primary component holds (the form's own components
     // when nothing is selected), the primary staying first.
     void SelectAll();
+    // Deletes every selected component with what it holds, as one edit.
     void DeleteSelection();
     // Moves every selected component by (DX, DY) and grows it by (DW, DH).
     void NudgeSelection(int DX, int DY, int DW, int DH);
@@ -95,8 +96,8 @@ private:
     // first) in a copy of the model; none when Change answers false.
     void EditSelection(const std::string& Title,
                        const std::function<bool(const std::vector<ComponentRecord*>&)>& Change);
-    // The selection moved to Bounds (surface coordinates) into Holder ("" for the form) as
-    // the edit called Title.
+    // The primary component moved to Bounds (surface coordinates) into Holder ("" for the form)
+    // as the edit called Title.
     void MoveSelection(const RECT& Bounds, const std::string& Holder, const char* Title);
     // The deepest component under Point (surface coordinates), or with Holding the deepest one
     // that holds others ("" for the form); Skipped and what it holds are passed over.
