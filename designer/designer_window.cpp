@@ -321,7 +321,7 @@ void DesignerWindow::Execute(FormEdit Edit) {
     // child that it puts back changes nothing.
     if (TakeLayout()) Edit = FormEdit::Between(Edit.Name(), before, Model);
     if (!Edit.Empty()) History.Push(std::move(Edit));
-    ShowChange(subject);
+    FollowModel(subject);
 }
 
 bool DesignerWindow::TakeLayout() {
@@ -352,6 +352,10 @@ void DesignerWindow::Redo() {
 void DesignerWindow::ShowChange(const std::string& Subject) {
     std::string problem;
     if (!Surface.ShowModel(problem)) Report(Main, problem + ".");
+    FollowModel(Subject);
+}
+
+void DesignerWindow::FollowModel(const std::string& Subject) {
     Objects.Show(Model, Subject);
     Surface.Follow(Subject);
     Layout();
@@ -396,7 +400,7 @@ bool DesignerWindow::Replace(const FormModel& Read, std::string& Problem) {
     }
     History.Clear();
     TakeLayout();
-    ShowChange("");
+    FollowModel("");
     return true;
 }
 

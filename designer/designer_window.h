@@ -45,6 +45,8 @@ private:
     // The model changed: the windows, the property list, the caption and the menu follow, and
     // Subject is selected when it is still there.
     void ShowChange(const std::string& Subject);
+    // The same once the windows show the model: everything but the surface follows it.
+    void FollowModel(const std::string& Subject);
     // Takes the bounds the library gave the aligned components into the model; true when that
     // changed it.
     bool TakeLayout();
