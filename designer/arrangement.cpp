@@ -41,14 +41,14 @@ void SpaceEvenly(Axis Along, std::vector<ComponentRecord*> Records) {
 
 // Each align command: the direction and the point of the primary the others line up with.
 struct Alignment {
-    int Command;
     Axis Along;
+    int Command;
     int Halves;
 };
 constexpr Alignment Alignments[] = {
-    {CommandAlignLefts, Across, 0},  {CommandAlignCentres, Across, 1},
-    {CommandAlignRights, Across, 2}, {CommandAlignTops, Down, 0},
-    {CommandAlignMiddles, Down, 1},  {CommandAlignBottoms, Down, 2},
+    {Across, CommandAlignLefts, 0},  {Across, CommandAlignCentres, 1},
+    {Across, CommandAlignRights, 2}, {Down, CommandAlignTops, 0},
+    {Down, CommandAlignMiddles, 1},  {Down, CommandAlignBottoms, 2},
 };
 
 } // namespace

@@ -102,7 +102,7 @@ std::string EditName(HMENU Menu, int Id) {
     char text[64] = "";
     GetMenuStringA(Menu, Id, text, sizeof text, MF_BYCOMMAND);
     std::string name = text;
-    name = name.substr(0, name.find('\t'));
+    name.resize(std::min(name.find('\t'), name.size()));
     name.erase(std::remove(name.begin(), name.end(), '&'), name.end());
     return name;
 }
