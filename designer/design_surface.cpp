@@ -320,12 +320,12 @@ void DesignSurface::ShowFrame() {
     }
 }
 
-void DesignSurface::DeleteSelection() {
+void DesignSurface::DeleteSelection(const std::string& Title) {
     // Components of one holder hold none of each other, so each goes with its own subtree.
     FormModel after = *Model;
     for (const std::string& name : Selected)
         DeleteEdit(after, name).Apply(after);
-    OnEdit(FormEdit::Between("Delete", *Model, after));
+    OnEdit(FormEdit::Between(Title, *Model, after));
 }
 
 void DesignSurface::NudgeSelection(int DX, int DY, int DW, int DH) {

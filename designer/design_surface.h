@@ -47,6 +47,8 @@ public:
     // The primary component of the selection, the first one selected ("" for none): the
     // property list shows it and only its frame has handles.
     const std::string& Selection() const;
+    // Every selected component, the primary first.
+    const std::vector<std::string>& AllSelected() const { return Selected; }
     HWND SelectedWindow() const { return WindowOf(Selection()); }
     // Selects the component called Name alone ("" selects nothing); false when there is none.
     bool Select(const std::string& Name);
@@ -56,8 +58,11 @@ public:
     // Selects everything the holder of the primary component holds (the form's own components
     // when nothing is selected), the primary staying first.
     void SelectAll();
-    // Deletes every selected component with what it holds, as one edit.
-    void DeleteSelection();
+    // Makes Names (the primary first) the selection, leaving out those gone from the model and
+    // those of another holder than the primary.
+    void SetSelection(std::vector<std::string> Names);
+    // Deletes every selected component with what it holds, as one edit called Title.
+    void DeleteSelection(const std::string& Title = "Delete");
     // Moves every selected component by (DX, DY) and grows it by (DW, DH).
     void NudgeSelection(int DX, int DY, int DW, int DH);
     // Applies the Format command Command to the selection as one edit called Title.
@@ -82,9 +87,6 @@ private:
     void MouseUp(POINT Point);
     void KeyDown(WPARAM Key);
     void ShowFrame();
-    // Makes Names (the primary first) the selection, leaving out those gone from the model and
-    // those of another holder than the primary.
-    void SetSelection(std::vector<std::string> Names);
     void KeepValidSelection();
     bool IsSelected(const std::string& Name) const;
     // Adds Name to the selection, or takes it out; one of another holder starts a new selection.

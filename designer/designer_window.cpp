@@ -1,5 +1,6 @@
 #include "designer_window.h"
 
+#include "clipboard.h"
 #include "code_generator.h"
 #include "commands.h"
 #include "component_window.h"
@@ -61,6 +62,10 @@ HMENU BuildMenu() {
     AppendMenuA(edit, MF_STRING, CommandUndo, "");
     AppendMenuA(edit, MF_STRING, CommandRedo, "");
     AppendMenuA(edit, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(edit, MF_STRING, CommandCut, "Cu&t\tCtrl+X");
+    AppendMenuA(edit, MF_STRING, CommandCopy, "&Copy\tCtrl+C");
+    AppendMenuA(edit, MF_STRING, CommandPaste, "&Paste\tCtrl+V");
+    AppendMenuA(edit, MF_STRING, CommandDuplicate, "Dupl&icate\tCtrl+D");
     AppendMenuA(edit, MF_STRING, CommandDelete, "&Delete\tDel");
     AppendMenuA(edit, MF_STRING, CommandSelectAll, "Select a&ll\tCtrl+A");
     AppendMenuA(edit, MF_STRING, CommandApply, "&Apply properties\tEnter");
@@ -80,6 +85,10 @@ HACCEL BuildKeys() {
         {FCONTROL | FVIRTKEY, 'Y', CommandRedo},
         {FCONTROL | FSHIFT | FVIRTKEY, 'Z', CommandRedo},
         {FCONTROL | FVIRTKEY, 'A', CommandSelectAll},
+        {FCONTROL | FVIRTKEY, 'X', CommandCut},
+        {FCONTROL | FVIRTKEY, 'C', CommandCopy},
+        {FCONTROL | FVIRTKEY, 'V', CommandPaste},
+        {FCONTROL | FVIRTKEY, 'D', CommandDuplicate},
         {FCONTROL | FVIRTKEY, VK_LEFT, CommandAlignLefts},
         {FCONTROL | FVIRTKEY, VK_RIGHT, CommandAlignRights},
         {FCONTROL | FVIRTKEY, VK_UP, CommandAlignTops},
@@ -89,9 +98,10 @@ HACCEL BuildKeys() {
 }
 
 // Ctrl+Z and Ctrl+Y typed into a box of the property list undo the typing, Ctrl+A selects its
-// text and Ctrl+arrows move by words, as in any edit box.
+// text, Ctrl+X, C and V cut, copy and paste text and Ctrl+arrows move by words, as in any edit
+// box.
 bool IsTypingKey(const MSG& Message) {
-    const WPARAM keys[] = {'Z', 'Y', 'A', VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
+    const WPARAM keys[] = {'Z', 'Y', 'A', 'X', 'C', 'V', VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
     return Message.message == WM_KEYDOWN &&
            std::find(std::begin(keys), std::end(keys), Message.wParam) != std::end(keys) &&
            GetKeyState(VK_CONTROL) < 0;
@@ -258,6 +268,18 @@ void DesignerWindow::Command(int Id) {
     case CommandRedo:
         Redo();
         break;
+    case CommandCut:
+        Cut();
+        break;
+    case CommandCopy:
+        Copy();
+        break;
+    case CommandPaste:
+        Paste();
+        break;
+    case CommandDuplicate:
+        Duplicate();
+        break;
     case CommandDelete:
         Surface.DeleteSelection();
         break;
@@ -347,6 +369,52 @@ void DesignerWindow::Redo() {
         History.StepForward();
         ShowChange(edit->Subject());
     }
+}
+
+bool DesignerWindow::Copy() {
+    if (Surface.AllSelected().empty()) return false;
+    std::string text = FormatFormFile(Core, CopyOf(Model, Surface.AllSelected()));
+    if (WriteClipboard(Main, text)) return true;
+    Report(Main, "Can't write to the clipboard.");
+    return false;
+}
+
+void DesignerWindow::Cut() {
+    if (Copy()) Surface.DeleteSelection("Cut");
+}
+
+void DesignerWindow::Paste() {
+    FormModel copied;
+    std::string problem;
+    if (!ParseFormFile(ReadClipboard(Main), Core, copied, problem) || copied.Components.empty()) {
+        Report(Main, "The clipboard holds no components" + (problem.empty() ? "" : ": " + problem) +
+                         ". Nothing was pasted.");
+        return;
+    }
+    // Into the selected holder, else beside the selection.
+    const ComponentRecord* selected = Model.Find(Surface.Selection());
+    std::string holder = !selected                                  ? ""
+                         : Core.DesignOf(selected->ClassName).Holds ? selected->Name
+                                                                    : selected->Parent;
+    AddCopy(copied, holder, "Paste");
+}
+
+void DesignerWindow::Duplicate() {
+    if (const ComponentRecord* selected = Model.Find(Surface.Selection()))
+        AddCopy(CopyOf(Model, Surface.AllSelected()), selected->Parent, "Duplicate");
+}
+
+void DesignerWindow::AddCopy(const FormModel& Copied, const std::string& Holder,
+                             const std::string& Title) {
+    std::vector<std::string> tops;
+    FormModel after = PasteInto(Model, Copied, Holder, tops);
+    std::string conflict = HandlerConflict(after, Core);
+    if (!conflict.empty()) {
+        Report(Main, "Events: " + conflict + ". Nothing was pasted.");
+        return;
+    }
+    Execute(FormEdit::Between(Title, Model, after));
+    Surface.SetSelection(tops);
 }
 
 void DesignerWindow::ShowChange(const std::string& Subject) {

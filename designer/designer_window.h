@@ -42,6 +42,15 @@ private:
     void Execute(FormEdit Edit);
     void Undo();
     void Redo();
+    // Puts the selection with what it holds on the clipboard; false when there was none to put.
+    bool Copy();
+    void Cut();
+    // Adds the clipboard's components to the form as one edit, or says why there are none.
+    void Paste();
+    // Adds a copy of the selection beside it as one edit, leaving the clipboard alone.
+    void Duplicate();
+    // Adds Copied inside Holder as the edit called Title and selects its top components.
+    void AddCopy(const FormModel& Copied, const std::string& Holder, const std::string& Title);
     // The model changed: the windows, the property list, the caption and the menu follow, and
     // Subject is selected when it is still there.
     void ShowChange(const std::string& Subject);

@@ -715,6 +715,97 @@ TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
     }
 }
 
+// A panel holding a button with a click handler, and a button on the form.
+const std::string Copied =
+    Header + "QPanel P Left=10 Top=10 Width=300 Height=200 ID=1001\r\n"
+             "QButton B Parent=P Left=5 Top=5 Width=50 Height=20 ID=1002 OnClick=BClick\r\n"
+             "QButton C Left=400 Top=20 Width=60 Height=20 ID=1003\r\n";
+
+// The identifiers, then the click handlers, of the file's components in its order.
+std::string IdsAndClicks(const std::string& File) {
+    std::string shown;
+    for (std::string key : {" ID=", " OnClick="})
+        for (size_t at = File.find(key); at != std::string::npos; at = File.find(key, at + 1))
+            shown +=
+                File.substr(at + key.size(), File.find_first_of(" \r", at + 1) - at - key.size()) +
+                " ";
+    return shown;
+}
+
+// The clipboard's plain text, as any program reads it.
+std::string ClipboardText() {
+    Sync();
+    std::string text = "(no text)";
+    if (!OpenClipboard(nullptr)) return "(no clipboard)";
+    if (HANDLE data = GetClipboardData(CF_TEXT))
+        text = static_cast<const char*>(GlobalLock(data)), GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+}
+
+// Each row copies, cuts, pastes or duplicates with the keys and the menu, and is undone again;
+// what was copied pastes in a second designer and an editor reads it as a form file.
+TEST_F(DesignerTest, CopiedComponentsPasteWithWhatTheyHoldUnderNewNames) {
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
+    ASSERT_TRUE(Command("open " + WriteTestFile(Kept, Copied)));
+    const std::string start = Saved(Snapshot), kept = "P - 10,10; B P 5,5; C - 400,20; ";
+    struct Case {
+        const char* Name;
+        void (*Do)();
+        int Edits;
+        std::string Nesting;
+        const char* IdsAndClicks;
+    };
+    const Case rows[] = {
+        {"panel to the form",
+         [] {
+             Drag(200, 150, 200, 150), Key('C', false, true), Key(VK_ESCAPE), Key('V', false, true);
+         },
+         1, kept + "P1 - 18,18; B1 P1 5,5; ", "1001 1002 1003 1004 1005 BClick BClick "},
+        // The pasted button is selected: the second paste goes beside it, not over it.
+        {"button into the panel twice",
+         [] {
+             Drag(430, 30, 430, 30), PostMessageA(Main, WM_COMMAND, CommandCopy, 0);
+             Drag(200, 150, 200, 150), Key('V', false, true), Key('V', false, true);
+         },
+         2, kept + "C1 P 408,28; C2 P 416,36; ", "1001 1002 1003 1004 1005 BClick "},
+        {"duplicate", [] { Drag(40, 25, 40, 25), Key('D', false, true); }, 1, kept + "B1 P 13,13; ",
+         "1001 1002 1003 1004 BClick BClick "},
+        {"cut and paste",
+         [] {
+             Drag(200, 150, 200, 150), Key('X', false, true),
+                 PostMessageA(Main, WM_COMMAND, CommandPaste, 0);
+         },
+         2, "C - 400,20; P - 18,18; B P 5,5; ", "1003 1004 1005 BClick "},
+    };
+    for (const Case& row : rows) {
+        SCOPED_TRACE(row.Name);
+        ASSERT_TRUE(Command("open " + Kept));
+        row.Do();
+        std::string pasted = Saved(Snapshot);
+        EXPECT_EQ(Nesting(pasted), row.Nesting);
+        EXPECT_EQ(IdsAndClicks(pasted), row.IdsAndClicks);
+        for (int i = 0; i < row.Edits; ++i)
+            Key('Z', false, true);
+        EXPECT_EQ(Saved(Snapshot), start);
+    }
+    // Ctrl+C in a box of the property list copies its text, which pastes no components.
+    Drag(430, 30, 430, 30);
+    SendMessageA(Row("Name"), EM_SETSEL, 0, -1);
+    Holding(false, true, [] { PostMessageA(Row("Name"), WM_KEYDOWN, 'C', 1); });
+    EXPECT_EQ(ClipboardText(), "C");
+    Key('V', false, true);
+    EXPECT_EQ(Saved(Snapshot), start);
+    EXPECT_NE(ReadTestFile(Log).find("holds no components"), std::string::npos);
+    // The panel copied here pastes in a designer started after this one ended.
+    Drag(200, 150, 200, 150), Key('C', false, true);
+    EXPECT_EQ(Nesting(ClipboardText()), "P - 10,10; B P 5,5; ");
+    TearDown();
+    Designer = Launch("--open \"" + Kept + "\"");
+    PostMessageA(Main, WM_COMMAND, CommandPaste, 0);
+    EXPECT_EQ(Nesting(Saved(Snapshot)), rows[0].Nesting);
+}
+
 // Texts in any language go through the property list, the surface and the form file unchanged:
 // the designer, and this test, run with UTF-8 as their code page.
 TEST_F(DesignerTest, TextsInEveryLanguageKeepTheirBytes) {
