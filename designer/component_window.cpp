@@ -95,5 +95,4 @@ void ShowClassValues(HWND Window, const ComponentRecord& Record, const ClassDesi
     if (Items && Design.ItemsMessage)
         for (const std::string& item : Record.Items)
             SendMessageA(Window, Design.ItemsMessage, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    InvalidateRect(Window, nullptr, TRUE);
 }

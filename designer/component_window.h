@@ -17,7 +17,7 @@ std::string AncestorOf(HWND Window);
 // the position and the identifier.
 void WriteComponent(HWND Window, const ComponentRecord& Record);
 // Gives the component each of its class's values, the record's or else the class's own
-// (QM_SETVALUE), and with Items adds the record's items to its list.
+// (QM_SETVALUE, which draws the window again), and with Items adds the record's items to its list.
 void ShowClassValues(HWND Window, const ComponentRecord& Record, const ClassDesign& Design,
                      bool Items);
 // Gives the component its alignment and makes it the last child of its holder's component,

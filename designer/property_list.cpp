@@ -380,7 +380,9 @@ bool PropertyList::Take(const MSG& Message) {
     auto row =
         std::find_if(Rows.begin(), Rows.end(), [&](const Row& r) { return r.Box == Message.hwnd; });
     if (row == Rows.end() || row->Type != Kind::Event || !Text(*row).empty()) return false;
-    std::string component = ShowsForm ? "Form" : Text(Rows[1]); // the Name row
+    auto name =
+        std::find_if(Rows.begin(), Rows.end(), [](const Row& r) { return r.Type == Kind::Name; });
+    std::string component = ShowsForm || name == Rows.end() ? "Form" : Text(*name);
     SetWindowTextA(row->Box, UsualHandler(component, row->Key).c_str());
     return true;
 }
