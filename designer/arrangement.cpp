@@ -39,6 +39,18 @@ void SpaceEvenly(Axis Along, std::vector<ComponentRecord*> Records) {
     }
 }
 
+// Moves Records together so that the box around them lies in the middle of Room along Along.
+void CentreIn(Axis Along, int Room, const std::vector<ComponentRecord*>& Records) {
+    int start = Records.front()->*Along.Start, end = start;
+    for (const ComponentRecord* record : Records) {
+        start = std::min(start, record->*Along.Start);
+        end = std::max(end, record->*Along.Start + record->*Along.Extent);
+    }
+    int shift = (Room - (end - start)) / 2 - start;
+    for (ComponentRecord* record : Records)
+        record->*Along.Start += shift;
+}
+
 // Each align command: the direction and the point of the primary the others line up with.
 struct Alignment {
     Axis Along;
@@ -53,9 +65,15 @@ constexpr Alignment Alignments[] = {
 
 } // namespace
 
-bool Arrange(int Command, const std::vector<ComponentRecord*>& Records) {
+bool Arrange(int Command, const std::vector<ComponentRecord*>& Records, SIZE Room) {
     bool spacing = Command == CommandSpaceAcross || Command == CommandSpaceDown;
-    if (Records.size() < (spacing ? 3u : 2u)) return false;
+    bool centring = Command == CommandCentreAcross || Command == CommandCentreDown;
+    if (Records.size() < (spacing ? 3u : centring ? 1u : 2u)) return false;
+    if (centring) {
+        bool across = Command == CommandCentreAcross;
+        CentreIn(across ? Across : Down, across ? Room.cx : Room.cy, Records);
+        return true;
+    }
     if (spacing) {
         SpaceEvenly(Command == CommandSpaceAcross ? Across : Down, Records);
         return true;

@@ -341,8 +341,11 @@ void DesignSurface::NudgeSelection(int DX, int DY, int DW, int DH) {
 }
 
 void DesignSurface::ArrangeSelection(int Command, const std::string& Title) {
+    const ComponentRecord* primary = Model->Find(Selection());
+    RECT room{};
+    if (primary) GetClientRect(HolderWindow(primary->Parent), &room);
     EditSelection(Title, [&](const std::vector<ComponentRecord*>& Records) {
-        return Arrange(Command, Records);
+        return Arrange(Command, Records, {room.right, room.bottom});
     });
 }
 

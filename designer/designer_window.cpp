@@ -167,7 +167,8 @@ bool DesignerWindow::Create() {
     Main = CreateWindowExA(0, DesignerWindowClass, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, BuildMenu(),
                            GetModuleHandleA(nullptr), this);
-    if (!Main || !Tools.Create(Main, Core, FirstTool)) return false;
+    if (!Main || !Tools.Create(Main, Core, FirstTool) || !Formats.Create(Tools.Window(), Main))
+        return false;
     int top = Tools.Height() + Margin;
     if (!Surface.Create(Main, Core, {Margin, top, Margin + SurfaceWidth, top + SurfaceHeight},
                         Model) ||
@@ -224,7 +225,8 @@ LRESULT DesignerWindow::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
         // The platform copies no notification between threads: another's address is not ours.
         if (!InSendMessage() && (Objects.Notify(*reinterpret_cast<NMHDR*>(LParam)) ||
                                  Properties.Notify(*reinterpret_cast<NMHDR*>(LParam)) ||
-                                 Tools.AnswerTooltip(reinterpret_cast<NMHDR*>(LParam))))
+                                 Tools.AnswerTooltip(reinterpret_cast<NMHDR*>(LParam)) ||
+                                 Formats.AnswerTooltip(reinterpret_cast<NMHDR*>(LParam))))
             return 0;
         break;
     case WM_COPYDATA: {
@@ -254,7 +256,7 @@ void DesignerWindow::Command(int Id) {
         return;
     }
     if (Id > FirstPropertyEdit && Id < FirstTool) Properties.Command(Id);
-    if (Id >= CommandAlignLefts && Id <= CommandSpaceDown)
+    if (Id >= CommandAlignLefts && Id <= CommandCentreDown)
         Surface.ArrangeSelection(Id, EditName(GetMenu(Main), Id));
     std::string path;
     switch (Id) {

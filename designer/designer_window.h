@@ -5,6 +5,7 @@
 #include "core_library.h"
 #include "design_surface.h"
 #include "edit_history.h"
+#include "format_bar.h"
 #include "object_tree.h"
 #include "palette.h"
 #include "property_list.h"
@@ -78,6 +79,7 @@ private:
     const CoreLibrary& Core;
     HWND Main = nullptr;
     Palette Tools;
+    FormatBar Formats;
     FormModel Model;
     EditHistory History;
     DesignSurface Surface;

@@ -1,6 +1,7 @@
 #include "palette.h"
 
 #include "object/gdi_handles.h"
+#include "tool_bar_parts.h"
 
 #include <cctype>
 
@@ -13,23 +14,6 @@ std::string UpperCase(std::string Text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return Text;
 }
-
-// A memory device context with one bitmap selected into it, both given back at the end.
-class MemoryCanvas {
-public:
-    MemoryCanvas(HDC Like, HBITMAP Bitmap)
-        : DC(CreateCompatibleDC(Like)), Previous(SelectObject(DC, Bitmap)) {}
-    MemoryCanvas(const MemoryCanvas&) = delete;
-    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
-    ~MemoryCanvas() {
-        SelectObject(DC, Previous);
-        DeleteDC(DC);
-    }
-    const HDC DC;
-
-private:
-    const HGDIOBJ Previous;
-};
 
 } // namespace
 
@@ -109,17 +93,5 @@ bool Palette::AnswerTooltip(NMHDR* Notification) {
         return false;
     size_t index = Notification->idFrom - First;
     if (index >= Library->Classes.size()) return false;
-    const std::string& name = Library->Classes[index];
-    if (Notification->code == TTN_GETDISPINFOA) {
-        auto* info = reinterpret_cast<NMTTDISPINFOA*>(Notification);
-        lstrcpynA(info->szText, name.c_str(), sizeof info->szText);
-        return true;
-    }
-    if (Notification->code == TTN_GETDISPINFOW) {
-        auto* info = reinterpret_cast<NMTTDISPINFOW*>(Notification);
-        MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, info->szText,
-                            sizeof info->szText / sizeof info->szText[0]);
-        return true;
-    }
-    return false;
+    return AnswerTooltipText(Notification, Library->Classes[index]);
 }

@@ -637,6 +637,23 @@ const std::string Many = Header + "QButton A Left=10 Top=10 Width=75 Height=35\r
                                   "QButton D Parent=P Left=10 Top=10 Width=50 Height=20\r\n"
                                   "QButton E Parent=P Left=100 Top=50 Width=50 Height=20\r\n";
 
+// Clicks the Format tool bar's button of Command, found by moving the mouse along the bar until
+// the bar shows that button hot.
+void PressFormatButton(int Command) {
+    HWND bar = FindWindowExA(FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr), nullptr,
+                             TOOLBARCLASSNAMEA, nullptr);
+    LRESULT index = SendMessageA(bar, TB_COMMANDTOINDEX, Command, 0);
+    int y = HIWORD(SendMessageA(bar, TB_GETBUTTONSIZE, 0, 0)) / 2;
+    for (int x = 0; x < 1000; x += 4) {
+        SendMessageA(bar, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        if (SendMessageA(bar, TB_GETHOTITEM, 0, 0) != index) continue;
+        SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        return;
+    }
+    ADD_FAILURE() << "no button of " << Command;
+}
+
 // Each row selects some of Many's components with clicks (with Shift or Ctrl), bands and
 // Ctrl+A; one key then acts on all it selected. Then each Format command on A, B and C (A the
 // primary) is one step of undo.
@@ -683,19 +700,21 @@ TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
         Key(row.Key);
         EXPECT_EQ(Nesting(Saved(Snapshot)), row.Nesting) << "row " << &row - rows;
     }
-    // Ctrl and the arrow keys align too.
+    // Ctrl and the arrow keys align too; the others come from the tool bar.
     const std::tuple<int, WPARAM, const char*> formats[] = {
-        {CommandAlignLefts, VK_LEFT, "B - 10,30 60x25; C - 10,20 90x40; "},
-        {CommandAlignRights, VK_RIGHT, "B - 25,30 60x25; C - -5,20 90x40; "},
-        {CommandAlignTops, VK_UP, "B - 120,10 60x25; C - 250,10 90x40; "},
-        {CommandAlignBottoms, VK_DOWN, "B - 120,20 60x25; C - 250,5 90x40; "},
-        {CommandAlignCentres, 0, "B - 17,30 60x25; C - 3,20 90x40; "},
-        {CommandAlignMiddles, 0, "B - 120,15 60x25; C - 250,8 90x40; "},
-        {CommandSameWidth, 0, "B - 120,30 75x25; C - 250,20 75x40; "},
-        {CommandSameHeight, 0, "B - 120,30 60x35; C - 250,20 90x35; "},
-        {CommandSameSize, 0, "B - 120,30 75x35; C - 250,20 75x35; "},
-        {CommandSpaceAcross, 0, "B - 137,30 60x25; C - 250,20 90x40; "},
-        {CommandSpaceDown, 0, "B - 120,30 60x25; C - 250,18 90x40; "},
+        {CommandAlignLefts, VK_LEFT, "A - 10,10 75x35; B - 10,30 60x25; C - 10,20 90x40; "},
+        {CommandAlignRights, VK_RIGHT, "A - 10,10 75x35; B - 25,30 60x25; C - -5,20 90x40; "},
+        {CommandAlignTops, VK_UP, "A - 10,10 75x35; B - 120,10 60x25; C - 250,10 90x40; "},
+        {CommandAlignBottoms, VK_DOWN, "A - 10,10 75x35; B - 120,20 60x25; C - 250,5 90x40; "},
+        {CommandAlignCentres, 0, "A - 10,10 75x35; B - 17,30 60x25; C - 3,20 90x40; "},
+        {CommandAlignMiddles, 0, "A - 10,10 75x35; B - 120,15 60x25; C - 250,8 90x40; "},
+        {CommandSameWidth, 0, "A - 10,10 75x35; B - 120,30 75x25; C - 250,20 75x40; "},
+        {CommandSameHeight, 0, "A - 10,10 75x35; B - 120,30 60x35; C - 250,20 90x35; "},
+        {CommandSameSize, 0, "A - 10,10 75x35; B - 120,30 75x35; C - 250,20 75x35; "},
+        {CommandSpaceAcross, 0, "A - 10,10 75x35; B - 137,30 60x25; C - 250,20 90x40; "},
+        {CommandSpaceDown, 0, "A - 10,10 75x35; B - 120,30 60x25; C - 250,18 90x40; "},
+        {CommandCentreAcross, 0, "A - 113,10 75x35; B - 223,30 60x25; C - 353,20 90x40; "},
+        {CommandCentreDown, 0, "A - 10,173 75x35; B - 120,193 60x25; C - 250,183 90x40; "},
     };
     // Undone, each leaves the three selected for the next.
     ASSERT_TRUE(Command("open " + Kept));
@@ -705,10 +724,9 @@ TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
         if (key)
             Key(key, false, true);
         else
-            PostMessageA(Main, WM_COMMAND, command, 0);
+            PressFormatButton(command);
         EXPECT_EQ(Nesting(Saved(Snapshot), true),
-                  "A - 10,10 75x35; " + std::string(moved) +
-                      "P - 10,150 300x150; D P 10,10 50x20; E P 100,50 50x20; ")
+                  moved + std::string("P - 10,150 300x150; D P 10,10 50x20; E P 100,50 50x20; "))
             << command;
         PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
         EXPECT_EQ(Saved(Snapshot), many) << command;
