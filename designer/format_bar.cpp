@@ -21,7 +21,7 @@ struct Mark {
 // The picture of Across's command; Down's is the same turned over its diagonal.
 struct Glyph {
     int Across, Down;
-    Mark Marks[5];
+    Mark Marks[6];
 };
 constexpr Glyph Glyphs[] = {
     {CommandAlignLefts,
@@ -49,7 +49,8 @@ constexpr Glyph Glyphs[] = {
       {{7, 9, 9, 13}, true},
       {{1, 1, 15, 2}, false},
       {{1, 14, 15, 15}, false},
-      {{1, 1, 2, 15}, false}}},
+      {{1, 1, 2, 15}, false},
+      {{14, 1, 15, 15}, false}}},
 };
 
 // The menu's text of Command without its underline, the key in brackets: "Align lefts
