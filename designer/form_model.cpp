@@ -5,6 +5,7 @@
 namespace {
 
 constexpr int FirstId = 1001;
+constexpr int LastId = 65535; // the most a form file takes
 
 } // namespace
 
@@ -37,7 +38,14 @@ int FormModel::FreeId() const {
     int id = FirstId - 1;
     for (const ComponentRecord& c : Components)
         id = std::max(id, c.Id);
-    return id + 1;
+    if (id < LastId) return id + 1;
+    // Past the top, a gap is taken, so that the form still saves and opens again.
+    std::vector<bool> taken(LastId + 1);
+    for (const ComponentRecord& c : Components)
+        if (c.Id >= 0 && c.Id <= LastId) taken[static_cast<size_t>(c.Id)] = true;
+    for (id = FirstId; id <= LastId; ++id)
+        if (!taken[static_cast<size_t>(id)]) return id;
+    return 0;
 }
 
 std::vector<size_t> FormModel::Subtree(size_t Index) const {

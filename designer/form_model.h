@@ -23,7 +23,8 @@ public:
     bool NameTaken(const std::string& Name) const { return IndexOf(Name) >= 0; }
     // The first of Base1, Base2, ... that no component has.
     std::string FreeName(const std::string& Base) const;
-    // One above the highest identifier, at least 1001.
+    // One above the highest identifier, at least 1001; above the file's 65535 the lowest free one
+    // from 1001 (0 when there is none).
     int FreeId() const;
     // The indices of the component at Index and of everything it holds, directly or deeper,
     // ascending.

@@ -815,13 +815,19 @@ TEST_F(DesignerTest, CopiedComponentsPasteWithWhatTheyHoldUnderNewNames) {
     Key('V', false, true);
     EXPECT_EQ(Saved(Snapshot), start);
     EXPECT_NE(ReadTestFile(Log).find("holds no components"), std::string::npos);
-    // The panel copied here pastes in a designer started after this one ended.
+    // The panel copied here pastes in a designer started after this one ended, into a form whose
+    // identifiers reach the file's top, so the pasted ones fill a gap below.
     Drag(200, 150, 200, 150), Key('C', false, true);
     EXPECT_EQ(Nesting(ClipboardText()), "P - 10,10; B P 5,5; ");
     TearDown();
-    Designer = Launch("--open \"" + Kept + "\"");
+    std::string top = Copied;
+    top.replace(top.find("ID=1002"), 7, "ID=65535");
+    Designer = Launch("--open \"" + WriteTestFile(Kept, top) + "\"");
     PostMessageA(Main, WM_COMMAND, CommandPaste, 0);
-    EXPECT_EQ(Nesting(Saved(Snapshot)), rows[0].Nesting);
+    std::string pasted = Saved(Snapshot);
+    EXPECT_EQ(Nesting(pasted), rows[0].Nesting);
+    EXPECT_EQ(IdsAndClicks(pasted), "1001 65535 1003 1002 1004 BClick BClick ");
+    EXPECT_TRUE(Command("open " + Snapshot));
 }
 
 // Texts in any language go through the property list, the surface and the form file unchanged:
