@@ -111,13 +111,10 @@ HACCEL BuildKeys() {
     return CreateAcceleratorTableA(keys, sizeof keys / sizeof keys[0]);
 }
 
-// Ctrl+Z and Ctrl+Y typed into a box of the property list undo the typing, Ctrl+A selects its
-// text, Ctrl+X, C and V cut, copy and paste text and Ctrl+arrows move by words, as in any edit
-// box.
-bool IsTypingKey(const MSG& Message) {
-    const WPARAM keys[] = {'Z', 'Y', 'A', 'X', 'C', 'V', VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
+// Ctrl with one of Keys.
+bool IsControlKey(const MSG& Message, std::initializer_list<WPARAM> Keys) {
     return Message.message == WM_KEYDOWN &&
-           std::find(std::begin(keys), std::end(keys), Message.wParam) != std::end(keys) &&
+           std::find(Keys.begin(), Keys.end(), Message.wParam) != Keys.end() &&
            GetKeyState(VK_CONTROL) < 0;
 }
 
@@ -191,9 +188,15 @@ bool DesignerWindow::Create() {
 }
 
 bool DesignerWindow::PreTranslate(const MSG& Message) {
-    if (!(Properties.Owns(Message.hwnd) && IsTypingKey(Message)) &&
-        TranslateAcceleratorA(Main, Keys, const_cast<MSG*>(&Message)))
-        return true;
+    // Ctrl+Z and Ctrl+Y typed into a box of the property list undo the typing, Ctrl+A selects
+    // its text, Ctrl+X, C and V cut, copy and paste text and Ctrl+arrows move by words, as in any
+    // edit box; in the object tree Ctrl+arrows scroll.
+    bool boxKey = Properties.Owns(Message.hwnd)
+                      ? IsControlKey(Message, {'Z', 'Y', 'A', 'X', 'C', 'V', VK_LEFT, VK_RIGHT,
+                                               VK_UP, VK_DOWN})
+                      : Message.hwnd == Objects.Window() &&
+                            IsControlKey(Message, {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN});
+    if (!boxKey && TranslateAcceleratorA(Main, Keys, const_cast<MSG*>(&Message))) return true;
     if (Surface.TakeInput(Message)) return true;
     if ((Message.message == WM_KEYDOWN && Message.wParam == VK_RETURN &&
          Properties.AppliesOnReturn(Message.hwnd)) ||

@@ -720,6 +720,11 @@ TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
     ASSERT_TRUE(Command("open " + Kept));
     Drag(47, 27, 47, 27);
     Holding(true, false, [] { Drag(150, 42, 150, 42), Drag(295, 40, 295, 40); });
+    // In the object tree Ctrl and the arrow keys are the tree's.
+    Holding(false, true, [] {
+        PostMessageA(FindWindowExA(Main, nullptr, WC_TREEVIEWA, nullptr), WM_KEYDOWN, VK_LEFT, 1);
+    });
+    EXPECT_EQ(Saved(Snapshot), many);
     for (const auto& [command, key, moved] : formats) {
         if (key)
             Key(key, false, true);
