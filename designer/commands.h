@@ -35,13 +35,6 @@ enum DesignerCommand {
     CommandSpaceDown,
     CommandCentreAcross, // in the holder
     CommandCentreDown,
-    CommandBringToFront,
-    CommandSendToBack,
-    // The View menu.
-    CommandShowGrid = 160,
-    CommandSnapToGrid,
-    CommandTabOrder,
-    CommandTestForm,
     // The property list's edit boxes, in the order of PropertyList::Row.
     FirstPropertyEdit = 300,
     // Palette button i sends FirstTool + i.

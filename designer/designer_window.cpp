@@ -39,13 +39,11 @@ HMENU BuildFormatMenu() {
         "Space evenly &down",
         "Centre in holder acr&oss",
         "Centre in holder do&wn",
-        "Bring to &front",
-        "Send to bac&k",
     };
     HMENU format = CreatePopupMenu();
     for (int i = 0; i < static_cast<int>(std::size(items)); ++i) {
         int id = CommandAlignLefts + i;
-        if (id == CommandSameWidth || id == CommandSpaceAcross || id == CommandBringToFront)
+        if (id == CommandSameWidth || id == CommandSpaceAcross)
             AppendMenuA(format, MF_SEPARATOR, 0, nullptr);
         AppendMenuA(format, MF_STRING, id, items[i]);
     }
@@ -77,14 +75,6 @@ HMENU BuildMenu() {
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildFormatMenu()), "F&ormat");
-    HMENU view = CreatePopupMenu();
-    AppendMenuA(view, MF_STRING, CommandShowGrid, "Show &grid");
-    AppendMenuA(view, MF_STRING, CommandSnapToGrid, "&Snap to grid");
-    AppendMenuA(view, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(view, MF_STRING, CommandTabOrder, "&Tab order\tCtrl+T");
-    AppendMenuA(view, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(view, MF_STRING, CommandTestForm, "Test &form\tCtrl+R");
-    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "&View");
     return bar;
 }
 
@@ -105,8 +95,6 @@ HACCEL BuildKeys() {
         {FCONTROL | FVIRTKEY, VK_RIGHT, CommandAlignRights},
         {FCONTROL | FVIRTKEY, VK_UP, CommandAlignTops},
         {FCONTROL | FVIRTKEY, VK_DOWN, CommandAlignBottoms},
-        {FCONTROL | FVIRTKEY, 'T', CommandTabOrder},
-        {FCONTROL | FVIRTKEY, 'R', CommandTestForm},
     };
     return CreateAcceleratorTableA(keys, sizeof keys / sizeof keys[0]);
 }
