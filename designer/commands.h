@@ -35,6 +35,9 @@ enum DesignerCommand {
     CommandSpaceDown,
     CommandCentreAcross, // in the holder
     CommandCentreDown,
+    CommandSnapLines, // turns snapping to other components on and off
+    // Format > Grid: the grid's size in pixels added, 0 for none.
+    CommandGrid = 160,
     // The property list's edit boxes, in the order of PropertyList::Row.
     FirstPropertyEdit = 300,
     // Palette button i sends FirstTool + i.

@@ -3,9 +3,11 @@
 #include "arrangement.h"
 #include "component_window.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -45,7 +47,47 @@ bool DesignSurface::Create(HWND Host, const CoreLibrary& Library, const RECT& Bo
     if (!Surface) return false;
     Frame.Create(Surface);
     Band.Create(Surface);
+    Guides.Create(Surface);
+    SetWindowSubclass(Surface, PaintGrid, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetSnapping(Settings);
     return true;
+}
+
+void DesignSurface::SetSnapping(const DesignerSettings& Chosen) {
+    Settings = Chosen;
+    GridPoints.reset();
+    if (Settings.Grid > 0) {
+        // One black point in a white square, word-aligned rows of one bit a pixel.
+        int grid = Settings.Grid, stride = (grid + 15) / 16 * 2;
+        std::vector<BYTE> bits(static_cast<size_t>(stride * grid), 0xFF);
+        bits[0] = 0x7F;
+        HBITMAP pattern = CreateBitmap(grid, grid, 1, 1, bits.data());
+        GridPoints.reset(CreatePatternBrush(pattern));
+        DeleteObject(pattern);
+    }
+    if (Surface) RedrawWindow(Surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
+LRESULT CALLBACK DesignSurface::PaintGrid(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
+                                          UINT_PTR, DWORD_PTR Self) {
+    LRESULT result = DefSubclassProc(Window, Msg, WParam, LParam);
+    auto* surface = reinterpret_cast<DesignSurface*>(Self);
+    if (Msg == WM_PAINT && surface->GridPoints) {
+        // The library painted the form; the points go over it, ANDed in, so that painting them
+        // again where they already are changes nothing.
+        HDC dc = GetDC(Window);
+        RECT client;
+        GetClientRect(Window, &client);
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        HGDIOBJ old = SelectObject(dc, surface->GridPoints.get());
+        constexpr DWORD DestinationAndPattern = 0x00A000C9;
+        PatBlt(dc, 0, 0, client.right, client.bottom, DestinationAndPattern);
+        SelectObject(dc, old);
+        ReleaseDC(Window, dc);
+    }
+    if (Msg == WM_NCDESTROY) RemoveWindowSubclass(Window, PaintGrid, 0);
+    return result;
 }
 
 bool DesignSurface::TakeInput(const MSG& Message) {
@@ -83,6 +125,7 @@ void DesignSurface::MouseDown(POINT Point) {
     SetFocus(Surface);
     SetCapture(Surface);
     DragStart = Point;
+    Moved = {};
     Dragging = Drag::None;
     if (!Tool.empty()) {
         Dragging = Drag::Placing;
@@ -130,36 +173,102 @@ void DesignSurface::MouseMove(POINT Point) {
     // Only the windows follow the mouse; the model changes once, when the button comes up.
     if (Dragging == Drag::Banding) {
         Band.Show(Normalized(DragStart, Point), false);
+    } else if (Dragging == Drag::Placing) {
+        ShowStatus(Tool, Drawn(Point), ComponentAt(DragStart, true));
     } else if (Dragging == Drag::Resizing) {
-        PlaceWindow(SelectedWindow(), SelectionFrame::Resized(StartBounds[0], Grabbed, dx, dy));
+        const std::string& holder = Model->Find(Selection())->Parent;
+        RECT resized = SnapDragged(SelectionFrame::Resized(StartBounds[0], Grabbed, dx, dy),
+                                   SelectionFrame::EdgesOf(Grabbed), holder);
+        PlaceWindow(SelectedWindow(), resized);
         ShowFrame();
+        ShowStatus(Selection(), resized, holder);
     } else if (Dragging == Drag::Moving) {
-        for (size_t i = 0; i < Selected.size(); ++i) {
-            RECT r = StartBounds[i];
-            OffsetRect(&r, dx, dy);
-            PlaceWindow(WindowOf(Selected[i]), r);
-        }
-        ShowFrame();
+        DragSelection(Point, dx, dy);
     }
+}
+
+void DesignSurface::DragSelection(POINT Point, int DX, int DY) {
+    // Several stay in their holder; a single one goes where it is dropped.
+    std::string holder = Selected.size() > 1 ? Model->Find(Selection())->Parent
+                                             : ComponentAt(Point, true, SelectedWindow());
+    RECT primary = StartBounds[0];
+    OffsetRect(&primary, DX, DY);
+    // Within the platform's drag distance the press is a click, which moves nothing.
+    if (std::abs(DX) >= GetSystemMetrics(SM_CXDRAG) || std::abs(DY) >= GetSystemMetrics(SM_CYDRAG))
+        primary = SnapDragged(primary, SnapWhole, holder);
+    else
+        primary = StartBounds[0];
+    Moved = {primary.left - StartBounds[0].left, primary.top - StartBounds[0].top};
+    for (size_t i = 0; i < Selected.size(); ++i) {
+        RECT r = StartBounds[i];
+        OffsetRect(&r, Moved.x, Moved.y);
+        PlaceWindow(WindowOf(Selected[i]), r);
+    }
+    ShowFrame();
+    ShowStatus(Selection(), primary, holder);
+}
+
+POINT DesignSurface::PlacingStart() const {
+    if (IsHeld(VK_MENU)) return DragStart;
+    HWND holder = HolderWindow(ComponentAt(DragStart, true));
+    RECT room;
+    GetClientRect(holder, &room);
+    MapWindowPoints(holder, Surface, reinterpret_cast<POINT*>(&room), 2);
+    return SnapToGrid(DragStart, room, Settings.Grid);
+}
+
+RECT DesignSurface::Drawn(POINT Point) {
+    POINT start = PlacingStart();
+    unsigned edges =
+        (Point.x < start.x ? SnapLeft : SnapRight) | (Point.y < start.y ? SnapTop : SnapBottom);
+    return SnapDragged(Normalized(start, Point), edges, ComponentAt(DragStart, true));
+}
+
+RECT DesignSurface::SnapDragged(const RECT& Bounds, unsigned Edges, const std::string& Holder) {
+    if (IsHeld(VK_MENU) || (!Settings.Grid && !Settings.SnapLines)) {
+        Guides.Hide();
+        return Bounds;
+    }
+    SnapTarget target{{}, {}, Settings.Grid, Settings.SnapLines};
+    HWND holder = HolderWindow(Holder);
+    GetClientRect(holder, &target.Holder);
+    MapWindowPoints(holder, Surface, reinterpret_cast<POINT*>(&target.Holder), 2);
+    for (const Placed& placed : Components)
+        if (placed.Shown.Parent == Holder && !IsSelected(placed.Shown.Name))
+            target.Others.push_back(BoundsOf(placed.Window));
+    Snapped snapped = Snap(Bounds, Edges, target);
+    Guides.Show(snapped.Lines);
+    return snapped.Bounds;
+}
+
+void DesignSurface::ShowStatus(const std::string& Name, RECT Bounds,
+                               const std::string& Holder) const {
+    if (!OnStatus) return;
+    MapWindowPoints(Surface, HolderWindow(Holder), reinterpret_cast<POINT*>(&Bounds), 2);
+    OnStatus(Name + "  " + std::to_string(Bounds.left) + ", " + std::to_string(Bounds.top) + "  " +
+             std::to_string(Bounds.right - Bounds.left) + " x " +
+             std::to_string(Bounds.bottom - Bounds.top));
 }
 
 void DesignSurface::MouseUp(POINT Point) {
     ReleaseCapture();
+    Guides.Hide();
     if (Dragging == Drag::Placing) {
         RECT drawn = Normalized(DragStart, Point);
         bool wasDrawn =
             drawn.right - drawn.left >= DrawThreshold && drawn.bottom - drawn.top >= DrawThreshold;
         std::string placed = Tool;
         Tool.clear();
-        Place(placed, DragStart, wasDrawn ? &drawn : nullptr);
+        drawn = Drawn(Point);
+        Place(placed, PlacingStart(), wasDrawn ? &drawn : nullptr);
         if (OnToolUsed) OnToolUsed();
     } else if (Dragging == Drag::Banding) {
         Band.Hide();
         SelectBand(Point);
     } else if (Dragging == Drag::Moving && Selected.size() > 1) {
         // Several move together and stay in their holder.
-        int dx = Point.x - DragStart.x, dy = Point.y - DragStart.y;
-        NudgeSelection(dx, dy, 0, 0);
+        MouseMove(Point);
+        NudgeSelection(Moved.x, Moved.y, 0, 0);
         std::string problem;
         ShowModel(problem);
     } else if (Dragging != Drag::None) {
@@ -303,10 +412,13 @@ void DesignSurface::Toggle(const std::string& Name) {
 }
 
 void DesignSurface::ShowFrame() {
-    if (HWND window = SelectedWindow())
+    if (HWND window = SelectedWindow()) {
         Frame.Show(BoundsOf(window));
-    else
+        ShowStatus(Selection(), BoundsOf(window), Model->Find(Selection())->Parent);
+    } else {
         Frame.Hide();
+        if (OnStatus) OnStatus("");
+    }
     while (Marks.size() + 1 < Selected.size()) {
         Marks.emplace_back();
         Marks.back().Create(Surface);

@@ -7,10 +7,12 @@
 #include "core_library.h"
 #include "form_edit.h"
 #include "selection_frame.h"
+#include "settings.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,13 @@ public:
     std::function<void()> OnSelectionChanged;
     // Receives every change made with the mouse and keys, to apply it to the model.
     std::function<void(FormEdit)> OnEdit;
+    // Receives the name, place and size of what is selected or dragged, for the status bar.
+    std::function<void(const std::string&)> OnStatus;
+
+    // The grid shown and snapped to, and whether drags snap to other components; Alt held
+    // places freely.
+    void SetSnapping(const DesignerSettings& Settings);
+    const DesignerSettings& Snapping() const { return Settings; }
 
     // Brings the windows in step with the model: makes the missing ones, removes those whose
     // component is gone and writes those that changed. False, with Problem naming the
@@ -84,6 +93,20 @@ private:
     // can leave its holder; the model puts them back, or into the holder it was dropped in.
     void FloatSelection();
     void MouseMove(POINT Point);
+    // Moves the selection by (DX, DY) from where the drag started, snapped unless Alt is held,
+    // into the holder the primary would be dropped in.
+    void DragSelection(POINT Point, int DX, int DY);
+    // Where the dragged rectangle Bounds comes to rest in Holder, the selection left out of what
+    // it snaps to; shows the lines it snapped to.
+    RECT SnapDragged(const RECT& Bounds, unsigned Edges, const std::string& Holder);
+    // Where a component placed by a press at DragStart starts: on the grid of its holder.
+    POINT PlacingStart() const;
+    // The rectangle drawn out from there to Point, its far corner snapped.
+    RECT Drawn(POINT Point);
+    // Writes Bounds (surface coordinates) in Holder's coordinates to the status bar, with Name.
+    void ShowStatus(const std::string& Name, RECT Bounds, const std::string& Holder) const;
+    static LRESULT CALLBACK PaintGrid(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
+                                      UINT_PTR Id, DWORD_PTR Self);
     void MouseUp(POINT Point);
     void KeyDown(WPARAM Key);
     void ShowFrame();
@@ -120,6 +143,11 @@ private:
     // The frames without handles of the other selected components, made as needed.
     std::vector<SelectionFrame> Marks;
     SelectionFrame Band;
+    GuideLines Guides;
+    DesignerSettings Settings;
+    // Darkens the grid's points where it is painted over the surface.
+    std::unique_ptr<std::remove_pointer_t<HBRUSH>, decltype(&DeleteObject)> GridPoints{
+        nullptr, DeleteObject};
     std::string BandHolder;
     std::vector<Placed> Components;    // in the model's order
     std::vector<std::string> Selected; // the primary first, all of one holder
@@ -127,5 +155,6 @@ private:
     Drag Dragging = Drag::None;
     SelectionFrame::Handle Grabbed = SelectionFrame::None;
     POINT DragStart{};
+    POINT Moved{};                 // how far the drag has moved the selection, snapped
     std::vector<RECT> StartBounds; // of each selected component as the drag started
 };

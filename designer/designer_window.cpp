@@ -21,6 +21,8 @@ constexpr int SurfaceWidth = 560; // the narrowest and lowest the surface's room
 constexpr int SurfaceHeight = 400;
 constexpr int PropertyWidth = 246;
 constexpr int TreeWidth = 180;
+// The Format menu's grid sizes, none first.
+constexpr int GridSizes[] = {0, 4, 8, 16};
 
 // The Format menu's items, in the order of their commands from CommandAlignLefts; a separator
 // goes before each group.
@@ -47,6 +49,13 @@ HMENU BuildFormatMenu() {
             AppendMenuA(format, MF_SEPARATOR, 0, nullptr);
         AppendMenuA(format, MF_STRING, id, items[i]);
     }
+    HMENU grid = CreatePopupMenu();
+    for (int size : GridSizes)
+        AppendMenuA(grid, MF_STRING, CommandGrid + size,
+                    size ? (std::to_string(size) + " pixels").c_str() : "&None");
+    AppendMenuA(format, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(format, MF_POPUP, reinterpret_cast<UINT_PTR>(grid), "&Grid");
+    AppendMenuA(format, MF_STRING, CommandSnapLines, "Snap to other &components");
     return format;
 }
 
@@ -138,7 +147,7 @@ DesignerWindow::~DesignerWindow() {
     if (Keys) DestroyAcceleratorTable(Keys);
 }
 
-bool DesignerWindow::Create() {
+bool DesignerWindow::Create(const DesignerSettings& Settings) {
     WNDCLASSEXA main{};
     main.cbSize = sizeof main;
     main.lpfnWndProc = WindowProc;
@@ -154,6 +163,8 @@ bool DesignerWindow::Create() {
                            GetModuleHandleA(nullptr), this);
     if (!Main || !Tools.Create(Main, Core, FirstTool) || !Formats.Create(Tools.Window(), Main))
         return false;
+    Status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Main,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
     int top = Tools.Height() + Margin;
     if (!Surface.Create(Main, Core, {Margin, top, Margin + SurfaceWidth, top + SurfaceHeight},
                         Model) ||
@@ -164,6 +175,8 @@ bool DesignerWindow::Create() {
     Surface.OnSelectionChanged = [this] { ShowSelection(); };
     Surface.OnToolUsed = [this] { Tools.ShowChosen(-1); };
     Surface.OnEdit = [this](FormEdit Edit) { Execute(std::move(Edit)); };
+    Surface.OnStatus = [this](const std::string& Text) { SetWindowTextA(Status, Text.c_str()); };
+    UseSettings(Settings, false);
     Keys = BuildKeys();
     std::string problem;
     Surface.ShowModel(problem);
@@ -230,6 +243,7 @@ LRESULT DesignerWindow::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
         return 0;
     case WM_SIZE:
         SendMessageA(Tools.Window(), TB_AUTOSIZE, 0, 0);
+        SendMessageA(Status, WM_SIZE, 0, 0);
         break;
     case WM_CLOSE:
         if (MayDiscardChanges()) DestroyWindow(Main);
@@ -249,6 +263,16 @@ void DesignerWindow::Command(int Id) {
     if (Id > FirstPropertyEdit && Id < FirstTool) Properties.Command(Id);
     if (Id >= CommandAlignLefts && Id <= CommandCentreDown)
         Surface.ArrangeSelection(Id, EditName(GetMenu(Main), Id));
+    DesignerSettings settings = Surface.Snapping();
+    if (std::find(std::begin(GridSizes), std::end(GridSizes), Id - CommandGrid) !=
+        std::end(GridSizes)) {
+        settings.Grid = Id - CommandGrid;
+        UseSettings(settings, true);
+    }
+    if (Id == CommandSnapLines) {
+        settings.SnapLines = !settings.SnapLines;
+        UseSettings(settings, true);
+    }
     std::string path;
     switch (Id) {
     case CommandNew:
@@ -448,6 +472,17 @@ void DesignerWindow::ShowSelection() {
     Objects.Select(Surface.Selection());
 }
 
+void DesignerWindow::UseSettings(const DesignerSettings& Settings, bool Keep) {
+    Surface.SetSnapping(Settings);
+    HMENU menu = GetMenu(Main);
+    for (int size : GridSizes)
+        CheckMenuItem(menu, CommandGrid + size,
+                      MF_BYCOMMAND | (size == Settings.Grid ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, CommandSnapLines,
+                  MF_BYCOMMAND | (Settings.SnapLines ? MF_CHECKED : MF_UNCHECKED));
+    if (Keep && !WriteSettings(Settings)) Report(Main, "Can't keep the settings for the next run.");
+}
+
 void DesignerWindow::Layout() {
     RECT surface;
     GetWindowRect(Surface.Window(), &surface);
@@ -458,7 +493,10 @@ void DesignerWindow::Layout() {
     int treeLeft = right + PropertyWidth + Margin;
     int bottom = std::max<int>({surface.bottom, top + SurfaceHeight, Properties.Bottom()});
     MoveWindow(Objects.Window(), treeLeft, top, TreeWidth, bottom - top, TRUE);
-    RECT outer = {0, 0, treeLeft + TreeWidth + Margin, bottom + Margin};
+    RECT status;
+    GetWindowRect(Status, &status);
+    RECT outer = {0, 0, treeLeft + TreeWidth + Margin,
+                  bottom + Margin + status.bottom - status.top};
     AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, TRUE, 0);
     SetWindowPos(Main, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -9,6 +9,7 @@
 #include "object_tree.h"
 #include "palette.h"
 #include "property_list.h"
+#include "settings.h"
 
 #include <windows.h>
 
@@ -20,7 +21,7 @@ public:
     ~DesignerWindow();
     DesignerWindow(const DesignerWindow&) = delete;
     DesignerWindow& operator=(const DesignerWindow&) = delete;
-    bool Create();
+    bool Create(const DesignerSettings& Settings = {});
     HWND Window() const { return Main; }
     // Takes the messages the designer handles before they reach their window: the command
     // keys, input on the surface and Enter in the property list.
@@ -64,6 +65,9 @@ private:
     // can't be made.
     bool Replace(const FormModel& Read, std::string& Problem);
     void ShowSelection();
+    // Snaps to Settings from now on, shows them in the Format menu and keeps them for the next
+    // run when Keep.
+    void UseSettings(const DesignerSettings& Settings, bool Keep);
     // Places the property list and the object tree beside the surface, which takes the form's
     // size, and fits the window around them.
     void Layout();
@@ -85,6 +89,7 @@ private:
     DesignSurface Surface;
     PropertyList Properties;
     ObjectTree Objects;
+    HWND Status = nullptr;
     HACCEL Keys = nullptr;
     std::string FormPath;
 };

@@ -1,17 +1,19 @@
 // The Velmora form designer: a host of core.dll that lays out forms with the library's
 // components, saves them as form files and generates their C++.
 //
-//   designer.exe [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]
+//   designer.exe [--log FILE] [--free] [--open FORM [--select NAME]] [CORE.DLL]
 //
 // Without CORE.DLL the library is loaded from beside the program. --open opens a form file and
 // --select selects one of its components by name. --log writes every message
-// to FILE instead of showing a box (for unattended runs). Exit codes: 0 after a normal end,
-// 1 for a bad command line, 2 when the library can't be loaded, 3 when the file is not the
-// library, 4 when the designer's windows can't be made.
+// to FILE instead of showing a box (for unattended runs). --free places freely in this run, as
+// with Alt held: no grid and no snapping, whatever was kept from the last run. Exit codes: 0 after
+// a normal end, 1 for a bad command line, 2 when the library can't be loaded, 3 when the file is
+// not the library, 4 when the designer's windows can't be made.
 #include "commands.h"
 #include "core_library.h"
 #include "designer_window.h"
 #include "report.h"
+#include "settings.h"
 
 #include <commctrl.h>
 
@@ -24,6 +26,7 @@ struct Arguments {
     std::string CorePath;
     std::string FormPath;
     std::string Selected;
+    bool Free = false;
     bool Valid = true;
 };
 
@@ -38,6 +41,8 @@ Arguments ReadArguments() {
             arguments.FormPath = __argv[++i];
         else if (argument == "--select" && hasValue)
             arguments.Selected = __argv[++i];
+        else if (argument == "--free")
+            arguments.Free = true;
         else if (argument.compare(0, 2, "--") != 0 && arguments.CorePath.empty())
             arguments.CorePath = argument;
         else
@@ -63,7 +68,8 @@ LRESULT CALLBACK DropQueuedNotification(int Code, WPARAM WParam, LPARAM LParam) 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Arguments arguments = ReadArguments();
     if (!arguments.Valid) {
-        Report(nullptr, "Usage: designer [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]");
+        Report(nullptr,
+               "Usage: designer [--log FILE] [--free] [--open FORM [--select NAME]] [CORE.DLL]");
         return 1;
     }
     SetWindowsHookExA(WH_GETMESSAGE, &DropQueuedNotification, nullptr, GetCurrentThreadId());
@@ -77,7 +83,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return static_cast<int>(failure);
     }
     DesignerWindow designer(core);
-    if (!designer.Create()) {
+    if (!designer.Create(arguments.Free ? DesignerSettings{0, false} : ReadSettings())) {
         Report(nullptr, "Can't make the designer's windows.");
         return 4;
     }

@@ -5,21 +5,21 @@
 namespace {
 
 constexpr int HandleSize = 7;
-const char PartClass[] = "VelmoraSelectionPart";
+const char PartClass[] = "VelmoraSelectionPart", LineClass[] = "VelmoraSnapLine";
 
-void RegisterPartClass() {
+void RegisterPartClass(const char* Name, HBRUSH Colour) {
     WNDCLASSEXA part{};
     part.cbSize = sizeof part;
     part.lpfnWndProc = DefWindowProcA;
     part.hInstance = GetModuleHandleA(nullptr);
     part.hCursor = LoadCursorA(nullptr, IDC_SIZEALL);
-    part.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    part.lpszClassName = PartClass;
+    part.hbrBackground = Colour;
+    part.lpszClassName = Name;
     RegisterClassExA(&part);
 }
 
-HWND CreatePart(HWND Surface) {
-    return CreateWindowExA(0, PartClass, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 1, 1, Surface,
+HWND CreatePart(HWND Surface, const char* ClassName = PartClass) {
+    return CreateWindowExA(0, ClassName, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 1, 1, Surface,
                            nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -31,7 +31,7 @@ void PlaceOnTop(HWND Part, const RECT& At) {
 } // namespace
 
 void SelectionFrame::Create(HWND Surface) {
-    RegisterPartClass();
+    RegisterPartClass(PartClass, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     for (HWND& handle : Handles)
         handle = CreatePart(Surface);
     for (HWND& edge : Edges)
@@ -93,4 +93,30 @@ RECT SelectionFrame::Resized(const RECT& Bounds, Handle WhichHandle, int DX, int
     if (WhichHandle == BottomLeft || WhichHandle == Bottom || WhichHandle == BottomRight)
         r.bottom = std::max<LONG>(r.bottom + DY, r.top + 1);
     return r;
+}
+
+unsigned SelectionFrame::EdgesOf(Handle WhichHandle) {
+    // Clockwise from the top left, as the handles.
+    const unsigned edges[] = {SnapLeft | SnapTop,     SnapTop,    SnapTop | SnapRight,   SnapRight,
+                              SnapRight | SnapBottom, SnapBottom, SnapBottom | SnapLeft, SnapLeft};
+    return WhichHandle == None ? 0 : edges[WhichHandle];
+}
+
+void GuideLines::Create(HWND On) {
+    Surface = On;
+    RegisterPartClass(LineClass, GetSysColorBrush(COLOR_HIGHLIGHT));
+}
+
+void GuideLines::Show(const std::vector<SnapLine>& Lines) {
+    while (Parts.size() < Lines.size())
+        Parts.push_back(CreatePart(Surface, LineClass));
+    for (size_t i = 0; i < Parts.size(); ++i) {
+        if (i >= Lines.size()) {
+            ShowWindow(Parts[i], SW_HIDE);
+            continue;
+        }
+        const SnapLine& line = Lines[i];
+        PlaceOnTop(Parts[i], line.Vertical ? RECT{line.At, line.From, line.At + 1, line.To}
+                                           : RECT{line.From, line.At, line.To, line.At + 1});
+    }
 }

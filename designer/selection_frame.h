@@ -1,9 +1,14 @@
 // The frame around a selected component: four thin edges and eight grab handles, small
 // windows of the designer's own above the components on the surface. Without its handles it
-// marks the other components of a selection, and the band dragged out to select several.
+// marks the other components of a selection, and the band dragged out to select several. The
+// snap lines of a drag are such windows too.
 #pragma once
 
+#include "snapping.h"
+
 #include <windows.h>
+
+#include <vector>
 
 class SelectionFrame {
 public:
@@ -19,6 +24,8 @@ public:
     Handle HandleAt(POINT Point) const;
     // Bounds after dragging WhichHandle by (DX, DY); a size never goes below 1.
     static RECT Resized(const RECT& Bounds, Handle WhichHandle, int DX, int DY);
+    // The edges WhichHandle moves, as SnapEdges.
+    static unsigned EdgesOf(Handle WhichHandle);
 
 private:
     static RECT HandleRect(const RECT& Bounds, int Index);
@@ -27,4 +34,16 @@ private:
     HWND Edges[4] = {};
     RECT Framed{};
     bool HandlesShown = false;
+};
+
+// The lines a drag snapped to, in the selection's colour, above everything on the surface.
+class GuideLines {
+public:
+    void Create(HWND Surface);
+    void Show(const std::vector<SnapLine>& Lines);
+    void Hide() { Show({}); }
+
+private:
+    HWND Surface = nullptr;
+    std::vector<HWND> Parts; // made as needed, the unused ones hidden
 };

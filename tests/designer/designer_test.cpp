@@ -15,6 +15,7 @@
 #include <iterator>
 #include <map>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -37,12 +38,14 @@ DWORD DesignerProcess;
 int Syncs;
 
 // Starts the designer with an empty log; once it shows its windows, Main and Surface are they.
-PROCESS_INFORMATION Launch(const std::string& Arguments) {
+// Unless Snapping, it places components where the mouse leaves them.
+PROCESS_INFORMATION Launch(const std::string& Arguments, bool Snapping = false) {
     DeleteFileA(Log.c_str());
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION designer{};
-    std::string line = "\"" DESIGNER_EXE "\" --log \"" + Log + "\" " + Arguments;
+    std::string line =
+        "\"" DESIGNER_EXE "\" --log \"" + Log + "\" " + (Snapping ? "" : "--free ") + Arguments;
     CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                    &designer);
     // The main window comes before its parts; waiting for input idle would not do, as it ends
@@ -92,22 +95,25 @@ void Sync() {
         Sleep(1);
 }
 
-// Does Do with Shift or Ctrl held if asked: the designer shares their state once the test
-// attached its input to the designer's.
-void Holding(bool Shift, bool Control, const std::function<void()>& Do) {
+// Does Do with Keys (VK_SHIFT, VK_CONTROL, VK_MENU) held: the designer shares their state once
+// the test attached its input to the designer's.
+void Holding(const std::vector<BYTE>& Keys, const std::function<void()>& Do) {
     BYTE keys[256] = {};
-    keys[VK_SHIFT] = Shift ? 0x80 : 0;
-    keys[VK_CONTROL] = Control ? 0x80 : 0;
-    bool held = Shift || Control;
-    if (held) Sync(), SetKeyboardState(keys);
+    for (BYTE key : Keys)
+        keys[key] = 0x80;
+    if (!Keys.empty()) Sync(), SetKeyboardState(keys);
     Do();
-    keys[VK_SHIFT] = keys[VK_CONTROL] = 0;
-    if (held) Sync(), SetKeyboardState(keys);
+    for (BYTE key : Keys)
+        keys[key] = 0;
+    if (!Keys.empty()) Sync(), SetKeyboardState(keys);
 }
 
 // A key pressed on the surface, with Shift or Ctrl held if asked.
 void Key(WPARAM Key, bool Shift = false, bool Control = false) {
-    Holding(Shift, Control, [&] { PostMessageA(Surface, WM_KEYDOWN, Key, 1); });
+    std::vector<BYTE> held;
+    if (Shift) held.push_back(VK_SHIFT);
+    if (Control) held.push_back(VK_CONTROL);
+    Holding(held, [&] { PostMessageA(Surface, WM_KEYDOWN, Key, 1); });
 }
 
 // Sends a text command; true when the designer did it.
@@ -667,12 +673,12 @@ TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
         const char* Nesting;
     };
     const Row rows[] = {
-        {[] { Drag(47, 27, 47, 27), Holding(true, false, [] { Drag(295, 40, 295, 40); }); },
+        {[] { Drag(47, 27, 47, 27), Holding({VK_SHIFT}, [] { Drag(295, 40, 295, 40); }); },
          VK_RIGHT, "A - 11,10; B - 120,30; C - 251,20; P - 10,150; D P 10,10; E P 100,50; "},
         // Ctrl+click takes the primary out again; B is left.
         {[] {
-             Drag(47, 27, 47, 27), Holding(true, false, [] { Drag(150, 42, 150, 42); });
-             Holding(false, true, [] { Drag(47, 27, 47, 27); });
+             Drag(47, 27, 47, 27), Holding({VK_SHIFT}, [] { Drag(150, 42, 150, 42); });
+             Holding({VK_CONTROL}, [] { Drag(47, 27, 47, 27); });
          },
          VK_RIGHT, "A - 10,10; B - 121,30; C - 250,20; P - 10,150; D P 10,10; E P 100,50; "},
         // A band on the form touches the form's own components only.
@@ -681,12 +687,12 @@ TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
         {[] { Drag(5, 140, 200, 390); }, VK_RIGHT,
          "A - 10,10; B - 120,30; C - 250,20; P - 11,150; D P 10,10; E P 100,50; "},
         // With Ctrl a band in the panel takes its children; a Ctrl+click there takes the panel.
-        {[] { Holding(false, true, [] { Drag(250, 280, 15, 155); }); }, VK_RIGHT,
+        {[] { Holding({VK_CONTROL}, [] { Drag(250, 280, 15, 155); }); }, VK_RIGHT,
          "A - 10,10; B - 120,30; C - 250,20; P - 10,150; D P 11,10; E P 101,50; "},
-        {[] { Drag(47, 27, 47, 27), Holding(false, true, [] { Drag(250, 280, 250, 280); }); },
+        {[] { Drag(47, 27, 47, 27), Holding({VK_CONTROL}, [] { Drag(250, 280, 250, 280); }); },
          VK_RIGHT, "A - 11,10; B - 120,30; C - 250,20; P - 11,150; D P 10,10; E P 100,50; "},
         // A click in another holder starts again; Ctrl+A takes the holder's children.
-        {[] { Drag(47, 27, 47, 27), Holding(true, false, [] { Drag(40, 170, 40, 170); }); },
+        {[] { Drag(47, 27, 47, 27), Holding({VK_SHIFT}, [] { Drag(40, 170, 40, 170); }); },
          VK_RIGHT, "A - 10,10; B - 120,30; C - 250,20; P - 10,150; D P 11,10; E P 100,50; "},
         {[] { Drag(40, 170, 40, 170), Key('A', false, true); }, VK_DELETE,
          "A - 10,10; B - 120,30; C - 250,20; P - 10,150; "},
@@ -719,9 +725,9 @@ TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
     // Undone, each leaves the three selected for the next.
     ASSERT_TRUE(Command("open " + Kept));
     Drag(47, 27, 47, 27);
-    Holding(true, false, [] { Drag(150, 42, 150, 42), Drag(295, 40, 295, 40); });
+    Holding({VK_SHIFT}, [] { Drag(150, 42, 150, 42), Drag(295, 40, 295, 40); });
     // In the object tree Ctrl and the arrow keys are the tree's.
-    Holding(false, true, [] {
+    Holding({VK_CONTROL}, [] {
         PostMessageA(FindWindowExA(Main, nullptr, WC_TREEVIEWA, nullptr), WM_KEYDOWN, VK_LEFT, 1);
     });
     EXPECT_EQ(Saved(Snapshot), many);
@@ -739,6 +745,128 @@ TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
 }
 
 // A panel holding a button with a click handler, and a button on the form.
+// The designer as a person starts it: with the grid and the snapping kept from the last run.
+class SnappingDesignerTest : public DesignerTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Keep(8, 1));
+        WriteTestFile(Kept, Many);
+        Designer = Launch("--open \"" + Kept + "\"", true);
+        ASSERT_TRUE(Surface);
+    }
+    // The grid and the snap lines a designer finds when it starts; false when they can't be set.
+    static bool Keep(DWORD Grid, DWORD Lines) {
+        HKEY key;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Velmora\\Designer", 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &key, nullptr))
+            return false;
+        bool kept = !RegSetValueExA(key, "Grid", 0, REG_DWORD, reinterpret_cast<BYTE*>(&Grid),
+                                    sizeof Grid) &&
+                    !RegSetValueExA(key, "SnapLines", 0, REG_DWORD, reinterpret_cast<BYTE*>(&Lines),
+                                    sizeof Lines);
+        RegCloseKey(key);
+        return kept;
+    }
+    static std::string Settings() {
+        DWORD grid = 0, lines = 0, size = sizeof grid;
+        RegGetValueA(HKEY_CURRENT_USER, "Software\\Velmora\\Designer", "Grid", RRF_RT_DWORD,
+                     nullptr, &grid, &size);
+        RegGetValueA(HKEY_CURRENT_USER, "Software\\Velmora\\Designer", "SnapLines", RRF_RT_DWORD,
+                     nullptr, &lines, &size);
+        return std::to_string(grid) + " " + std::to_string(lines);
+    }
+};
+
+// Presses at (X, Y) on the surface and moves to (ToX, ToY): then what the status bar says and
+// how many snap lines show, before the release there.
+std::string DragShowing(int X, int Y, int ToX, int ToY) {
+    PostMessageA(Surface, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(X, Y));
+    PostMessageA(Surface, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ToX, ToY));
+    Sync();
+    char status[128] = "";
+    SendMessageA(FindWindowExA(Main, nullptr, STATUSCLASSNAMEA, nullptr), WM_GETTEXT, sizeof status,
+                 reinterpret_cast<LPARAM>(status));
+    int lines = 0;
+    for (HWND w = nullptr; (w = FindWindowExA(Surface, w, "VelmoraSnapLine", nullptr));)
+        lines += IsWindowVisible(w);
+    PostMessageA(Surface, WM_LBUTTONUP, 0, MAKELPARAM(ToX, ToY));
+    return std::string(status) + ", " + std::to_string(lines) + " lines";
+}
+
+// The entry of component Name in a form's Nesting with sizes.
+std::string Entry(const std::string& File, const std::string& Name) {
+    std::string nesting = "; " + Nesting(File, true);
+    size_t at = nesting.find("; " + Name + " ");
+    return at == std::string::npos ? "(none)"
+                                   : nesting.substr(at + 2, nesting.find(';', at + 2) - at - 2);
+}
+
+// Each row drags on Many's components (after a click selecting what it names) with keys held;
+// the dragged component comes to rest on the grid of 8, on another's edge or a margin, or free
+// with Alt. Then the Format menu's grid and snap lines are kept for the next run.
+TEST_F(SnappingDesignerTest, DragsSnapToTheGridAndToOtherComponents) {
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
+    struct Row {
+        void (*Select)();
+        POINT From, To;
+        std::vector<BYTE> Held;
+        const char *During, *Name, *After;
+    };
+    const Row rows[] = {
+        {nullptr, {30, 20}, {51, 113}, {}, "A  32, 104  75 x 35, 0 lines", "A", "A - 32,104 75x35"},
+        // A's left to B's, its top to the form's margin.
+        {nullptr, {30, 20}, {137, 20}, {}, "A  120, 8  75 x 35, 2 lines", "A", "A - 120,8 75x35"},
+        {nullptr,
+         {30, 20},
+         {137, 23},
+         {VK_MENU},
+         "A  117, 13  75 x 35, 0 lines",
+         "A",
+         "A - 117,13 75x35"},
+        // A click moves nothing; B's right handle then goes to C's left edge.
+        {[] { Drag(150, 42, 150, 42); },
+         {180, 42},
+         {247, 44},
+         {},
+         "B  120, 30  130 x 25, 1 lines",
+         "B",
+         "B - 120,30 130x25"},
+        // Drawn out with the button tool from a point on the grid to the grid.
+        {[] { Tool(4); },
+         {203, 309},
+         {290, 347},
+         {},
+         "QButton  200, 312  88 x 32, 0 lines",
+         "Button1",
+         "Button1 - 200,312 88x32"},
+        // Inside the panel, on its grid.
+        {nullptr, {30, 165}, {34, 168}, {}, "D  16, 16  50 x 20, 0 lines", "D", "D P 16,16 50x20"},
+        // The form's components all move by what the primary snapped by.
+        {[] { Key('A', false, true); },
+         {30, 20},
+         {137, 20},
+         {},
+         "A  120, 8  75 x 35, 1 lines",
+         "B",
+         "B - 230,28 60x25"},
+    };
+    for (const Row& row : rows) {
+        ASSERT_TRUE(Command("open " + Kept));
+        if (row.Select) row.Select();
+        std::string during;
+        Holding(row.Held,
+                [&] { during = DragShowing(row.From.x, row.From.y, row.To.x, row.To.y); });
+        EXPECT_EQ(during, row.During) << row.Name;
+        EXPECT_EQ(Entry(Saved(Snapshot), row.Name), row.After) << row.Name;
+    }
+    ASSERT_TRUE(Command("open " + Kept));
+    PostMessageA(Main, WM_COMMAND, CommandGrid + 16, 0);
+    PostMessageA(Main, WM_COMMAND, CommandSnapLines, 0);
+    Drag(30, 20, 137, 20);
+    EXPECT_EQ(Entry(Saved(Snapshot), "A"), "A - 112,16 75x35");
+    EXPECT_EQ(Settings(), "16 0");
+}
+
 const std::string Copied =
     Header + "QPanel P Left=10 Top=10 Width=300 Height=200 ID=1001\r\n"
              "QButton B Parent=P Left=5 Top=5 Width=50 Height=20 ID=1002 OnClick=BClick\r\n"
@@ -815,7 +943,7 @@ TEST_F(DesignerTest, CopiedComponentsPasteWithWhatTheyHoldUnderNewNames) {
     // Ctrl+C in a box of the property list copies its text, which pastes no components.
     Drag(430, 30, 430, 30);
     SendMessageA(Row("Name"), EM_SETSEL, 0, -1);
-    Holding(false, true, [] { PostMessageA(Row("Name"), WM_KEYDOWN, 'C', 1); });
+    Holding({VK_CONTROL}, [] { PostMessageA(Row("Name"), WM_KEYDOWN, 'C', 1); });
     EXPECT_EQ(ClipboardText(), "C");
     Key('V', false, true);
     EXPECT_EQ(Saved(Snapshot), start);
@@ -976,8 +1104,9 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
     EXPECT_EQ(
         Windows(Main, client),
         "VelmoraDesigner[Velmora designer - kept.vform - " + Version +
-            "] 16CF0000 100 0,0 1018x562\n"
+            "] 16CF0000 100 0,0 1018x582\n"
             "ToolbarWindow32[] 50000901 0 0,0 1018x28\n"
+            "msctls_statusbar32[Input  10, 60  121 x 21] 50000000 0 0,562 1018x20\n"
             "QForm[] 52000000 200 8,36 560x400\n"
             "SysTabControl32[] 54000000 0 576,36 246x26\n"
             "Button[Apply] 50000000 0 742,528 80x26\n"
@@ -1043,7 +1172,7 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsAndTheSelection) {
 // without a form to open the designer shows an untitled one.
 TEST(DesignerStartTest, BadCommandLinesAndLibrariesEndWithTheirExitCodeAndMessage) {
     const std::string usage =
-        "1 Usage: designer [--log FILE] [--open FORM [--select NAME]] [CORE.DLL]\r\n";
+        "1 Usage: designer [--log FILE] [--free] [--open FORM [--select NAME]] [CORE.DLL]\r\n";
     const std::pair<std::string, std::string> rows[] = {
         {"--colour", usage},
         {"--open", usage}, // without its value
