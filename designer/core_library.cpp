@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -35,6 +36,32 @@ ComponentRecord ClassDesign::NewComponent(const std::string& ClassName) const {
     record.Style = Style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     record.ExStyle = ExStyle;
     return record;
+}
+
+ClassDesign ClassDesign::SharedWith(const ClassDesign& Other) const {
+    auto sameValue = [](const ValueDesign& A, const ValueDesign& B) {
+        return A.Name == B.Name && A.Setter == B.Setter && A.Default == B.Default &&
+               A.Colour == B.Colour && A.Choices == B.Choices;
+    };
+    auto sameFlag = [](const FlagDesign& A, const FlagDesign& B) {
+        return A.Name == B.Name && A.Extended == B.Extended && A.Bits == B.Bits;
+    };
+    auto keep = [](auto& Mine, const auto& Theirs, auto Same) {
+        Mine.erase(std::remove_if(Mine.begin(), Mine.end(),
+                                  [&](const auto& Item) {
+                                      return std::none_of(
+                                          Theirs.begin(), Theirs.end(),
+                                          [&](const auto& Their) { return Same(Item, Their); });
+                                  }),
+                   Mine.end());
+    };
+    ClassDesign shared = *this;
+    keep(shared.Events, Other.Events, std::equal_to<std::string>());
+    keep(shared.Values, Other.Values, sameValue);
+    keep(shared.Flags, Other.Flags, sameFlag);
+    shared.TextIsLines = TextIsLines && Other.TextIsLines;
+    if (ItemsMessage != Other.ItemsMessage) shared.ItemsMessage = 0, shared.ItemsMessageName = "";
+    return shared;
 }
 
 std::string ValueDesign::ChoiceOf(uint32_t Value) const {

@@ -53,6 +53,9 @@ struct ClassDesign {
     // A new component of the class ClassName at 0, 0, without name or text: the styles get the
     // bits every component window has, as the library's own creation gives them.
     ComponentRecord NewComponent(const std::string& ClassName) const;
+    // What this class and Other both have, for showing several components at once: the events,
+    // values and flags alike in both, lines and items only when both have them alike.
+    ClassDesign SharedWith(const ClassDesign& Other) const;
 };
 
 struct CoreLibrary {

@@ -343,16 +343,18 @@ void DesignerWindow::ChooseTool(int Index) {
 }
 
 void DesignerWindow::Apply() {
-    const ComponentRecord* selected = Model.Find(Surface.Selection());
-    const ComponentRecord& current = selected ? *selected : Model.Form;
-    ComponentRecord changed;
+    std::vector<const ComponentRecord*> current = SelectedRecords();
+    bool form = current.empty();
+    if (form) current.push_back(&Model.Form);
+    std::vector<ComponentRecord> changed;
     std::string problem;
     FormModel after = Model;
     if (Properties.Read(current, Model, changed, problem)) {
-        if (selected)
-            ChangeEdit(Model, current.Name, "", changed).Apply(after);
-        else
-            after.Form = changed;
+        for (size_t i = 0; i < changed.size(); ++i)
+            if (form)
+                after.Form = changed[i];
+            else
+                ChangeEdit(after, current[i]->Name, "", changed[i]).Apply(after);
         problem = HandlerConflict(after, Core);
         if (!problem.empty()) problem = "Events: " + problem + ".";
     }
@@ -360,7 +362,14 @@ void DesignerWindow::Apply() {
         Report(Main, problem + " Nothing was changed.");
         return;
     }
-    Execute(FormEdit::Between(selected ? "Set properties" : "Set form properties", Model, after));
+    Execute(FormEdit::Between(form ? "Set form properties" : "Set properties", Model, after));
+}
+
+std::vector<const ComponentRecord*> DesignerWindow::SelectedRecords() const {
+    std::vector<const ComponentRecord*> records;
+    for (const std::string& name : Surface.AllSelected())
+        if (const ComponentRecord* record = Model.Find(name)) records.push_back(record);
+    return records;
 }
 
 void DesignerWindow::Execute(FormEdit Edit) {
@@ -464,11 +473,16 @@ void DesignerWindow::FollowModel(const std::string& Subject) {
 
 void DesignerWindow::ShowSelection() {
     // With nothing selected the list shows the form's own properties.
-    const ComponentRecord* selected = Model.Find(Surface.Selection());
-    HWND window = Surface.SelectedWindow();
-    Properties.Show(selected ? selected : &Model.Form,
-                    selected ? Core.DesignOf(selected->ClassName) : Core.Form,
-                    window ? AncestorOf(window) : "", !selected);
+    std::vector<const ComponentRecord*> shown = SelectedRecords();
+    if (shown.empty()) {
+        Properties.Show({&Model.Form}, Core.Form, "", true);
+    } else {
+        ClassDesign shared = Core.DesignOf(shown.front()->ClassName);
+        for (const ComponentRecord* record : shown)
+            shared = shared.SharedWith(Core.DesignOf(record->ClassName));
+        HWND window = shown.size() == 1 ? Surface.SelectedWindow() : nullptr;
+        Properties.Show(shown, shared, window ? AncestorOf(window) : "", false);
+    }
     Objects.Select(Surface.Selection());
 }
 

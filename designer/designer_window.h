@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class DesignerWindow {
 public:
@@ -39,7 +40,11 @@ private:
     void Command(int Id);
     bool TextCommand(const std::string& Line);
     void ChooseTool(int Index);
+    // Writes the property list's changed rows to every selected component (or the form) as one
+    // edit.
     void Apply();
+    // The selected components' records, the primary first.
+    std::vector<const ComponentRecord*> SelectedRecords() const;
     // Applies Edit to the model and records it for undo.
     void Execute(FormEdit Edit);
     void Undo();

@@ -82,7 +82,7 @@ void PropertyList::MoveTo(POINT At) {
     Place();
 }
 
-void PropertyList::Build(const ClassDesign& Design, bool IsForm) {
+void PropertyList::Build(const ClassDesign& Design, bool IsForm, bool Several) {
     for (const Row& row : Rows)
         for (HWND window : {row.Label, row.Box, row.Button})
             if (window) DestroyWindow(window);
@@ -141,7 +141,9 @@ void PropertyList::Build(const ClassDesign& Design, bool IsForm) {
     for (Row& row : Rows) {
         bool multiLine = row.Type == Kind::Lines || row.Type == Kind::Items;
         if (row.Type == Kind::Flag) {
-            row.Box = MakeChild(Host, "Button", row.Key, BS_AUTOCHECKBOX | WS_TABSTOP, 0, id++);
+            // With several shown a box also has the third state of a flag they do not share.
+            row.Box = MakeChild(Host, "Button", row.Key,
+                                (Several ? BS_AUTO3STATE : BS_AUTOCHECKBOX) | WS_TABSTOP, 0, id++);
             continue;
         }
         row.Label = MakeChild(Host, "Static", IsForm && row.Key == "Text" ? "Caption" : row.Key,
@@ -199,74 +201,101 @@ void PropertyList::ShowPage(bool Events) {
             if (window) ShowWindow(window, row.Events == Events ? SW_SHOWNA : SW_HIDE);
 }
 
-void PropertyList::Show(const ComponentRecord* Shown, const ClassDesign& Design,
+void PropertyList::Show(const std::vector<const ComponentRecord*>& Shown, const ClassDesign& Design,
                         const std::string& Ancestor, bool IsForm) {
-    // The rows stay while the same class is shown, so that typing goes on in the same box.
-    std::string kind = Shown ? Shown->ClassName : "";
-    if (kind != BuiltFor || IsForm != ShowsForm || Rows.empty()) {
-        Build(Design, IsForm);
-        BuiltFor = kind;
+    // The rows stay while the same classes are shown, so that typing goes on in the same box.
+    std::string kinds;
+    for (const ComponentRecord* shown : Shown)
+        kinds += shown->ClassName + " ";
+    if (kinds != BuiltFor || IsForm != ShowsForm || Rows.empty()) {
+        Build(Design, IsForm, Shown.size() > 1);
+        BuiltFor = kinds;
         ShowsForm = IsForm;
     }
     for (const Row& row : Rows)
         for (HWND window : {row.Box, row.Button})
-            if (window) EnableWindow(window, Shown != nullptr);
-    EnableWindow(ApplyButton, Shown != nullptr);
-    if (Shown) Fill(*Shown, Ancestor);
+            if (window) EnableWindow(window, !Shown.empty());
+    EnableWindow(ApplyButton, !Shown.empty());
+    if (!Shown.empty()) Fill(Shown, Ancestor);
 }
 
-void PropertyList::Fill(const ComponentRecord& Shown, const std::string& Ancestor) {
-    ComponentRecord c = Shown;
-    for (const Row& row : Rows) {
-        std::string text;
-        switch (row.Type) {
-        case Kind::Fixed:
-            text = Ancestor.empty() ? c.ClassName : c.ClassName + ", from " + Ancestor;
-            break;
-        case Kind::Name:
-            text = c.Name;
-            break;
-        case Kind::Line:
-        case Kind::Lines:
-            text = c.Text;
-            break;
-        case Kind::Decimal:
-            text = std::to_string(*DecimalField(c, row.Key));
-            break;
-        case Kind::Hex:
-            text = Hex(StyleOf(c, row.Key == "ExStyle"));
-            break;
-        case Kind::Colour: {
-            auto found = c.Values.find(row.Key);
-            text = found == c.Values.end() ? "" : Hex(found->second);
-            break;
-        }
-        case Kind::Choice: {
-            uint32_t value =
-                row.Key == "Align" ? static_cast<uint32_t>(c.Align) : ValueIn(c, row.Key, row.Bits);
-            auto at = std::find_if(row.Choices.begin(), row.Choices.end(),
-                                   [&](const auto& choice) { return choice.second == value; });
-            SendMessageA(row.Box, CB_SETCURSEL,
-                         at == row.Choices.end() ? -1 : at - row.Choices.begin(), 0);
-            continue;
-        }
-        case Kind::Flag: {
-            bool on = (StyleOf(c, row.Extended) & row.Bits) != 0;
-            SendMessageA(row.Box, BM_SETCHECK, on != row.Inverted ? BST_CHECKED : BST_UNCHECKED, 0);
-            continue;
-        }
-        case Kind::Items:
-            for (size_t i = 0; i < c.Items.size(); ++i)
-                text += (i ? "\r\n" : "") + c.Items[i];
-            break;
-        case Kind::Event: {
-            auto found = c.Events.find(row.Key);
-            text = found == c.Events.end() ? "" : found->second;
-            break;
-        }
-        }
-        SetWindowTextA(row.Box, text.c_str());
+void PropertyList::Fill(const std::vector<const ComponentRecord*>& Shown,
+                        const std::string& Ancestor) {
+    for (Row& row : Rows) {
+        // Each component keeps its own name and identifier.
+        bool own = Shown.size() > 1 && (row.Type == Kind::Name || row.Key == "ID");
+        std::string state = StateOf(row, *Shown.front(), Ancestor);
+        bool shared = !own && std::all_of(Shown.begin(), Shown.end(), [&](auto* Other) {
+            return StateOf(row, *Other, Ancestor) == state;
+        });
+        if (!shared)
+            state = row.Type == Kind::Flag     ? std::to_string(BST_INDETERMINATE)
+                    : row.Type == Kind::Choice ? "-1"
+                                               : "";
+        SetState(row, state);
+        if (own) EnableWindow(row.Box, FALSE);
+        row.Filled = State(row);
     }
+}
+
+std::string PropertyList::StateOf(const Row& Which, const ComponentRecord& Shown,
+                                  const std::string& Ancestor) const {
+    ComponentRecord c = Shown;
+    switch (Which.Type) {
+    case Kind::Fixed:
+        return Ancestor.empty() ? c.ClassName : c.ClassName + ", from " + Ancestor;
+    case Kind::Name:
+        return c.Name;
+    case Kind::Line:
+    case Kind::Lines:
+        return c.Text;
+    case Kind::Decimal:
+        return std::to_string(*DecimalField(c, Which.Key));
+    case Kind::Hex:
+        return Hex(StyleOf(c, Which.Key == "ExStyle"));
+    case Kind::Colour: {
+        auto found = c.Values.find(Which.Key);
+        return found == c.Values.end() ? "" : Hex(found->second);
+    }
+    case Kind::Choice: {
+        uint32_t value = Which.Key == "Align" ? static_cast<uint32_t>(c.Align)
+                                              : ValueIn(c, Which.Key, Which.Bits);
+        auto at = std::find_if(Which.Choices.begin(), Which.Choices.end(),
+                               [&](const auto& choice) { return choice.second == value; });
+        return std::to_string(at == Which.Choices.end() ? -1 : at - Which.Choices.begin());
+    }
+    case Kind::Flag: {
+        bool on = (StyleOf(c, Which.Extended) & Which.Bits) != 0;
+        return std::to_string(on != Which.Inverted ? BST_CHECKED : BST_UNCHECKED);
+    }
+    case Kind::Items: {
+        std::string text;
+        for (size_t i = 0; i < c.Items.size(); ++i)
+            text += (i ? "\r\n" : "") + c.Items[i];
+        return text;
+    }
+    case Kind::Event: {
+        auto found = c.Events.find(Which.Key);
+        return found == c.Events.end() ? "" : found->second;
+    }
+    }
+    return "";
+}
+
+std::string PropertyList::State(const Row& Which) const {
+    if (Which.Type == Kind::Flag) return std::to_string(SendMessageA(Which.Box, BM_GETCHECK, 0, 0));
+    if (Which.Type == Kind::Choice)
+        return std::to_string(SendMessageA(Which.Box, CB_GETCURSEL, 0, 0));
+    return Text(Which);
+}
+
+void PropertyList::SetState(const Row& Which, const std::string& State) const {
+    if (Which.Type == Kind::Flag)
+        SendMessageA(Which.Box, BM_SETCHECK, std::stoi(State), 0);
+    else if (Which.Type == Kind::Choice)
+        SendMessageA(Which.Box, CB_SETCURSEL, std::stoi(State), 0);
+    else
+        SetWindowTextA(Which.Box, State.c_str());
 }
 
 std::string PropertyList::Text(const Row& Which) const {
@@ -323,8 +352,11 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
         return "";
     }
     case Kind::Flag: {
-        // Only a box the user changed sets its bits: the style typed in hexadecimal stays.
-        bool on = (SendMessageA(Which.Box, BM_GETCHECK, 0, 0) == BST_CHECKED) != Which.Inverted;
+        // Only a box the user changed sets its bits: the style typed in hexadecimal stays, and
+        // so does each component's own where the box is back in the third state.
+        LRESULT state = SendMessageA(Which.Box, BM_GETCHECK, 0, 0);
+        if (state == BST_INDETERMINATE) return "";
+        bool on = (state == BST_CHECKED) != Which.Inverted;
         bool was = (StyleOf(Current, Which.Extended) & Which.Bits) != 0;
         uint32_t& style = StyleOf(Changed, Which.Extended);
         if (on != was) style = on ? style | Which.Bits : style & ~Which.Bits;
@@ -349,19 +381,23 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
     return "";
 }
 
-bool PropertyList::Read(const ComponentRecord& Current, const FormModel& Model,
-                        ComponentRecord& Changed, std::string& Problem) const {
-    ComponentRecord c = Current;
-    for (const Row& row : Rows) {
-        Problem = ReadRow(row, Current, c);
-        if (!Problem.empty()) return false;
+bool PropertyList::Read(const std::vector<const ComponentRecord*>& Current, const FormModel& Model,
+                        std::vector<ComponentRecord>& Changed, std::string& Problem) const {
+    std::vector<ComponentRecord> read;
+    for (const ComponentRecord* current : Current) {
+        ComponentRecord c = *current;
+        for (const Row& row : Rows) {
+            if (State(row) == row.Filled) continue;
+            Problem = ReadRow(row, *current, c);
+            if (!Problem.empty()) return false;
+        }
+        if (c.Name != current->Name && (Model.NameTaken(c.Name) || c.Name == Model.Form.Name)) {
+            Problem = "Name: another component is called \"" + c.Name + "\".";
+            return false;
+        }
+        read.push_back(c);
     }
-    bool renamed = c.Name != Current.Name;
-    if (renamed && (Model.NameTaken(c.Name) || c.Name == Model.Form.Name)) {
-        Problem = "Name: another component is called \"" + c.Name + "\".";
-        return false;
-    }
-    Changed = c;
+    Changed = read;
     return true;
 }
 
@@ -383,6 +419,7 @@ bool PropertyList::Take(const MSG& Message) {
     auto name =
         std::find_if(Rows.begin(), Rows.end(), [](const Row& r) { return r.Type == Kind::Name; });
     std::string component = ShowsForm || name == Rows.end() ? "Form" : Text(*name);
+    if (component.empty()) return false; // several components, each with a name of its own
     SetWindowTextA(row->Box, UsualHandler(component, row->Key).c_str());
     return true;
 }

@@ -18,14 +18,17 @@ public:
     // FirstId in the order they are shown.
     bool Create(HWND Host, POINT At, int Width, int FirstId, int ApplyId);
     void MoveTo(POINT At);
-    // Fills the rows from Shown, a component of a class built on Ancestor or, with IsForm, the
-    // form itself; empties and disables them when Shown is null.
-    void Show(const ComponentRecord* Shown, const ClassDesign& Design, const std::string& Ancestor,
-              bool IsForm);
-    // Checks every row and answers Current with the rows' values in Changed; a bad value
-    // refuses the whole change with Problem naming the row.
-    bool Read(const ComponentRecord& Current, const FormModel& Model, ComponentRecord& Changed,
-              std::string& Problem) const;
+    // Fills the rows from Shown, components of classes sharing Design, built on Ancestor when
+    // there is one or, with IsForm, the form itself; empties and disables them when Shown is
+    // empty. With several, a value they do not share is left blank and their names and
+    // identifiers are not shown.
+    void Show(const std::vector<const ComponentRecord*>& Shown, const ClassDesign& Design,
+              const std::string& Ancestor, bool IsForm);
+    // Checks the rows changed since they were shown and answers Current with those rows' values
+    // in Changed, one record each; a bad value refuses the whole change with Problem naming
+    // the row.
+    bool Read(const std::vector<const ComponentRecord*>& Current, const FormModel& Model,
+              std::vector<ComponentRecord>& Changed, std::string& Problem) const;
     bool Owns(HWND Window) const;
     // True for a box where Return applies the list (not a box of lines).
     bool AppliesOnReturn(HWND Window) const;
@@ -52,11 +55,18 @@ private:
         uint32_t Bits = 0;
         bool Extended = false, Inverted = false;
         std::vector<std::pair<std::string, uint32_t>> Choices;
+        std::string Filled; // the State it was shown with
     };
 
-    void Build(const ClassDesign& Design, bool IsForm);
+    void Build(const ClassDesign& Design, bool IsForm, bool Several);
     void Place();
-    void Fill(const ComponentRecord& Shown, const std::string& Ancestor);
+    void Fill(const std::vector<const ComponentRecord*>& Shown, const std::string& Ancestor);
+    // What Which shows of Shown: a box's text, a choice's index, a check box's state.
+    std::string StateOf(const Row& Which, const ComponentRecord& Shown,
+                        const std::string& Ancestor) const;
+    // The same as the row's window shows it now; SetState shows it.
+    std::string State(const Row& Which) const;
+    void SetState(const Row& Which, const std::string& State) const;
     void ShowPage(bool Events);
     std::string Text(const Row& Which) const;
     // Answers what is wrong with the value of Which, or "", having read it into Changed.
@@ -69,7 +79,7 @@ private:
     int Width = 0, FirstId = 0;
     int BottomEdge = 0;
     std::vector<Row> Rows;
-    std::string BuiltFor; // the class the rows were made for, "" for none
+    std::string BuiltFor; // the classes the rows were made for, "" for none
     bool ShowsForm = false;
     bool EventsShown = false;
 };

@@ -742,6 +742,23 @@ TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
         PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
         EXPECT_EQ(Saved(Snapshot), many) << command;
     }
+    // The property list shows what the three share, a blank where they differ, and no name or
+    // identifier; only the rows changed are written, to each of them, as one step.
+    EXPECT_EQ(Shown(), "    56000000 00000000 ");
+    EXPECT_FALSE(IsWindowEnabled(::Row("Name")) || IsWindowEnabled(::Row("ID")));
+    Edit("Height", "30");
+    PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+    EXPECT_EQ(Nesting(Saved(Snapshot), true).substr(0, 53),
+              "A - 10,10 75x30; B - 120,30 60x30; C - 250,20 90x30; ");
+    Key('Z', false, true);
+    EXPECT_EQ(Saved(Snapshot), many);
+    // A button and a panel share neither's own rows; a flag they both have changes in both.
+    Drag(500, 350, 500, 350), Drag(47, 27, 47, 27);
+    Holding({VK_SHIFT}, [] { Drag(250, 280, 250, 280); });
+    EXPECT_EQ(Edit("Default") + Edit("BorderStyle") + Edit("Left"), "(no row)(no row)10");
+    SendMessageA(::Row("Enabled"), BM_SETCHECK, BST_UNCHECKED, 0);
+    PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+    EXPECT_EQ(Shown(), "10    5E000000  ");
 }
 
 // A panel holding a button with a click handler, and a button on the form.
