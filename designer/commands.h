@@ -36,6 +36,10 @@ enum DesignerCommand {
     CommandCentreAcross, // in the holder
     CommandCentreDown,
     CommandSnapLines, // turns snapping to other components on and off
+    CommandBringToFront,
+    CommandSendToBack,
+    CommandTabOrder, // turns tab-order mode on and off
+    CommandTest,     // shows the form as its program will
     // Format > Grid: the grid's size in pixels added, 0 for none.
     CommandGrid = 160,
     // The property list's edit boxes, in the order of PropertyList::Row.

@@ -19,11 +19,10 @@ std::string ClassNameOf(HWND Window) {
 
 } // namespace
 
-// A component the program hides is still shown while it is designed.
-HWND CreateComponentWindow(HWND Surface, const ComponentRecord& Record) {
+HWND CreateComponentWindow(HWND Holder, const ComponentRecord& Record, bool Designing) {
     return CreateWindowExA(Record.ExStyle, Record.ClassName.c_str(), Record.Text.c_str(),
-                           Record.Style | WS_VISIBLE, Record.Left, Record.Top, Record.Width,
-                           Record.Height, Surface,
+                           Record.Style | (Designing ? WS_VISIBLE : 0), Record.Left, Record.Top,
+                           Record.Width, Record.Height, Holder,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(Record.Id)),
                            GetModuleHandleA(nullptr), nullptr);
 }

@@ -7,8 +7,9 @@
 
 #include <windows.h>
 
-// Creates the window of Record on Surface by its class name; null when that fails.
-HWND CreateComponentWindow(HWND Surface, const ComponentRecord& Record);
+// Creates the window of Record in Holder by its class name; null when that fails. While
+// Designing, a component the program hides is shown.
+HWND CreateComponentWindow(HWND Holder, const ComponentRecord& Record, bool Designing = true);
 // The component's class, text, bounds in the surface, styles and identifier; Name is kept.
 ComponentRecord ReadComponent(HWND Window, const std::string& Name);
 // The system class the component's class is built on ("" for a class of its own).

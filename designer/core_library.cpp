@@ -38,6 +38,19 @@ ComponentRecord ClassDesign::NewComponent(const std::string& ClassName) const {
     return record;
 }
 
+uint32_t ClassDesign::PlacedStyle(const ClassDesign* Before) const {
+    bool inGroup = Before && Before->Takes == Focus::Group;
+    switch (Takes) {
+    case Focus::Group:
+        return inGroup ? 0 : WS_TABSTOP | WS_GROUP;
+    case Focus::Tab:
+        return WS_TABSTOP | (inGroup ? WS_GROUP : 0);
+    case Focus::None:
+        break;
+    }
+    return inGroup ? WS_GROUP : 0;
+}
+
 ClassDesign ClassDesign::SharedWith(const ClassDesign& Other) const {
     auto sameValue = [](const ValueDesign& A, const ValueDesign& B) {
         return A.Name == B.Name && A.Setter == B.Setter && A.Default == B.Default &&
@@ -135,6 +148,10 @@ ClassDesign ParseClassDesign(const char* Text) {
         if (name == "Width") ParseDecimal(value, 1, 32767, design.Width);
         if (name == "Height") ParseDecimal(value, 1, 32767, design.Height);
         if (name == "Holds") design.Holds = value == "1";
+        if (name == "Focus")
+            design.Takes = value == "Tab"     ? ClassDesign::Focus::Tab
+                           : value == "Group" ? ClassDesign::Focus::Group
+                                              : ClassDesign::Focus::None;
         if (name == "Event") design.Events.push_back(value);
         if (name == "Text") design.TextIsLines = value == "Lines";
         ValueDesign described;

@@ -34,6 +34,9 @@ struct FlagDesign {
 // its events as "OnClick(QFrame* Sender)", its values and named style bits, whether its text
 // is lines (a memo) and the message that adds an item to it (none: 0).
 struct ClassDesign {
+    // Whether a person can focus a component of the class; radio buttons do so as a group.
+    enum class Focus { None, Tab, Group };
+
     uint32_t Style = 0;
     uint32_t ExStyle = 0;
     int Width = 100;
@@ -43,6 +46,7 @@ struct ClassDesign {
     std::vector<ValueDesign> Values;
     std::vector<FlagDesign> Flags;
     bool TextIsLines = false;
+    Focus Takes = Focus::None;
     std::string ItemsMessageName; // "LB_ADDSTRING"
     UINT ItemsMessage = 0;
 
@@ -53,6 +57,11 @@ struct ClassDesign {
     // A new component of the class ClassName at 0, 0, without name or text: the styles get the
     // bits every component window has, as the library's own creation gives them.
     ComponentRecord NewComponent(const std::string& ClassName) const;
+    // The style bits a new component of the class gets where it follows a component of the
+    // class Before in its holder (null for none): a tab stop when a person can focus it, and
+    // radio buttons in a run are one group, which the first starts with the stop and the next
+    // other component ends.
+    uint32_t PlacedStyle(const ClassDesign* Before) const;
     // What this class and Other both have, for showing several components at once: the events,
     // values and flags alike in both, lines and items only when both have them alike.
     ClassDesign SharedWith(const ClassDesign& Other) const;

@@ -48,6 +48,7 @@ bool DesignSurface::Create(HWND Host, const CoreLibrary& Library, const RECT& Bo
     Frame.Create(Surface);
     Band.Create(Surface);
     Guides.Create(Surface);
+    Numbers.Create(Surface);
     SetWindowSubclass(Surface, PaintGrid, 0, reinterpret_cast<DWORD_PTR>(this));
     SetSnapping(Settings);
     return true;
@@ -102,6 +103,11 @@ bool DesignSurface::TakeInput(const MSG& Message) {
         ScreenToClient(Surface, &point);
     else
         MapWindowPoints(Message.hwnd, Surface, &point, 1);
+    if (Ordering) {
+        if (Message.message == WM_LBUTTONDOWN || Message.message == WM_NCLBUTTONDOWN)
+            OrderTab(point);
+        return true;
+    }
     switch (Message.message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -303,6 +309,12 @@ void DesignSurface::SelectBand(POINT Point) {
 }
 
 void DesignSurface::KeyDown(WPARAM Key) {
+    if (Ordering) {
+        if (Key != VK_ESCAPE) return;
+        SetTabOrdering(false);
+        if (OnTabOrderingEnded) OnTabOrderingEnded();
+        return;
+    }
     bool sizing = IsHeld(VK_SHIFT);
     int dx = Key == VK_LEFT ? -1 : Key == VK_RIGHT ? 1 : 0;
     int dy = Key == VK_UP ? -1 : Key == VK_DOWN ? 1 : 0;
@@ -329,6 +341,10 @@ void DesignSurface::Place(const std::string& ClassName, POINT Point, const RECT*
     POINT at = InHolder(Drawn ? POINT{Drawn->left, Drawn->top} : Point, holder);
     ComponentRecord record = defaults.NewComponent(ClassName);
     record.Parent = holder;
+    auto before = std::find_if(Model->Components.rbegin(), Model->Components.rend(),
+                               [&](const ComponentRecord& c) { return c.Parent == holder; });
+    record.Style |= defaults.PlacedStyle(
+        before == Model->Components.rend() ? nullptr : &Core->DesignOf(before->ClassName));
     record.Name = Model->FreeName(ClassName.size() > 1 && ClassName[0] == 'Q' ? ClassName.substr(1)
                                                                               : ClassName);
     record.Text = record.Name;
@@ -360,7 +376,9 @@ bool DesignSurface::Select(const std::string& Name) {
 }
 
 void DesignSurface::Follow(const std::string& Subject) {
-    if (IsSelected(Subject))
+    if (Ordering) // the numbers show what the click did
+        SetSelection({});
+    else if (IsSelected(Subject))
         SetSelection(Selected);
     else
         Select(Subject);
@@ -513,6 +531,9 @@ bool DesignSurface::ShowModel(std::string& Problem) {
     }
     for (auto window = gone.rbegin(); window != gone.rend(); ++window)
         DestroyWindow(*window);
+    std::vector<HWND> order; // of the windows kept, before
+    for (const Placed& placed : kept)
+        order.push_back(placed.Window);
     Components.clear();
     bool made = false;
     for (const ComponentRecord& record : Model->Components) {
@@ -543,9 +564,12 @@ bool DesignSurface::ShowModel(std::string& Problem) {
         Components.push_back({window, record});
         made = true;
     }
-    // Made again or given to another holder, a window would lie above those placed after it;
-    // the model's order is the z-order, the first on top.
-    if (made)
+    // Made again, given to another holder or put in another place of the order, a window would
+    // lie above those placed after it; the model's order is the z-order, the first on top.
+    std::vector<HWND> now;
+    for (const Placed& placed : Components)
+        now.push_back(placed.Window);
+    if (made || now != order)
         for (const Placed& placed : Components)
             SetWindowPos(placed.Window, HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -555,6 +579,7 @@ bool DesignSurface::ShowModel(std::string& Problem) {
         AlignComponent(placed.Window, placed.Shown.Align);
     KeepValidSelection();
     ShowFrame();
+    ShowTabNumbers();
     // A transparent holder (the group box) keeps the picture of what lay under it before it
     // moved unless everything is drawn again.
     RedrawWindow(Surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -618,4 +643,34 @@ void DesignSurface::PlaceWindow(HWND Window, RECT Bounds) const {
     MapWindowPoints(Surface, GetParent(Window), reinterpret_cast<POINT*>(&Bounds), 2);
     MoveWindow(Window, Bounds.left, Bounds.top, Bounds.right - Bounds.left,
                Bounds.bottom - Bounds.top, TRUE);
+}
+
+void DesignSurface::SetTabOrdering(bool On) {
+    Ordering = On;
+    NextTabPlace.clear();
+    if (On) Select("");
+    ShowTabNumbers();
+}
+
+void DesignSurface::OrderTab(POINT Point) {
+    std::string hit = ComponentAt(Point);
+    if (hit.empty()) return;
+    FormModel after = *Model;
+    std::string holder = after.Find(hit)->Parent;
+    size_t& place = NextTabPlace[holder];
+    if (place >= after.ChildrenOf(holder).size()) place = 0; // round again
+    after.MoveAmongSiblings(static_cast<size_t>(after.IndexOf(hit)), place++);
+    OnEdit(FormEdit::Between("Tab order", *Model, after));
+}
+
+void DesignSurface::ShowTabNumbers() {
+    std::vector<std::pair<POINT, std::string>> numbers;
+    std::map<std::string, int> counted; // by holder
+    if (Ordering)
+        for (const Placed& placed : Components) {
+            RECT bounds = BoundsOf(placed.Window);
+            numbers.push_back(
+                {{bounds.left, bounds.top}, std::to_string(++counted[placed.Shown.Parent])});
+        }
+    Numbers.Show(numbers);
 }

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -77,6 +78,13 @@ public:
     // Applies the Format command Command to the selection as one edit called Title.
     void ArrangeSelection(int Command, const std::string& Title);
 
+    // Tab-order mode: each component shows its place in its holder's order, which is the order
+    // Tab takes and the z-order, and a click on one gives it the next place in its holder, as
+    // an edit of its own; Escape ends the mode.
+    void SetTabOrdering(bool On);
+    bool TabOrdering() const { return Ordering; }
+    std::function<void()> OnTabOrderingEnded;
+
 private:
     struct Placed {
         HWND Window;
@@ -109,6 +117,9 @@ private:
                                       UINT_PTR Id, DWORD_PTR Self);
     void MouseUp(POINT Point);
     void KeyDown(WPARAM Key);
+    // A click in tab-order mode at Point.
+    void OrderTab(POINT Point);
+    void ShowTabNumbers();
     void ShowFrame();
     void KeepValidSelection();
     bool IsSelected(const std::string& Name) const;
@@ -144,6 +155,9 @@ private:
     std::vector<SelectionFrame> Marks;
     SelectionFrame Band;
     GuideLines Guides;
+    TabNumbers Numbers;
+    bool Ordering = false;
+    std::map<std::string, size_t> NextTabPlace; // by holder, in tab-order mode
     DesignerSettings Settings;
     // Darkens the grid's points where it is painted over the surface.
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, decltype(&DeleteObject)> GridPoints{

@@ -25,7 +25,7 @@ constexpr int TreeWidth = 180;
 constexpr int GridSizes[] = {0, 4, 8, 16};
 
 // The Format menu's items, in the order of their commands from CommandAlignLefts; a separator
-// goes before each group.
+// goes before each group, and the grid's sizes before the snap lines.
 HMENU BuildFormatMenu() {
     const char* const items[] = {
         "Align &lefts\tCtrl+Left",
@@ -41,21 +41,26 @@ HMENU BuildFormatMenu() {
         "Space evenly &down",
         "Centre in holder acr&oss",
         "Centre in holder do&wn",
+        "Snap to other &components",
+        "Bring to &front",
+        "Send to bac&k",
+        "&Tab order\tCtrl+T",
     };
     HMENU format = CreatePopupMenu();
     for (int i = 0; i < static_cast<int>(std::size(items)); ++i) {
         int id = CommandAlignLefts + i;
-        if (id == CommandSameWidth || id == CommandSpaceAcross)
+        if (id == CommandSameWidth || id == CommandSpaceAcross || id == CommandBringToFront)
             AppendMenuA(format, MF_SEPARATOR, 0, nullptr);
+        if (id == CommandSnapLines) {
+            HMENU grid = CreatePopupMenu();
+            for (int size : GridSizes)
+                AppendMenuA(grid, MF_STRING, CommandGrid + size,
+                            size ? (std::to_string(size) + " pixels").c_str() : "&None");
+            AppendMenuA(format, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(format, MF_POPUP, reinterpret_cast<UINT_PTR>(grid), "&Grid");
+        }
         AppendMenuA(format, MF_STRING, id, items[i]);
     }
-    HMENU grid = CreatePopupMenu();
-    for (int size : GridSizes)
-        AppendMenuA(grid, MF_STRING, CommandGrid + size,
-                    size ? (std::to_string(size) + " pixels").c_str() : "&None");
-    AppendMenuA(format, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(format, MF_POPUP, reinterpret_cast<UINT_PTR>(grid), "&Grid");
-    AppendMenuA(format, MF_STRING, CommandSnapLines, "Snap to other &components");
     return format;
 }
 
@@ -67,6 +72,7 @@ HMENU BuildMenu() {
     AppendMenuA(file, MF_STRING, CommandSaveAs, "Save &as...");
     AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(file, MF_STRING, CommandGenerate, "&Generate C++...");
+    AppendMenuA(file, MF_STRING, CommandTest, "&Test form\tCtrl+R");
     AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(file, MF_STRING, CommandExit, "E&xit");
     HMENU edit = CreatePopupMenu();
@@ -100,6 +106,8 @@ HACCEL BuildKeys() {
         {FCONTROL | FVIRTKEY, 'C', CommandCopy},
         {FCONTROL | FVIRTKEY, 'V', CommandPaste},
         {FCONTROL | FVIRTKEY, 'D', CommandDuplicate},
+        {FCONTROL | FVIRTKEY, 'T', CommandTabOrder},
+        {FCONTROL | FVIRTKEY, 'R', CommandTest},
         {FCONTROL | FVIRTKEY, VK_LEFT, CommandAlignLefts},
         {FCONTROL | FVIRTKEY, VK_RIGHT, CommandAlignRights},
         {FCONTROL | FVIRTKEY, VK_UP, CommandAlignTops},
@@ -176,6 +184,7 @@ bool DesignerWindow::Create(const DesignerSettings& Settings) {
     Surface.OnToolUsed = [this] { Tools.ShowChosen(-1); };
     Surface.OnEdit = [this](FormEdit Edit) { Execute(std::move(Edit)); };
     Surface.OnStatus = [this](const std::string& Text) { SetWindowTextA(Status, Text.c_str()); };
+    Surface.OnTabOrderingEnded = [this] { SetTabOrdering(false); };
     UseSettings(Settings, false);
     Keys = BuildKeys();
     std::string problem;
@@ -189,6 +198,8 @@ bool DesignerWindow::Create(const DesignerSettings& Settings) {
 }
 
 bool DesignerWindow::PreTranslate(const MSG& Message) {
+    // The form being tried out takes its keys as its program will.
+    if (Test.Owns(Message.hwnd)) return false;
     // Ctrl+Z and Ctrl+Y typed into a box of the property list undo the typing, Ctrl+A selects
     // its text, Ctrl+X, C and V cut, copy and paste text and Ctrl+arrows move by words, as in any
     // edit box; in the object tree Ctrl+arrows scroll.
@@ -317,6 +328,18 @@ void DesignerWindow::Command(int Id) {
     case CommandSelectAll:
         Surface.SelectAll();
         break;
+    case CommandBringToFront:
+    case CommandSendToBack:
+        Reorder(Id == CommandBringToFront);
+        break;
+    case CommandTabOrder:
+        SetTabOrdering(!Surface.TabOrdering());
+        break;
+    case CommandTest: {
+        std::string problem;
+        if (!Test.Show(Main, Core, Model, problem)) Report(Main, problem + ".");
+        break;
+    }
     case CommandApply:
         Apply();
         break;
@@ -455,6 +478,24 @@ void DesignerWindow::AddCopy(const FormModel& Copied, const std::string& Holder,
     }
     Execute(FormEdit::Between(Title, Model, after));
     Surface.SetSelection(tops);
+}
+
+void DesignerWindow::Reorder(bool ToFront) {
+    std::vector<std::string> names = Surface.AllSelected();
+    // Taken in model order, so that they keep theirs among themselves.
+    std::sort(names.begin(), names.end(), [&](const std::string& A, const std::string& B) {
+        return Model.IndexOf(A) < Model.IndexOf(B);
+    });
+    FormModel after = Model;
+    for (size_t i = 0; i < names.size(); ++i)
+        after.MoveAmongSiblings(static_cast<size_t>(after.IndexOf(names[i])),
+                                ToFront ? i : after.Components.size());
+    Execute(FormEdit::Between(ToFront ? "Bring to front" : "Send to back", Model, after));
+}
+
+void DesignerWindow::SetTabOrdering(bool On) {
+    Surface.SetTabOrdering(On);
+    CheckMenuItem(GetMenu(Main), CommandTabOrder, MF_BYCOMMAND | (On ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void DesignerWindow::ShowChange(const std::string& Subject) {

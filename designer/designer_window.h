@@ -10,6 +10,7 @@
 #include "palette.h"
 #include "property_list.h"
 #include "settings.h"
+#include "test_form.h"
 
 #include <windows.h>
 
@@ -58,6 +59,11 @@ private:
     void Duplicate();
     // Adds Copied inside Holder as the edit called Title and selects its top components.
     void AddCopy(const FormModel& Copied, const std::string& Holder, const std::string& Title);
+    // Makes the selection the first (ToFront) or the last components of their holder, in
+    // their order: on top of the others or under them, and first or last for Tab.
+    void Reorder(bool ToFront);
+    // Shows or ends tab-order mode, with its menu item checked while it lasts.
+    void SetTabOrdering(bool On);
     // The model changed: the windows, the property list, the caption and the menu follow, and
     // Subject is selected when it is still there.
     void ShowChange(const std::string& Subject);
@@ -94,6 +100,7 @@ private:
     DesignSurface Surface;
     PropertyList Properties;
     ObjectTree Objects;
+    TestForm Test;
     HWND Status = nullptr;
     HACCEL Keys = nullptr;
     std::string FormPath;

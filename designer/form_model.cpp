@@ -1,6 +1,7 @@
 #include "form_model.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace {
 
@@ -58,4 +59,31 @@ std::vector<size_t> FormModel::Subtree(size_t Index) const {
                 break;
             }
     return taken;
+}
+
+std::vector<std::string> FormModel::ChildrenOf(const std::string& Holder) const {
+    std::vector<std::string> children;
+    for (const ComponentRecord& c : Components)
+        if (c.Parent == Holder) children.push_back(c.Name);
+    return children;
+}
+
+void FormModel::MoveAmongSiblings(size_t Index, size_t Place) {
+    std::vector<size_t> subtree = Subtree(Index);
+    std::vector<ComponentRecord> moving;
+    for (size_t i : subtree)
+        moving.push_back(Components[i]);
+    for (auto i = subtree.rbegin(); i != subtree.rend(); ++i)
+        Components.erase(Components.begin() + static_cast<std::ptrdiff_t>(*i));
+    // Before the sibling now at Place, or after all of the last one; where it was when it is
+    // the only one.
+    std::vector<std::string> siblings = ChildrenOf(moving.front().Parent);
+    size_t at = Index;
+    if (Place < siblings.size()) {
+        at = static_cast<size_t>(IndexOf(siblings[Place]));
+    } else if (!siblings.empty()) {
+        at = Subtree(static_cast<size_t>(IndexOf(siblings.back()))).back() + 1;
+    }
+    Components.insert(Components.begin() + static_cast<std::ptrdiff_t>(at), moving.begin(),
+                      moving.end());
 }

@@ -29,4 +29,10 @@ public:
     // The indices of the component at Index and of everything it holds, directly or deeper,
     // ascending.
     std::vector<size_t> Subtree(size_t Index) const;
+    // The components Holder ("" for the form) holds directly, in order: the order Tab takes
+    // them in, the first on top.
+    std::vector<std::string> ChildrenOf(const std::string& Holder) const;
+    // Moves the component at Index, with what it holds, to Place among its holder's components
+    // (the last place when Place is past them).
+    void MoveAmongSiblings(size_t Index, size_t Place);
 };

@@ -5,12 +5,13 @@
 namespace {
 
 constexpr int HandleSize = 7;
-const char PartClass[] = "VelmoraSelectionPart", LineClass[] = "VelmoraSnapLine";
+const char PartClass[] = "VelmoraSelectionPart", LineClass[] = "VelmoraSnapLine",
+           NumberClass[] = "VelmoraTabNumber";
 
-void RegisterPartClass(const char* Name, HBRUSH Colour) {
+void RegisterPartClass(const char* Name, HBRUSH Colour, WNDPROC Procedure = DefWindowProcA) {
     WNDCLASSEXA part{};
     part.cbSize = sizeof part;
-    part.lpfnWndProc = DefWindowProcA;
+    part.lpfnWndProc = Procedure;
     part.hInstance = GetModuleHandleA(nullptr);
     part.hCursor = LoadCursorA(nullptr, IDC_SIZEALL);
     part.hbrBackground = Colour;
@@ -26,6 +27,20 @@ HWND CreatePart(HWND Surface, const char* ClassName = PartClass) {
 void PlaceOnTop(HWND Part, const RECT& At) {
     SetWindowPos(Part, HWND_TOP, At.left, At.top, At.right - At.left, At.bottom - At.top,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
+}
+
+// Shows Count parts of the class ClassName, making those missing and hiding the others; Place
+// puts part i where it goes.
+template <class Placing>
+void ShowParts(std::vector<HWND>& Parts, size_t Count, HWND Surface, const char* ClassName,
+               Placing Place) {
+    while (Parts.size() < Count)
+        Parts.push_back(CreatePart(Surface, ClassName));
+    for (size_t i = 0; i < Parts.size(); ++i)
+        if (i < Count)
+            Place(Parts[i], i);
+        else
+            ShowWindow(Parts[i], SW_HIDE);
 }
 
 } // namespace
@@ -108,15 +123,41 @@ void GuideLines::Create(HWND On) {
 }
 
 void GuideLines::Show(const std::vector<SnapLine>& Lines) {
-    while (Parts.size() < Lines.size())
-        Parts.push_back(CreatePart(Surface, LineClass));
-    for (size_t i = 0; i < Parts.size(); ++i) {
-        if (i >= Lines.size()) {
-            ShowWindow(Parts[i], SW_HIDE);
-            continue;
-        }
-        const SnapLine& line = Lines[i];
-        PlaceOnTop(Parts[i], line.Vertical ? RECT{line.At, line.From, line.At + 1, line.To}
-                                           : RECT{line.From, line.At, line.To, line.At + 1});
-    }
+    ShowParts(Parts, Lines.size(), Surface, LineClass, [&](HWND Part, size_t I) {
+        const SnapLine& line = Lines[I];
+        PlaceOnTop(Part, line.Vertical ? RECT{line.At, line.From, line.At + 1, line.To}
+                                       : RECT{line.From, line.At, line.To, line.At + 1});
+    });
+}
+
+void TabNumbers::Create(HWND On) {
+    Surface = On;
+    RegisterPartClass(NumberClass, GetSysColorBrush(COLOR_HIGHLIGHT), PaintNumber);
+}
+
+LRESULT CALLBACK TabNumbers::PaintNumber(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    if (Msg != WM_PAINT) return DefWindowProcA(Window, Msg, WParam, LParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Window, &paint);
+    char text[16] = "";
+    GetWindowTextA(Window, text, sizeof text);
+    RECT client;
+    GetClientRect(Window, &client);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    DrawTextA(dc, text, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, old);
+    EndPaint(Window, &paint);
+    return 0;
+}
+
+void TabNumbers::Show(const std::vector<std::pair<POINT, std::string>>& Numbers) {
+    ShowParts(Parts, Numbers.size(), Surface, NumberClass, [&](HWND Part, size_t I) {
+        const auto& [at, text] = Numbers[I];
+        SetWindowTextA(Part, text.c_str());
+        int width = 8 + 7 * static_cast<int>(text.size());
+        PlaceOnTop(Part, {at.x, at.y, at.x + width, at.y + 15});
+        InvalidateRect(Part, nullptr, TRUE);
+    });
 }

@@ -1,13 +1,15 @@
 // The frame around a selected component: four thin edges and eight grab handles, small
 // windows of the designer's own above the components on the surface. Without its handles it
 // marks the other components of a selection, and the band dragged out to select several. The
-// snap lines of a drag are such windows too.
+// snap lines of a drag and the numbers of the tab order are such windows too.
 #pragma once
 
 #include "snapping.h"
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 class SelectionFrame {
@@ -44,6 +46,21 @@ public:
     void Hide() { Show({}); }
 
 private:
+    HWND Surface = nullptr;
+    std::vector<HWND> Parts; // made as needed, the unused ones hidden
+};
+
+// The tab order's numbers, one at the top left corner of each component, above everything on
+// the surface.
+class TabNumbers {
+public:
+    void Create(HWND Surface);
+    // Each number at its point (surface coordinates); none when Numbers is empty.
+    void Show(const std::vector<std::pair<POINT, std::string>>& Numbers);
+
+private:
+    static LRESULT CALLBACK PaintNumber(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
+
     HWND Surface = nullptr;
     std::vector<HWND> Parts; // made as needed, the unused ones hidden
 };

@@ -85,6 +85,10 @@ const StyleFlag StatusBarFlags[] = {{"SizeGrip", SBARS_SIZEGRIP}};
 // creation and the editor library choose their windows' styles whatever was set before.
 enum FrameFlags { BorderAndEdge, EdgeOnly, BorderOnly, NoFrameFlags };
 
+// Whether a person can give the component the focus, so that a designer gives a new one a tab
+// stop; radio buttons take it as a group, the first of a run of them with the stop.
+enum Focus { NoFocus, TabFocus, GroupFocus };
+
 // Its fields are in the order a row of the table reads; the padding costs a few bytes a class.
 struct DesignClass { // NOLINT(clang-analyzer-optin.performance.Padding)
     const char* Name;
@@ -98,6 +102,7 @@ struct DesignClass { // NOLINT(clang-analyzer-optin.performance.Padding)
     Colours Canvas;
     FlagSet Flags;
     FrameFlags Frame;
+    Focus Takes = NoFocus;
 };
 
 // The styles and sizes the classes' constructors and window creation give a component. Where
@@ -115,26 +120,27 @@ constexpr DesignClass Classes[] = {
     {"QLabel", SS_NOTIFY, 0, 115, 18, false, false, Plain, ControlColours, Set(LabelFlags),
      BorderAndEdge},
     {"QButton", BS_PUSHBUTTON, 0, 75, 35, false, false, Plain, NotShown, Set(ButtonFlags),
-     BorderAndEdge},
+     BorderAndEdge, TabFocus},
     {"QEdit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 121, 21, false, false, Plain, ControlColours,
-     Set(EditFlags), BorderAndEdge},
+     Set(EditFlags), BorderAndEdge, TabFocus},
     {"QMemo", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE, 221, 121, false,
-     false, Memo, ControlColours, Set(MemoFlags), BorderAndEdge},
+     false, Memo, ControlColours, Set(MemoFlags), BorderAndEdge, TabFocus},
     {"QComboBox", CBS_DROPDOWN | CBS_HASSTRINGS | CBS_NOINTEGRALHEIGHT, 0, 115, 18, false, false,
-     ComboBox, ControlColours, Set(ComboBoxFlags), BorderAndEdge},
+     ComboBox, ControlColours, Set(ComboBoxFlags), BorderAndEdge, TabFocus},
     {"QListBox", LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 121, 21, false, false,
-     ListBox, ControlColours, Set(ListBoxFlags), BorderAndEdge},
+     ListBox, ControlColours, Set(ListBoxFlags), BorderAndEdge, TabFocus},
     {"QCheckBox", BS_AUTOCHECKBOX, 0, 97, 19, false, false, Plain, ControlColours, Set(CheckFlags),
-     BorderAndEdge},
+     BorderAndEdge, TabFocus},
     {"QRadioButton", BS_AUTORADIOBUTTON, 0, 97, 19, false, false, Plain, ControlColours,
-     Set(CheckFlags), BorderAndEdge},
+     Set(CheckFlags), BorderAndEdge, GroupFocus},
     {"QGroupBox", BS_GROUPBOX, WS_EX_TRANSPARENT, 221, 51, true, false, Plain, ControlColours,
      NoFlags, BorderAndEdge},
     {"QScrollBar", SBS_HORZ, 0, 121, 17, false, false, Plain, FaceBackground, NoFlags,
      BorderAndEdge},
     {"QMyFrame", 0x400, WS_EX_CONTROLPARENT, 742, 409, false, true, Form, FaceBackground, NoFlags,
      BorderAndEdge},
-    {"VUdeRedo", WS_BORDER, 0, 150, 80, false, false, Plain, NotShown, NoFlags, NoFrameFlags},
+    {"VUdeRedo", WS_BORDER, 0, 150, 80, false, false, Plain, NotShown, NoFlags, NoFrameFlags,
+     TabFocus},
     {"QBox", 0, WS_EX_CLIENTEDGE, 450, 250, true, true, Form, TextOnly, NoFlags, NoFrameFlags},
     {"QDummy", 0, 0, 60, 40, false, false, Plain, RedBackground, NoFlags, BorderAndEdge},
 };
@@ -237,7 +243,9 @@ std::string Describe(const DesignClass& Class) {
         static_cast<unsigned long>(Class.Style), static_cast<unsigned long>(Class.ExStyle),
         Class.Width ? Class.Width : FormDefaults.Width,
         Class.Height ? Class.Height : FormDefaults.Height, Class.Holds ? 1 : 0);
-    std::string text = values + std::string(FrameEvents) + (Class.IsForm ? FormEvents : "");
+    std::string text = values;
+    if (Class.Takes != NoFocus) text += Class.Takes == TabFocus ? "Focus=Tab\n" : "Focus=Group\n";
+    text += std::string(FrameEvents) + (Class.IsForm ? FormEvents : "");
     if (Class.Of == Memo) text += "Text=Lines\n";
     if (Class.Of == ListBox) text += ItemsLine("LB_ADDSTRING", LB_ADDSTRING);
     if (Class.Of == ComboBox) text += ItemsLine("CB_ADDSTRING", CB_ADDSTRING);

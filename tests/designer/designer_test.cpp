@@ -295,7 +295,10 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     Edit("Items", "one\r\ntwo");
     PostMessageA(Row("Items"), WM_KEYDOWN, VK_RETURN, 1);
     PostMessageA(Main, WM_COMMAND, CommandApply, 0);
-    Key(VK_ESCAPE); // selects the form, whose own properties the list shows
+    // In tab-order mode a click makes the edit the first for Tab; Escape ends the mode, which
+    // leaves the form selected, whose own properties the list shows.
+    PostMessageA(Main, WM_COMMAND, CommandTabOrder, 0), Drag(150, 90, 150, 90);
+    Key(VK_ESCAPE);
     Edit("Caption", "Every class");
     PostMessageA(Main, WM_COMMAND, CommandApply, 0);
     EXPECT_EQ(Saved(), ReadTestFile(EVERY_CLASS_FORM));
@@ -978,6 +981,167 @@ TEST_F(DesignerTest, CopiedComponentsPasteWithWhatTheyHoldUnderNewNames) {
     EXPECT_EQ(Nesting(pasted), rows[0].Nesting);
     EXPECT_EQ(IdsAndClicks(pasted), "1001 65535 1003 1002 1004 BClick BClick ");
     EXPECT_TRUE(Command("open " + Snapshot));
+}
+
+// Two radio buttons between an edit and a panel, and a button aligned to the form's bottom.
+const std::string Tabs = Header +
+                         "QEdit First Text=\"First\" Left=10 Top=10 Width=100 Height=21\r\n"
+                         "QRadioButton Red Text=\"Red\" Left=10 Top=40 Width=80 Height=19\r\n"
+                         "QRadioButton Green Text=\"Green\" Left=10 Top=60 Width=80 "
+                         "Height=19\r\n"
+                         "QPanel P Text=\"P\" Left=150 Top=10 Width=200 Height=100\r\n"
+                         "QButton Inner Parent=P Text=\"Inner\" Left=10 Top=10 Width=60 "
+                         "Height=25\r\n"
+                         "QButton Last Text=\"Last\" Left=0 Top=371 Width=556 Height=25 "
+                         "Align=alBottom\r\n";
+
+// The texts of Parent's child windows of the library's classes, top of the z-order first.
+std::string ChildTexts(HWND Parent) {
+    std::string shown;
+    Sync();
+    for (HWND w = GetWindow(Parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        char text[64] = "", kind[64] = "";
+        GetClassNameA(w, kind, sizeof kind);
+        SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        if (kind[0] == 'Q') shown += std::string(shown.empty() ? "" : " ") + text;
+    }
+    return shown;
+}
+
+// The numbers tab-order mode shows, each as "left,top:number" from the top of the surface down.
+std::string TabNumbersShown() {
+    std::map<std::pair<LONG, LONG>, std::string> at;
+    Sync();
+    for (HWND w = nullptr; (w = FindWindowExA(Surface, w, "VelmoraTabNumber", nullptr));) {
+        RECT r;
+        char text[16] = "";
+        GetWindowRect(w, &r);
+        MapWindowPoints(nullptr, Surface, reinterpret_cast<POINT*>(&r), 2);
+        SendMessageA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        if (IsWindowVisible(w)) at[{r.top, r.left}] = text;
+    }
+    std::string shown;
+    for (const auto& [place, number] : at)
+        shown +=
+            std::to_string(place.second) + "," + std::to_string(place.first) + ":" + number + " ";
+    return shown;
+}
+
+// In tab-order mode clicks give the components their places in their holder, one edit each;
+// the z-order on the surface follows, and so do bring to front and send to back.
+TEST_F(DesignerTest, TabOrderIsSetByClicksAndIsTheOrderOfTheWindows) {
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
+    ASSERT_TRUE(Command("open " + WriteTestFile(Kept, Tabs)));
+    const std::string start = Saved(Snapshot);
+    Key('T', false, true);
+    EXPECT_EQ(TabNumbersShown(), "10,10:1 150,10:4 160,20:1 10,40:2 10,60:3 0,371:5 ");
+    struct Step {
+        void (*Do)();
+        const char* Order; // the form's windows, then the panel's
+    };
+    const Step steps[] = {
+        {[] { Drag(20, 380, 20, 380); }, "Last First Red Green P|Inner"},
+        {[] { Drag(20, 65, 20, 65); }, "Last Green First Red P|Inner"},
+        {[] { Drag(170, 30, 170, 30); }, "Last Green First Red P|Inner"}, // first already
+        // Past the last place the count starts again.
+        {[] {
+             for (POINT at : {POINT{15, 15}, {15, 45}, {160, 15}, {20, 380}, {15, 45}})
+                 Drag(at.x, at.y, at.x, at.y);
+         },
+         "Last Red Green First P|Inner"},
+        {[] { Key(VK_ESCAPE), Drag(20, 45, 20, 45); }, "Last Red Green First P|Inner"},
+        {[] { PostMessageA(Main, WM_COMMAND, CommandSendToBack, 0); },
+         "Last Green First P Red|Inner"},
+        {[] {
+             Holding({VK_SHIFT}, [] { Drag(160, 15, 160, 15); });
+             PostMessageA(Main, WM_COMMAND, CommandBringToFront, 0);
+         },
+         "P Red Last Green First|Inner"},
+    };
+    for (const Step& step : steps) {
+        step.Do();
+        EXPECT_EQ(ChildTexts(Surface) + "|" +
+                      ChildTexts(FindWindowExA(Surface, nullptr, "QPanel", nullptr)),
+                  step.Order)
+            << "step " << &step - steps;
+    }
+    EXPECT_EQ(TabNumbersShown(), "");
+    EXPECT_EQ(Nesting(Saved(Snapshot)),
+              "P - 150,10; Inner P 10,10; Red - 10,40; Last - 0,371; Green - 10,60; First - "
+              "10,10; ");
+    for (int undo = 0; undo < 5; ++undo)
+        Key('Z', false, true);
+    EXPECT_EQ(Saved(Snapshot), start);
+}
+
+// The form tried out in test mode: a form of the designer's own, over its disabled main window.
+HWND TestFormShown() {
+    Sync();
+    for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "QForm", nullptr));)
+        if (GetWindow(w, GW_OWNER) == Main && IsWindowVisible(w)) return w;
+    return nullptr;
+}
+
+std::string FocusedText() {
+    char text[64] = "(none)";
+    Sync();
+    SendMessageA(GetFocus(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// Ctrl+R shows the form live: Tab steps in the designed order, radio buttons are one group, the
+// aligned button follows a resize, and the designer's keys do nothing there. Closing the form
+// leaves the model as it was.
+TEST_F(DesignerTest, TestModeShowsTheFormLiveAndChangesNothing) {
+    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
+    ASSERT_TRUE(Command("open " + WriteTestFile(Kept, Tabs)));
+    const std::string start = Saved(Snapshot);
+    Drag(20, 15, 20, 15);
+    Key('R', false, true);
+    HWND form = TestFormShown();
+    ASSERT_TRUE(form);
+    EXPECT_FALSE(IsWindowEnabled(Main));
+    EXPECT_EQ(ChildTexts(form), "First Red Green P Last");
+    std::string walk = FocusedText();
+    for (int i = 0; i < 5; ++i) {
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+        walk += " " + FocusedText();
+    }
+    EXPECT_EQ(walk, "First Red Green P Last First");
+    HWND red = FindWindowExA(form, nullptr, "QRadioButton", "Red"),
+         green = FindWindowExA(form, nullptr, "QRadioButton", "Green");
+    for (HWND radio : {red, green}) {
+        PostMessageA(radio, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        PostMessageA(radio, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
+    Sync();
+    EXPECT_EQ(SendMessageA(red, BM_GETCHECK, 0, 0) * 10 + SendMessageA(green, BM_GETCHECK, 0, 0),
+              BST_CHECKED);
+    RECT outer;
+    GetWindowRect(form, &outer);
+    SetWindowPos(form, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top + 50,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    RECT last;
+    GetWindowRect(FindWindowExA(form, nullptr, "QButton", "Last"), &last);
+    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&last), 2);
+    EXPECT_EQ(last.top, 371 + 50);
+    // The designer's keys typed in the form are the form's: Delete deletes the edit's text,
+    // Ctrl+Z brings it back and Ctrl+C copies it; Ctrl+D does nothing.
+    HWND edit = FindWindowExA(form, nullptr, "QEdit", nullptr);
+    OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    PostMessageA(edit, WM_KEYDOWN, VK_DELETE, 1);
+    Holding({VK_CONTROL}, [&] {
+        for (WPARAM key : {'D', 'Z', 'C'})
+            PostMessageA(edit, WM_KEYDOWN, key, 1);
+    });
+    EXPECT_EQ(ClipboardText(), "First");
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(TestFormShown());
+    EXPECT_TRUE(IsWindowEnabled(Main));
+    EXPECT_EQ(Caption(), "Velmora designer - snapshot.vform - " + Version);
+    EXPECT_EQ(Saved(Snapshot), start);
+    EXPECT_EQ(Edit("Name"), "First"); // still selected
 }
 
 // Texts in any language go through the property list, the surface and the form file unchanged:

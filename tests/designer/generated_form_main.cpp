@@ -1,9 +1,9 @@
 // Runs the C++ the designer generated and writes the form it makes as a form file, read the
 // way the designer reads its own, to be compared with the file the form was designed in; then
-// clicks every button and prints what the user's handlers print. The hosted editor is left
-// out: its window comes from the editor library, when that is installed. Only the components
-// of classes that hold others are looked into: the others' children (the demonstration frame's
-// own label and button) are not designed.
+// clicks every button and prints what the user's handlers print, and where Tab takes the focus. The
+// hosted editor is left out: its window comes from the editor library, when that is installed. Only
+// the components of classes that hold others are looked into: the others' children (the
+// demonstration frame's own label and button) are not designed.
 #include "DesignedForm.h"
 #include "component_window.h"
 #include "form_file.h"
@@ -75,6 +75,22 @@ void ClickButtons(QFrame& Holder) {
     }
 }
 
+// Steps with Tab from the form's first component as the user does, printing where the focus
+// goes: the order the designer gave the components.
+void WalkTabs(QFrame& Form) {
+    ShowWindow(Form.Handle(), SW_SHOW);
+    SetFocus(Form.Controls(0)->Handle());
+    std::printf("Tab:");
+    for (int step = 0; step < 4; ++step) {
+        HWND focused = GetFocus();
+        for (int i = 0; i < Form.ControlCount(); ++i)
+            if (Form.Controls(i)->Handle() == focused)
+                std::printf(" %s", Form.Controls(i)->Name().c_str());
+        SendMessageA(focused, WM_KEYDOWN, VK_TAB, 1);
+    }
+    std::printf("\n");
+}
+
 } // namespace
 
 int main(int, char** argv) {
@@ -92,5 +108,6 @@ int main(int, char** argv) {
     Collect(form, "", core, made);
     std::ofstream(argv[1], std::ios::binary) << FormatFormFile(core, made);
     ClickButtons(form);
+    WalkTabs(form);
     std::fflush(stdout);
 }

@@ -65,8 +65,8 @@ TEST(CoreLibrary, ExportsItsTextsAndRegistersEveryClassWhileLoaded) {
 TEST(CoreLibrary, DescribesEachClassToADesigner) {
     HMODULE core = LoadLibraryA(CORE_DLL);
     using Describe = const char*(WINAPI*)(const char*);
-    auto byName = reinterpret_cast<Describe>(
-        reinterpret_cast<void*>(GetProcAddress(core, "DESIGNCLASS@4")));
+    auto byName =
+        reinterpret_cast<Describe>(reinterpret_cast<void*>(GetProcAddress(core, "DESIGNCLASS@4")));
     auto byOrdinal = reinterpret_cast<Describe>(
         reinterpret_cast<void*>(GetProcAddress(core, MAKEINTRESOURCEA(3))));
     ASSERT_TRUE(byName && byName == byOrdinal);
@@ -90,13 +90,26 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
                   form)
             << name;
     }
-    EXPECT_NE(std::string(byName("QLabel")).find("\nEvent=OnMouseDown(QFrame* Sender, int Button, "
-                                                 "int X, int Y, int Keys)\n"),
+    // The classes a person can focus are placed with a tab stop, radio buttons as a group.
+    for (const auto& [name, focus] : {std::pair{"QButton", "Focus=Tab\n"},
+                                      {"QEdit", "Focus=Tab\n"},
+                                      {"QRadioButton", "Focus=Group\n"},
+                                      {"QLabel", ""},
+                                      {"QPanel", ""}}) {
+        std::string text = byName(name);
+        size_t at = text.find("Focus=");
+        EXPECT_EQ(at == std::string::npos ? "" : text.substr(at, text.find('\n', at) + 1 - at),
+                  focus)
+            << name;
+    }
+    EXPECT_NE(std::string(byName("QLabel"))
+                  .find("\nEvent=OnMouseDown(QFrame* Sender, int Button, "
+                        "int X, int Y, int Keys)\n"),
               std::string::npos);
     // Every offered class is described, and nothing else is.
-    for (const char* name : {"QPanel", "QToolBar", "QStatusBar", "QLabel", "QEdit", "QMemo",
-                             "QComboBox", "QListBox", "QCheckBox", "QRadioButton", "QScrollBar",
-                             "VUdeRedo", "QBox", "QDummy"})
+    for (const char* name :
+         {"QPanel", "QToolBar", "QStatusBar", "QLabel", "QEdit", "QMemo", "QComboBox", "QListBox",
+          "QCheckBox", "QRadioButton", "QScrollBar", "VUdeRedo", "QBox", "QDummy"})
         EXPECT_TRUE(byName(name)) << name;
     EXPECT_EQ(byName("QRed"), nullptr);
     EXPECT_EQ(byName(nullptr), nullptr);

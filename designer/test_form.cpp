@@ -1,0 +1,62 @@
+#include "test_form.h"
+
+#include "component_window.h"
+
+#include <commctrl.h>
+
+#include <map>
+
+bool TestForm::Show(HWND Designer, const CoreLibrary& Core, const FormModel& Model,
+                    std::string& Problem) {
+    if (Form) return true; // shown already
+    Owner = Designer;
+    constexpr DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    RECT outer = {0, 0, Model.Form.Width, Model.Form.Height};
+    AdjustWindowRectEx(&outer, style, FALSE, 0);
+    RECT owner;
+    GetWindowRect(Owner, &owner);
+    Form = CreateWindowExA(0, "QForm", Model.Form.Text.c_str(), style, owner.left + 40,
+                           owner.top + 40, outer.right - outer.left, outer.bottom - outer.top,
+                           Owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!Form) {
+        Problem = "Can't create the form's window";
+        return false;
+    }
+    ShowClassValues(Form, Model.Form, Core.Form, false);
+    std::map<std::string, HWND> windows = {{"", Form}};
+    for (const ComponentRecord& record : Model.Components) {
+        HWND window = CreateComponentWindow(windows[record.Parent], record, false);
+        if (!window) {
+            Problem =
+                "Can't create the window of " + record.Name + " (class " + record.ClassName + ")";
+            DestroyWindow(Form);
+            Form = nullptr;
+            return false;
+        }
+        ShowClassValues(window, record, Core.DesignOf(record.ClassName), true);
+        AlignComponent(window, record.Align);
+        windows[record.Name] = window;
+    }
+    SetWindowSubclass(Form, WatchClosing, 0, reinterpret_cast<DWORD_PTR>(this));
+    EnableWindow(Owner, FALSE);
+    ShowWindow(Form, SW_SHOW);
+    HWND first = GetWindow(Form, GW_CHILD);
+    SetFocus(first ? first : Form);
+    return true;
+}
+
+bool TestForm::Owns(HWND Window) const {
+    return Form && Window && (Window == Form || IsChild(Form, Window));
+}
+
+LRESULT CALLBACK TestForm::WatchClosing(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
+                                        UINT_PTR, DWORD_PTR Self) {
+    auto* test = reinterpret_cast<TestForm*>(Self);
+    // The designer takes input again before the form goes, so that it is the one activated.
+    if (Msg == WM_CLOSE || Msg == WM_DESTROY) EnableWindow(test->Owner, TRUE);
+    if (Msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(Window, WatchClosing, 0);
+        test->Form = nullptr;
+    }
+    return DefSubclassProc(Window, Msg, WParam, LParam);
+}
