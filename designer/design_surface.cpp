@@ -532,6 +532,7 @@ bool DesignSurface::ShowModel(std::string& Problem) {
     for (auto window = gone.rbegin(); window != gone.rend(); ++window)
         DestroyWindow(*window);
     std::vector<HWND> order; // of the windows kept, before
+    order.reserve(kept.size());
     for (const Placed& placed : kept)
         order.push_back(placed.Window);
     Components.clear();
@@ -567,6 +568,7 @@ bool DesignSurface::ShowModel(std::string& Problem) {
     // Made again, given to another holder or put in another place of the order, a window would
     // lie above those placed after it; the model's order is the z-order, the first on top.
     std::vector<HWND> now;
+    now.reserve(Components.size());
     for (const Placed& placed : Components)
         now.push_back(placed.Window);
     if (made || now != order)
@@ -666,11 +668,13 @@ void DesignSurface::OrderTab(POINT Point) {
 void DesignSurface::ShowTabNumbers() {
     std::vector<std::pair<POINT, std::string>> numbers;
     std::map<std::string, int> counted; // by holder
-    if (Ordering)
+    if (Ordering) {
+        numbers.reserve(Components.size());
         for (const Placed& placed : Components) {
             RECT bounds = BoundsOf(placed.Window);
             numbers.push_back(
                 {{bounds.left, bounds.top}, std::to_string(++counted[placed.Shown.Parent])});
         }
+    }
     Numbers.Show(numbers);
 }

@@ -71,6 +71,7 @@ std::vector<std::string> FormModel::ChildrenOf(const std::string& Holder) const 
 void FormModel::MoveAmongSiblings(size_t Index, size_t Place) {
     std::vector<size_t> subtree = Subtree(Index);
     std::vector<ComponentRecord> moving;
+    moving.reserve(subtree.size());
     for (size_t i : subtree)
         moving.push_back(Components[i]);
     for (auto i = subtree.rbegin(); i != subtree.rend(); ++i)

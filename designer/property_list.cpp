@@ -384,6 +384,7 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
 bool PropertyList::Read(const std::vector<const ComponentRecord*>& Current, const FormModel& Model,
                         std::vector<ComponentRecord>& Changed, std::string& Problem) const {
     std::vector<ComponentRecord> read;
+    read.reserve(Current.size());
     for (const ComponentRecord* current : Current) {
         ComponentRecord c = *current;
         for (const Row& row : Rows) {
