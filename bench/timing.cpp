@@ -40,11 +40,20 @@ std::vector<double> MedianSeconds(const std::vector<std::function<void()>>& Work
 
 SideBySide CompareSideBySide(const std::function<void()>& Library,
                              const std::function<void()>& Baseline, int Rounds) {
+    return CompareSideBySide(PreparedWork{[] {}, Library}, PreparedWork{[] {}, Baseline}, Rounds);
+}
+
+SideBySide CompareSideBySide(const PreparedWork& Library, const PreparedWork& Baseline,
+                             int Rounds) {
+    auto run = [](const PreparedWork& Side) {
+        Side.Prepare();
+        return Seconds(Side.Work);
+    };
     std::vector<double> ratios, library, baseline;
     for (int i = 0; i < Rounds; ++i) {
         // Each side goes first in every other round, so a trend in the load favours neither.
-        double first = Seconds(i % 2 ? Baseline : Library);
-        double second = Seconds(i % 2 ? Library : Baseline);
+        double first = run(i % 2 ? Baseline : Library);
+        double second = run(i % 2 ? Library : Baseline);
         library.push_back(i % 2 ? second : first);
         baseline.push_back(i % 2 ? first : second);
         ratios.push_back(library.back() / baseline.back());

@@ -21,6 +21,12 @@ struct SideBySide {
 };
 SideBySide CompareSideBySide(const std::function<void()>& Library,
                              const std::function<void()>& Baseline, int Rounds);
+// The same for work that needs a state to start from: each side's Prepare runs untimed before
+// each of its runs.
+struct PreparedWork {
+    std::function<void()> Prepare, Work;
+};
+SideBySide CompareSideBySide(const PreparedWork& Library, const PreparedWork& Baseline, int Rounds);
 
 // "name: value unit"
 void PrintFigure(const std::string& Name, double Value, const std::string& Unit);

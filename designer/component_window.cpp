@@ -85,13 +85,14 @@ void WriteComponent(HWND Window, const ComponentRecord& Record) {
 }
 
 void ShowClassValues(HWND Window, const ComponentRecord& Record, const ClassDesign& Design,
-                     bool Items) {
+                     bool Made) {
     for (const ValueDesign& value : Design.Values) {
         auto set = Record.Values.find(value.Name);
+        if (Made && set == Record.Values.end()) continue;
         SendMessageA(Window, QM_SETVALUE, reinterpret_cast<WPARAM>(value.Name.c_str()),
                      static_cast<LPARAM>(set == Record.Values.end() ? value.Default : set->second));
     }
-    if (Items && Design.ItemsMessage)
+    if (Made && Design.ItemsMessage)
         for (const std::string& item : Record.Items)
             SendMessageA(Window, Design.ItemsMessage, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }

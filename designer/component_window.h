@@ -18,9 +18,10 @@ std::string AncestorOf(HWND Window);
 // the position and the identifier.
 void WriteComponent(HWND Window, const ComponentRecord& Record);
 // Gives the component each of its class's values, the record's or else the class's own
-// (QM_SETVALUE, which draws the window again), and with Items adds the record's items to its list.
+// (QM_SETVALUE, which draws the window again). A window just Made has the class's own already
+// and gets only the record's, and the record's items added to its list.
 void ShowClassValues(HWND Window, const ComponentRecord& Record, const ClassDesign& Design,
-                     bool Items);
+                     bool Made);
 // Gives the component its alignment and makes it the last child of its holder's component,
 // which lays it out (QM_SETALIGN).
 void AlignComponent(HWND Window, int Align);

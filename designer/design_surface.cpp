@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
+#include <unordered_map>
 
 namespace {
 
@@ -505,86 +507,108 @@ void DesignSurface::MoveSelection(const RECT& Bounds, const std::string& Holder,
 }
 
 bool DesignSurface::ShowModel(std::string& Problem) {
-    // The surface is the form's client area.
-    RECT outer = {0, 0, Model->Form.Width, Model->Form.Height};
-    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(Surface, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(Surface, GWL_EXSTYLE)));
-    SetWindowPos(Surface, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowClassValues(Surface, Model->Form, Core->Form, false);
+    if (ShownForm != Model->Form) {
+        // The surface is the form's client area.
+        RECT outer = {0, 0, Model->Form.Width, Model->Form.Height};
+        AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(Surface, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrA(Surface, GWL_EXSTYLE)));
+        SetWindowPos(Surface, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowClassValues(Surface, Model->Form, Core->Form, false);
+        ShownForm = Model->Form;
+    }
     // A window stays while its component is there with the same class and the window holding
-    // it stays too; of the others, what they hold goes first.
-    std::vector<Placed> kept;
-    std::vector<HWND> gone;
+    // it stays too; of the others, what they hold goes first. Names are looked up in maps, so
+    // that a form of hundreds of components follows an edit at once.
+    std::unordered_map<std::string, const ComponentRecord*> records;
+    for (const ComponentRecord& record : Model->Components)
+        records[record.Name] = &record;
+    std::unordered_map<std::string, Placed> kept;
+    std::vector<HWND> gone, order; // order: of the windows kept, before
+    // The holders whose windows were moved, written, made or destroyed, and those of them that
+    // lay out aligned components, before or after.
+    std::set<std::string> touched, aligning;
+    for (const ComponentRecord& record : Model->Components)
+        if (record.Align) aligning.insert(record.Parent);
     for (const Placed& placed : Components) {
-        const ComponentRecord* now = Model->Find(placed.Shown.Name);
+        auto now = records.find(placed.Shown.Name);
         const std::string& holder = placed.Shown.Parent;
-        bool holderKept =
-            holder.empty() || std::any_of(kept.begin(), kept.end(),
-                                          [&](const Placed& k) { return k.Shown.Name == holder; });
         // A list whose items changed is made again with the new ones.
-        if (now && holderKept && now->ClassName == placed.Shown.ClassName &&
-            now->Items == placed.Shown.Items)
-            kept.push_back(placed);
-        else
+        if (now != records.end() && (holder.empty() || kept.count(holder)) &&
+            now->second->ClassName == placed.Shown.ClassName &&
+            now->second->Items == placed.Shown.Items) {
+            kept.emplace(placed.Shown.Name, placed);
+            order.push_back(placed.Window);
+        } else {
             gone.push_back(placed.Window);
+            touched.insert(placed.Shown.Parent);
+            if (placed.Shown.Align) aligning.insert(placed.Shown.Parent);
+        }
     }
     for (auto window = gone.rbegin(); window != gone.rend(); ++window)
         DestroyWindow(*window);
-    std::vector<HWND> order; // of the windows kept, before
-    order.reserve(kept.size());
-    for (const Placed& placed : kept)
-        order.push_back(placed.Window);
     Components.clear();
-    bool made = false;
+    Components.reserve(Model->Components.size());
+    std::unordered_map<std::string, HWND> windows = {{"", Surface}};
+    // Whether a window left its holder or the order of what stays, or a transparent one moved.
+    bool reordered = false, transparent = false;
+    size_t madeFrom = Model->Components.size(); // the first of the windows made, when last
     for (const ComponentRecord& record : Model->Components) {
-        auto old = std::find_if(kept.begin(), kept.end(),
-                                [&](const Placed& k) { return k.Shown.Name == record.Name; });
-        HWND holder = HolderWindow(record.Parent);
-        if (old != kept.end()) {
+        HWND holder = windows[record.Parent];
+        auto old = kept.find(record.Name);
+        HWND window = old == kept.end() ? nullptr : old->second.Window;
+        if (window) {
             // A component given to another holder, or one that floated while it was dragged.
-            bool moved = GetParent(old->Window) != holder;
-            if (moved) ::SetParent(old->Window, holder);
-            if (moved || old->Shown != record) {
-                WriteComponent(old->Window, record);
-                ShowClassValues(old->Window, record, Core->DesignOf(record.ClassName), false);
+            bool moved = GetParent(window) != holder;
+            if (moved) ::SetParent(window, holder);
+            const ComponentRecord& was = old->second.Shown;
+            if (moved || was != record) {
+                WriteComponent(window, record);
+                ShowClassValues(window, record, Core->DesignOf(record.ClassName), false);
+                touched.insert({record.Parent, record.Name});
+                if (was.Align) aligning.insert(record.Parent);
+                reordered = reordered || moved || was.Align != record.Align;
+                transparent = transparent || (record.ExStyle & WS_EX_TRANSPARENT);
             }
-            Components.push_back({old->Window, record});
-            kept.erase(old);
-            made = made || moved;
-            continue;
+            reordered = reordered || madeFrom < Components.size();
+        } else {
+            window = holder ? CreateComponentWindow(holder, record) : nullptr;
+            if (!window) {
+                for (const auto& [name, placed] : kept)
+                    if (!windows.count(name)) Components.push_back(placed);
+                Problem = "Can't create the window of " + record.Name + " (class " +
+                          record.ClassName + ")";
+                return false;
+            }
+            ShowClassValues(window, record, Core->DesignOf(record.ClassName), true);
+            touched.insert(record.Parent);
+            madeFrom = std::min(madeFrom, Components.size());
         }
-        HWND window = holder ? CreateComponentWindow(holder, record) : nullptr;
-        if (!window) {
-            Components.insert(Components.end(), kept.begin(), kept.end());
-            Problem =
-                "Can't create the window of " + record.Name + " (class " + record.ClassName + ")";
-            return false;
-        }
-        ShowClassValues(window, record, Core->DesignOf(record.ClassName), true);
+        windows[record.Name] = window;
         Components.push_back({window, record});
-        made = true;
     }
-    // Made again, given to another holder or put in another place of the order, a window would
-    // lie above those placed after it; the model's order is the z-order, the first on top.
-    std::vector<HWND> now;
-    now.reserve(Components.size());
-    for (const Placed& placed : Components)
-        now.push_back(placed.Window);
-    if (made || now != order)
-        for (const Placed& placed : Components)
+    for (size_t i = 0, k = 0; i < madeFrom && !reordered; ++i)
+        reordered = k >= order.size() || Components[i].Window != order[k++];
+    // The model's order is the z-order, the first on top, and the order of the library's child
+    // lists, which lays out the aligned components as the program will. Windows made after all
+    // the others only join the end of both; the touched holders that align components are put
+    // in order again, which lays them out; everything is when the order changed.
+    for (size_t i = 0; i < Components.size(); ++i) {
+        const Placed& placed = Components[i];
+        if (reordered || i >= madeFrom)
             SetWindowPos(placed.Window, HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // The library lays out the aligned ones as the program will: every component joins its
-    // holder's child list, in the model's order.
-    for (const Placed& placed : Components)
-        AlignComponent(placed.Window, placed.Shown.Align);
+        const std::string& holder = placed.Shown.Parent;
+        if (reordered || i >= madeFrom || (touched.count(holder) && aligning.count(holder)))
+            AlignComponent(placed.Window, placed.Shown.Align);
+    }
     KeepValidSelection();
     ShowFrame();
     ShowTabNumbers();
     // A transparent holder (the group box) keeps the picture of what lay under it before it
     // moved unless everything is drawn again.
-    RedrawWindow(Surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (reordered || transparent)
+        RedrawWindow(Surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return true;
 }
 

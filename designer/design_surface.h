@@ -164,6 +164,7 @@ private:
         nullptr, DeleteObject};
     std::string BandHolder;
     std::vector<Placed> Components;    // in the model's order
+    ComponentRecord ShownForm;         // the form's own record as the surface shows it
     std::vector<std::string> Selected; // the primary first, all of one holder
     std::string Tool;
     Drag Dragging = Drag::None;

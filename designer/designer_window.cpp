@@ -23,6 +23,9 @@ constexpr int PropertyWidth = 246;
 constexpr int TreeWidth = 180;
 // The Format menu's grid sizes, none first.
 constexpr int GridSizes[] = {0, 4, 8, 16};
+// How long the selection rests before the property list follows it, in milliseconds.
+constexpr UINT SelectionRest = 100;
+constexpr UINT_PTR SelectionTimer = 1;
 
 // The Format menu's items, in the order of their commands from CommandAlignLefts; a separator
 // goes before each group, and the grid's sizes before the snap lines.
@@ -180,7 +183,12 @@ bool DesignerWindow::Create(const DesignerSettings& Settings) {
         !Objects.Create(Main, {0, top, TreeWidth, top + SurfaceHeight}, ObjectTreeId))
         return false;
     Objects.OnSelect = [this](const std::string& Name) { Surface.Select(Name); };
-    Surface.OnSelectionChanged = [this] { ShowSelection(); };
+    // The property list and the tree follow once the selection rests: undoing or redoing
+    // hundreds of steps in a row makes their rows once, not at every step.
+    Surface.OnSelectionChanged = [this] {
+        ViewsShown = false;
+        SetTimer(Main, SelectionTimer, SelectionRest, nullptr);
+    };
     Surface.OnToolUsed = [this] { Tools.ShowChosen(-1); };
     Surface.OnEdit = [this](FormEdit Edit) { Execute(std::move(Edit)); };
     Surface.OnStatus = [this](const std::string& Text) { SetWindowTextA(Status, Text.c_str()); };
@@ -198,6 +206,12 @@ bool DesignerWindow::Create(const DesignerSettings& Settings) {
 }
 
 bool DesignerWindow::PreTranslate(const MSG& Message) {
+    // What is typed or clicked outside the surface may be in the property list: it shows the
+    // selection first.
+    bool input = (Message.message >= WM_KEYFIRST && Message.message <= WM_KEYLAST) ||
+                 (Message.message >= WM_MOUSEFIRST && Message.message <= WM_MOUSELAST);
+    if (input && Message.hwnd != Surface.Window() && !IsChild(Surface.Window(), Message.hwnd))
+        ShowSelection();
     // The form being tried out takes its keys as its program will.
     if (Test.Owns(Message.hwnd)) return false;
     // Ctrl+Z and Ctrl+Y typed into a box of the property list undo the typing, Ctrl+A selects
@@ -249,7 +263,11 @@ LRESULT DesignerWindow::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
         if (data->dwData != DesignerTextCommand) return 0;
         return TextCommand(std::string(static_cast<const char*>(data->lpData), data->cbData));
     }
+    case WM_TIMER:
+        if (WParam == SelectionTimer) ShowSelection();
+        return 0;
     case DesignerSync:
+        ShowSelection();
         SetWindowLongPtrA(Main, GWLP_USERDATA, WParam);
         return 0;
     case WM_SIZE:
@@ -366,6 +384,7 @@ void DesignerWindow::ChooseTool(int Index) {
 }
 
 void DesignerWindow::Apply() {
+    ShowSelection(); // the rows read are the selection's
     std::vector<const ComponentRecord*> current = SelectedRecords();
     bool form = current.empty();
     if (form) current.push_back(&Model.Form);
@@ -505,7 +524,7 @@ void DesignerWindow::ShowChange(const std::string& Subject) {
 }
 
 void DesignerWindow::FollowModel(const std::string& Subject) {
-    Objects.Show(Model, Subject);
+    TreeShown = false;
     Surface.Follow(Subject);
     Layout();
     ShowCaption();
@@ -513,6 +532,9 @@ void DesignerWindow::FollowModel(const std::string& Subject) {
 }
 
 void DesignerWindow::ShowSelection() {
+    KillTimer(Main, SelectionTimer);
+    if (ViewsShown) return;
+    ViewsShown = true;
     // With nothing selected the list shows the form's own properties.
     std::vector<const ComponentRecord*> shown = SelectedRecords();
     if (shown.empty()) {
@@ -524,7 +546,12 @@ void DesignerWindow::ShowSelection() {
         HWND window = shown.size() == 1 ? Surface.SelectedWindow() : nullptr;
         Properties.Show(shown, shared, window ? AncestorOf(window) : "", false);
     }
-    Objects.Select(Surface.Selection());
+    if (TreeShown) {
+        Objects.Select(Surface.Selection());
+    } else {
+        Objects.Show(Model, Surface.Selection());
+        TreeShown = true;
+    }
 }
 
 void DesignerWindow::UseSettings(const DesignerSettings& Settings, bool Keep) {
@@ -542,6 +569,8 @@ void DesignerWindow::Layout() {
     RECT surface;
     GetWindowRect(Surface.Window(), &surface);
     MapWindowPoints(nullptr, Main, reinterpret_cast<POINT*>(&surface), 2);
+    if (EqualRect(&surface, &LaidOutAround)) return; // the form kept its size
+    LaidOutAround = surface;
     int right = std::max<int>(surface.right, Margin + SurfaceWidth) + Margin;
     int top = surface.top;
     Properties.MoveTo({right, top});

@@ -64,8 +64,8 @@ private:
     void Reorder(bool ToFront);
     // Shows or ends tab-order mode, with its menu item checked while it lasts.
     void SetTabOrdering(bool On);
-    // The model changed: the windows, the property list, the caption and the menu follow, and
-    // Subject is selected when it is still there.
+    // The model changed: the windows, the caption and the menu follow, and Subject is selected
+    // when it is still there; the property list and the tree once the selection rests.
     void ShowChange(const std::string& Subject);
     // The same once the windows show the model: everything but the surface follows it.
     void FollowModel(const std::string& Subject);
@@ -75,6 +75,8 @@ private:
     // Makes Read the model, with no history; false, and the model as it was, when its windows
     // can't be made.
     bool Replace(const FormModel& Read, std::string& Problem);
+    // Brings the property list and the object tree in step with the selection and the model,
+    // unless they are.
     void ShowSelection();
     // Snaps to Settings from now on, shows them in the Format menu and keeps them for the next
     // run when Keep.
@@ -102,6 +104,8 @@ private:
     ObjectTree Objects;
     TestForm Test;
     HWND Status = nullptr;
+    bool ViewsShown = false, TreeShown = false; // whether they show the selection and model
+    RECT LaidOutAround{}; // the surface's bounds when Layout last placed the rest
     HACCEL Keys = nullptr;
     std::string FormPath;
 };

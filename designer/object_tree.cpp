@@ -15,10 +15,23 @@ bool ObjectTree::Create(HWND Host, const RECT& Bounds, int Id) {
 void ObjectTree::Show(const FormModel& Model, const std::string& Selected) {
     Showing = true;
     SendMessageA(Tree, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(Tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-    Names.clear();
-    Items.clear();
-    for (const ComponentRecord& c : Model.Components) {
+    // The items the same from the first on stay, so that an edit at the end of a large form
+    // (placing one, undoing a placement) changes only the items at the end.
+    auto key = [](const ComponentRecord& C) {
+        return C.Name + '\n' + C.ClassName + '\n' + C.Parent;
+    };
+    size_t same = 0;
+    while (same < Keys.size() && same < Model.Components.size() &&
+           Keys[same] == key(Model.Components[same]))
+        ++same;
+    // Backwards, so that what an item holds goes before it.
+    for (size_t i = Items.size(); i-- > same;)
+        SendMessageA(Tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(Items[i]));
+    Names.resize(same);
+    Items.resize(same);
+    Keys.resize(same);
+    for (size_t i = same; i < Model.Components.size(); ++i) {
+        const ComponentRecord& c = Model.Components[i];
         int holder = Model.IndexOf(c.Parent);
         std::string text = c.Name + " (" + c.ClassName + ")";
         TVINSERTSTRUCTA insert{};
@@ -30,6 +43,7 @@ void ObjectTree::Show(const FormModel& Model, const std::string& Selected) {
         Items.push_back(reinterpret_cast<HTREEITEM>(
             SendMessageA(Tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert))));
         Names.push_back(c.Name);
+        Keys.push_back(key(c));
         if (holder >= 0)
             SendMessageA(Tree, TVM_EXPAND, TVE_EXPAND,
                          reinterpret_cast<LPARAM>(Items[static_cast<size_t>(holder)]));

@@ -27,5 +27,6 @@ private:
     HWND Tree = nullptr;
     std::vector<std::string> Names; // item i's lParam is i
     std::vector<HTREEITEM> Items;
+    std::vector<std::string> Keys; // name, class and holder of each item's component
     bool Showing = false;
 };

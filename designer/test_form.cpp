@@ -22,7 +22,7 @@ bool TestForm::Show(HWND Designer, const CoreLibrary& Core, const FormModel& Mod
         Problem = "Can't create the form's window";
         return false;
     }
-    ShowClassValues(Form, Model.Form, Core.Form, false);
+    ShowClassValues(Form, Model.Form, Core.Form, true);
     std::map<std::string, HWND> windows = {{"", Form}};
     for (const ComponentRecord& record : Model.Components) {
         HWND window = CreateComponentWindow(windows[record.Parent], record, false);
