@@ -696,8 +696,13 @@ void DesignSurface::ShowTabNumbers() {
         numbers.reserve(Components.size());
         for (const Placed& placed : Components) {
             RECT bounds = BoundsOf(placed.Window);
-            numbers.push_back(
-                {{bounds.left, bounds.top}, std::to_string(++counted[placed.Shown.Parent])});
+            std::string number = std::to_string(++counted[placed.Shown.Parent]);
+            // A holder's sits at its top right corner, where its first component's does not
+            // cover it.
+            int left = Core->DesignOf(placed.Shown.ClassName).Holds
+                           ? bounds.right - TabNumbers::Width(number)
+                           : bounds.left;
+            numbers.push_back({{left, bounds.top}, number});
         }
     }
     Numbers.Show(numbers);

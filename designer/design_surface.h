@@ -78,9 +78,10 @@ public:
     // Applies the Format command Command to the selection as one edit called Title.
     void ArrangeSelection(int Command, const std::string& Title);
 
-    // Tab-order mode: each component shows its place in its holder's order, which is the order
-    // Tab takes and the z-order, and a click on one gives it the next place in its holder, as
-    // an edit of its own; Escape ends the mode.
+    // Tab-order mode: each component shows its place in its holder's order (a holder at its
+    // top right corner, the others at their top left), which is the order Tab takes and the
+    // z-order, and a click on one gives it the next place in its holder, as an edit of its own;
+    // Escape ends the mode.
     void SetTabOrdering(bool On);
     bool TabOrdering() const { return Ordering; }
     std::function<void()> OnTabOrderingEnded;

@@ -156,8 +156,7 @@ void TabNumbers::Show(const std::vector<std::pair<POINT, std::string>>& Numbers)
     ShowParts(Parts, Numbers.size(), Surface, NumberClass, [&](HWND Part, size_t I) {
         const auto& [at, text] = Numbers[I];
         SetWindowTextA(Part, text.c_str());
-        int width = 8 + 7 * static_cast<int>(text.size());
-        PlaceOnTop(Part, {at.x, at.y, at.x + width, at.y + 15});
+        PlaceOnTop(Part, {at.x, at.y, at.x + Width(text), at.y + 15});
         InvalidateRect(Part, nullptr, TRUE);
     });
 }

@@ -57,6 +57,8 @@ public:
     void Create(HWND Surface);
     // Each number at its point (surface coordinates); none when Numbers is empty.
     void Show(const std::vector<std::pair<POINT, std::string>>& Numbers);
+    // The width a number's box takes.
+    static int Width(const std::string& Number) { return 8 + 7 * static_cast<int>(Number.size()); }
 
 private:
     static LRESULT CALLBACK PaintNumber(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);

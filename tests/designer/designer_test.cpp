@@ -1034,7 +1034,7 @@ TEST_F(DesignerTest, TabOrderIsSetByClicksAndIsTheOrderOfTheWindows) {
     ASSERT_TRUE(Command("open " + WriteTestFile(Kept, Tabs)));
     const std::string start = Saved(Snapshot);
     Key('T', false, true);
-    EXPECT_EQ(TabNumbersShown(), "10,10:1 150,10:4 160,20:1 10,40:2 10,60:3 0,371:5 ");
+    EXPECT_EQ(TabNumbersShown(), "10,10:1 335,10:4 160,20:1 10,40:2 10,60:3 0,371:5 ");
     struct Step {
         void (*Do)();
         const char* Order; // the form's windows, then the panel's
