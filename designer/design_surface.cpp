@@ -173,6 +173,10 @@ void DesignSurface::FloatSelection() {
         PlaceWindow(window, StartBounds[i]);
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    // Shown again from hidden, the frames go above the floating windows.
+    Frame.Hide();
+    for (SelectionFrame& mark : Marks)
+        mark.Hide();
     ShowFrame();
 }
 

@@ -24,9 +24,11 @@ HWND CreatePart(HWND Surface, const char* ClassName = PartClass) {
                            nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-void PlaceOnTop(HWND Part, const RECT& At) {
+// Raise puts it above every sibling; one shown already stays where it is in the z-order, above
+// the components, since the windows made after it go under it.
+void PlaceOnTop(HWND Part, const RECT& At, bool Raise = true) {
     SetWindowPos(Part, HWND_TOP, At.left, At.top, At.right - At.left, At.bottom - At.top,
-                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE | (Raise ? 0 : SWP_NOZORDER));
 }
 
 // Shows Count parts of the class ClassName, making those missing and hiding the others; Place
@@ -64,6 +66,10 @@ RECT SelectionFrame::HandleRect(const RECT& Bounds, int Index) {
 }
 
 void SelectionFrame::Show(const RECT& Bounds, bool WithHandles) {
+    // A large form has hundreds of windows under the frame: what is where it was stays.
+    if (Shown && EqualRect(&Framed, &Bounds) && HandlesShown == WithHandles) return;
+    bool raise = !Shown;
+    Shown = true;
     Framed = Bounds;
     HandlesShown = WithHandles;
     const RECT edges[] = {{Bounds.left - 1, Bounds.top - 1, Bounds.right + 1, Bounds.top},
@@ -71,16 +77,17 @@ void SelectionFrame::Show(const RECT& Bounds, bool WithHandles) {
                           {Bounds.left - 1, Bounds.bottom, Bounds.right + 1, Bounds.bottom + 1},
                           {Bounds.left - 1, Bounds.top - 1, Bounds.left, Bounds.bottom + 1}};
     for (int i = 0; i < 4; ++i)
-        PlaceOnTop(Edges[i], edges[i]);
+        PlaceOnTop(Edges[i], edges[i], raise);
     for (int i = 0; i < 8; ++i)
         if (WithHandles)
-            PlaceOnTop(Handles[i], HandleRect(Bounds, i));
+            PlaceOnTop(Handles[i], HandleRect(Bounds, i), raise);
         else
             ShowWindow(Handles[i], SW_HIDE);
 }
 
 void SelectionFrame::Hide() {
-    HandlesShown = false;
+    if (!Shown) return;
+    Shown = HandlesShown = false;
     for (HWND part : Handles)
         ShowWindow(part, SW_HIDE);
     for (HWND part : Edges)

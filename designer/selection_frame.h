@@ -18,8 +18,8 @@ public:
     enum Handle { TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left, None };
 
     void Create(HWND Surface);
-    // Frames Bounds (surface coordinates) and puts the frame above every component; a frame
-    // without handles has none to grab.
+    // Frames Bounds (surface coordinates), above every component; a frame without handles has
+    // none to grab. A frame hidden before goes above every window of the surface.
     void Show(const RECT& Bounds, bool WithHandles = true);
     void Hide();
     // The handle under Point (surface coordinates) of the frame shown now.
@@ -35,7 +35,7 @@ private:
     HWND Handles[8] = {};
     HWND Edges[4] = {};
     RECT Framed{};
-    bool HandlesShown = false;
+    bool Shown = false, HandlesShown = false;
 };
 
 // The lines a drag snapped to, in the selection's colour, above everything on the surface.
