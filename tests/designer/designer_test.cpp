@@ -859,8 +859,15 @@ TEST_F(SnappingDesignerTest, DragsSnapToTheGridAndToOtherComponents) {
          "QButton  200, 312  88 x 32, 0 lines",
          "Button1",
          "Button1 - 200,312 88x32"},
-        // Inside the panel, on its grid.
+        // Inside the panel, on its grid; drawn there from its grid to its bottom margin.
         {nullptr, {30, 165}, {34, 168}, {}, "D  16, 16  50 x 20, 0 lines", "D", "D P 16,16 50x20"},
+        {[] { Tool(4); },
+         {215, 257},
+         {291, 291},
+         {},
+         "QButton  208, 104  72 x 38, 1 lines",
+         "Button1",
+         "Button1 P 208,104 72x38"},
         // The form's components all move by what the primary snapped by.
         {[] { Key('A', false, true); },
          {30, 20},
