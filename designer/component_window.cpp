@@ -27,6 +27,10 @@ HWND CreateComponentWindow(HWND Holder, const ComponentRecord& Record, bool Desi
                            GetModuleHandleA(nullptr), nullptr);
 }
 
+std::string CreationProblem(const ComponentRecord& Record) {
+    return "Can't create the window of " + Record.Name + " (class " + Record.ClassName + ")";
+}
+
 ComponentRecord ReadComponent(HWND Window, const std::string& Name) {
     ComponentRecord record;
     QWindowInfo info = AskLibrary(Window);

@@ -10,6 +10,8 @@
 // Creates the window of Record in Holder by its class name; null when that fails. While
 // Designing, a component the program hides is shown.
 HWND CreateComponentWindow(HWND Holder, const ComponentRecord& Record, bool Designing = true);
+// What to say when that failed.
+std::string CreationProblem(const ComponentRecord& Record);
 // The component's class, text, bounds in the surface, styles and identifier; Name is kept.
 ComponentRecord ReadComponent(HWND Window, const std::string& Name);
 // The system class the component's class is built on ("" for a class of its own).

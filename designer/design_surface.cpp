@@ -524,16 +524,16 @@ bool DesignSurface::ShowModel(std::string& Problem) {
     // A window stays while its component is there with the same class and the window holding
     // it stays too; of the others, what they hold goes first. Names are looked up in maps, so
     // that a form of hundreds of components follows an edit at once.
-    std::unordered_map<std::string, const ComponentRecord*> records;
-    for (const ComponentRecord& record : Model->Components)
-        records[record.Name] = &record;
-    std::unordered_map<std::string, Placed> kept;
-    std::vector<HWND> gone, order; // order: of the windows kept, before
     // The holders whose windows were moved, written, made or destroyed, and those of them that
     // lay out aligned components, before or after.
     std::set<std::string> touched, aligning;
-    for (const ComponentRecord& record : Model->Components)
+    std::unordered_map<std::string, const ComponentRecord*> records;
+    for (const ComponentRecord& record : Model->Components) {
+        records[record.Name] = &record;
         if (record.Align) aligning.insert(record.Parent);
+    }
+    std::unordered_map<std::string, Placed> kept;
+    std::vector<HWND> gone, order; // order: of the windows kept, before
     for (const Placed& placed : Components) {
         auto now = records.find(placed.Shown.Name);
         const std::string& holder = placed.Shown.Parent;
@@ -580,8 +580,7 @@ bool DesignSurface::ShowModel(std::string& Problem) {
             if (!window) {
                 for (const auto& [name, placed] : kept)
                     if (!windows.count(name)) Components.push_back(placed);
-                Problem = "Can't create the window of " + record.Name + " (class " +
-                          record.ClassName + ")";
+                Problem = CreationProblem(record);
                 return false;
             }
             ShowClassValues(window, record, Core->DesignOf(record.ClassName), true);

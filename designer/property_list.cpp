@@ -26,12 +26,13 @@ HWND MakeChild(HWND Host, const char* Class, const std::string& Text, DWORD Styl
     return window;
 }
 
-int* DecimalField(ComponentRecord& Record, const std::string& Key) {
-    if (Key == "Left") return &Record.Left;
-    if (Key == "Top") return &Record.Top;
-    if (Key == "Width") return &Record.Width;
-    if (Key == "Height") return &Record.Height;
-    return &Record.Id;
+// The field a decimal row shows, of a record that may be const.
+template <class Record> auto DecimalField(Record& Of, const std::string& Key) {
+    if (Key == "Left") return &Of.Left;
+    if (Key == "Top") return &Of.Top;
+    if (Key == "Width") return &Of.Width;
+    if (Key == "Height") return &Of.Height;
+    return &Of.Id;
 }
 
 uint32_t& StyleOf(ComponentRecord& Record, bool Extended) {
@@ -240,7 +241,7 @@ void PropertyList::Fill(const std::vector<const ComponentRecord*>& Shown,
 
 std::string PropertyList::StateOf(const Row& Which, const ComponentRecord& Shown,
                                   const std::string& Ancestor) const {
-    ComponentRecord c = Shown;
+    const ComponentRecord& c = Shown;
     switch (Which.Type) {
     case Kind::Fixed:
         return Ancestor.empty() ? c.ClassName : c.ClassName + ", from " + Ancestor;

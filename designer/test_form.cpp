@@ -27,8 +27,7 @@ bool TestForm::Show(HWND Designer, const CoreLibrary& Core, const FormModel& Mod
     for (const ComponentRecord& record : Model.Components) {
         HWND window = CreateComponentWindow(windows[record.Parent], record, false);
         if (!window) {
-            Problem =
-                "Can't create the window of " + record.Name + " (class " + record.ClassName + ")";
+            Problem = CreationProblem(record);
             DestroyWindow(Form);
             Form = nullptr;
             return false;
