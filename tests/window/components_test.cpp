@@ -425,3 +425,37 @@ TEST_F(Components, MyFrameHoldsItsLabelAndButtonWherePlaced) {
                      child->Canvas.TextColor());
     EXPECT_EQ(seen, "Label1 Label1 104 24 241 89 1 1 0 Button1 Button1 368 32 75 35 1 0 0 ");
 }
+
+// Recreation takes what the window is to show, not what the screen shows now: a control of a
+// hidden form shows with the form, a drop-down combo box keeps the height its list drops to,
+// and a minimised or maximised form comes back so, over the normal rectangle it had.
+TEST_F(Components, RecreationKeepsVisibilityTheDroppedListAndTheNormalPlacement) {
+    QComboBox combo;
+    combo.SetHeight(200);
+    form.SetVisible(false);
+    combo.SetParent(&form);
+    auto dropped = [&] {
+        RECT list{};
+        combo.Perform(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+        return list.bottom - list.top;
+    };
+    std::string seen = Join(dropped());
+    combo.RecreateHandle();
+    form.SetVisible(true);
+    seen += Join(dropped(), combo.Visible()) + "| ";
+    for (int state : {SW_MINIMIZE, SW_MAXIMIZE}) {
+        ShowWindow(form.Handle(), SW_RESTORE);
+        form.SetBounds(10, 20, 300, 200);
+        ShowWindow(form.Handle(), state);
+        form.RecreateHandle();
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        GetWindowPlacement(form.Handle(), &placement);
+        const RECT& normal = placement.rcNormalPosition;
+        seen += Join(IsIconic(form.Handle()), IsZoomed(form.Handle()), normal.left, normal.top,
+                     normal.right, normal.bottom) +
+                "| ";
+    }
+    EXPECT_EQ(seen, "177 177 1 | 1 0 10 20 310 220 | 0 1 10 20 310 220 | ");
+}
+
