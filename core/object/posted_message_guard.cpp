@@ -46,6 +46,10 @@ std::vector<HHOOK>& Guards() {
 // with the thread; its entry is only a handle the system no longer knows.
 std::atomic<unsigned> Removals{0};
 thread_local unsigned GuardedAfterRemovals = ~0u;
+// Set by a start after a removal: until the next removal, each thread is guarded again at its
+// next message to a library window. Never set in a library that was not stopped, so that the
+// dispatcher's check is one load.
+std::atomic<bool> RenewAtMessages{false};
 
 } // namespace
 
@@ -55,12 +59,27 @@ void GuardPostedAddresses() {
     HHOOK hook =
         SetWindowsHookExA(WH_GETMESSAGE, &NeutraliseForgedAddress, nullptr, GetCurrentThreadId());
     if (!hook) return;
-    GuardedAfterRemovals = removals;
     std::lock_guard<std::mutex> hold(GuardsLock());
+    // A removal that ran meanwhile (a stop while this thread renews its guard) never saw it.
+    if (Removals.load() != removals) {
+        UnhookWindowsHookEx(hook);
+        return;
+    }
+    GuardedAfterRemovals = removals;
     Guards().push_back(hook);
 }
 
+void ResumePostedAddressGuards() {
+    if (Removals.load() != 0) RenewAtMessages = true;
+    GuardPostedAddresses();
+}
+
+void RenewPostedAddressGuard() {
+    if (RenewAtMessages.load(std::memory_order_relaxed)) GuardPostedAddresses();
+}
+
 void RemovePostedAddressGuards() {
+    RenewAtMessages = false;
     std::lock_guard<std::mutex> hold(GuardsLock());
     for (HHOOK hook : Guards())
         UnhookWindowsHookEx(hook);

@@ -1,6 +1,7 @@
 #include "object/window_class.h"
 
 #include "object/diagnostics.h"
+#include "object/posted_message_guard.h"
 
 #include <atomic>
 
@@ -192,6 +193,7 @@ LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
     if (!frame) frame = CreatingFrame;
     QMessage message{Window, Msg, WParam, LParam, 0, frame, 0, 0};
     if (frame) {
+        RenewPostedAddressGuard();
         frame->FHandle = Window;
         frame->HandleMessage(message);
         // The handle may name another window once this one is gone.
