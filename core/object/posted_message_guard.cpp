@@ -1,5 +1,6 @@
 #include "object/posted_message_guard.h"
 
+#include "containers/bar_addresses.h"
 #include "object/window_class.h"
 
 #include <atomic>
@@ -8,6 +9,13 @@
 
 namespace {
 
+// A bar message carrying an address, to a library window whose control is a tool or status bar.
+bool IsBarAddressToLibraryWindow(const MSG& Message) {
+    if (!MayCarryBarAddress(Message.message)) return false;
+    QFrame* frame = FrameOfWindow(Message.hwnd);
+    return frame && CarriesBarAddress(frame->ClassAncestor().c_str(), Message.message);
+}
+
 // A queued message carrying an address nobody on this thread vouched for (QM_SETVALUE's is its
 // WParam, the others' their LParam). Notifications are only ever sent, so a queued one was
 // forged; a library control hands it to its system class, which would read it. Other windows'
@@ -15,7 +23,8 @@ namespace {
 bool IsForgedAddress(const MSG& Message) {
     return Message.message == QM_SETWINDOWINFO || Message.message == QM_GETWINDOWINFO ||
            Message.message == QM_SETVALUE ||
-           (Message.message == WM_NOTIFY && FrameOfWindow(Message.hwnd));
+           (Message.message == WM_NOTIFY && FrameOfWindow(Message.hwnd)) ||
+           IsBarAddressToLibraryWindow(Message);
 }
 
 // A WH_GETMESSAGE hook sees every message a loop of its thread takes from the queue, whatever
