@@ -256,10 +256,25 @@ TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     QWindowInfo info;
     SendMessageA(child.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
     seen += Join(info.ClassName, info.Width, info.WndProc == child.WndProc());
-    // A stop removes the guards; the next start guards the windows made before it again.
+    // A stop removes the guards; the next start guards the windows made before it again: on
+    // its own thread at once, on another at that thread's next message.
+    std::atomic<HWND> theirs{nullptr};
+    std::thread owner([&] {
+        QForm other;
+        other.SetParent(nullptr);
+        theirs = other.Handle();
+        for (MSG msg; GetMessageA(&msg, nullptr, 0, 0) > 0;)
+            DispatchMessageA(&msg);
+    });
+    while (!theirs)
+        Sleep(1);
     StartLibrary(), StopLibrary(), StartLibrary();
+    SendMessageA(theirs, WM_NULL, 0, 0);
     WindowInfoPtr = &mine;
-    PostMessageA(form.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
+    for (HWND to : {form.Handle(), HWND(theirs)})
+        PostMessageA(to, QM_GETWINDOWINFO, 0, LPARAM(&info));
+    PostThreadMessageA(GetWindowThreadProcessId(theirs, nullptr), WM_QUIT, 0, 0);
+    owner.join();
     PumpMessages();
     EXPECT_EQ(seen + Join(WindowInfoPtr == &mine),
               "child.keydown 65 65;child.char 97 | 0 1 0 1 QTestFrame 50 1 1 ");
