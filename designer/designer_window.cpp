@@ -4,6 +4,7 @@
 #include "code_generator.h"
 #include "commands.h"
 #include "component_window.h"
+#include "containers/bar_addresses.h"
 #include "form_file.h"
 #include "report.h"
 
@@ -176,6 +177,7 @@ bool DesignerWindow::Create(const DesignerSettings& Settings) {
         return false;
     Status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Main,
                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (Status) GuardBarRecords(Status, StatusBarAddresses);
     int top = Tools.Height() + Margin;
     if (!Surface.Create(Main, Core, {Margin, top, Margin + SurfaceWidth, top + SurfaceHeight},
                         Model) ||

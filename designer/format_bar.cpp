@@ -95,6 +95,7 @@ bool FormatBar::Create(HWND Palette, HWND Owner) {
                           last.right + 16, 0, 0, 0, Palette, nullptr, GetModuleHandleA(nullptr),
                           nullptr);
     if (!Bar) return false;
+    GuardBarRecords(Bar, ToolBarAddresses);
     // Inside the palette's bar, so that it shares its row; its commands are the main window's.
     SendMessageA(Bar, TB_SETPARENT, reinterpret_cast<WPARAM>(Host), 0);
     SendMessageA(Bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);

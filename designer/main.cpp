@@ -10,6 +10,7 @@
 // a normal end, 1 for a bad command line, 2 when the library can't be loaded, 3 when the file is
 // not the library, 4 when the designer's windows can't be made.
 #include "commands.h"
+#include "containers/bar_addresses.h"
 #include "core_library.h"
 #include "designer_window.h"
 #include "report.h"
@@ -53,10 +54,11 @@ Arguments ReadArguments() {
 }
 
 // Notifications carry addresses and are only ever sent: one taken from the queue was posted by
-// someone else (anyone may post to the designer's windows), and no loop may dispatch it.
+// someone else (anyone may post to the designer's windows), and no loop may dispatch it; nor a
+// bar message carrying an address to the designer's bars.
 LRESULT CALLBACK DropQueuedNotification(int Code, WPARAM WParam, LPARAM LParam) {
     auto* message = reinterpret_cast<MSG*>(LParam);
-    if (Code == HC_ACTION && message->message == WM_NOTIFY) {
+    if (Code == HC_ACTION && (message->message == WM_NOTIFY || IsQueuedBarAddress(*message))) {
         message->message = WM_NULL;
         message->lParam = 0;
     }

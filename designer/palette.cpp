@@ -24,6 +24,7 @@ bool Palette::Create(HWND Host, const CoreLibrary& Core, int FirstCommand) {
                           WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0,
                           0, 0, Host, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!Bar) return false;
+    GuardBarRecords(Bar, ToolBarAddresses);
     SendMessageA(Bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     Images = ImageList_Create(PictureSize, PictureSize, ILC_COLOR24 | ILC_MASK,
                               static_cast<int>(Core.Classes.size()), 0);

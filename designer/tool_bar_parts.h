@@ -2,6 +2,8 @@
 // their tooltips' requests.
 #pragma once
 
+#include "containers/bar_addresses.h"
+
 #include <windows.h>
 
 #include <commctrl.h>

@@ -120,12 +120,44 @@ def run(command, cwd, timeout=None, output=None):
     try:
         return process.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
-        os.killpg(process.pid, signal.SIGKILL)
+        end_session(process.pid)
         process.wait()
-        # A hung test leaves its Wine processes behind in the build's prefix.
+        # A hung test leaves its Wine processes behind in the build's prefix, and the
+        # wineserver, which left the session when it started, keeps them.
         environment = dict(os.environ, WINEPREFIX=os.path.join(cwd, "wineprefix"))
         subprocess.run(["wineserver", "-k"], env=environment, stderr=subprocess.DEVNULL)
         return -1
+
+
+def session_members(session):
+    """The processes of the session, read from /proc: ctest may start a test in a process group
+    of its own, which killing the leader's group would miss."""
+    members = []
+    for entry in os.listdir("/proc"):
+        try:
+            with open(f"/proc/{entry}/stat") as f:
+                # The command may hold spaces and parentheses: the fields follow its last ')'.
+                fields = f.read().rsplit(")", 1)[1].split()
+        except (OSError, IndexError):
+            continue
+        # A zombie is dead already and waits for a parent that may never reap it.
+        if entry.isdigit() and fields[0] != "Z" and int(fields[3]) == session:
+            members.append(int(entry))
+    return members
+
+
+def end_session(session):
+    """Kills every process of the session the command leads, until none is left."""
+    for _ in range(10):
+        members = session_members(session)
+        if not members:
+            return
+        for pid in members:
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except OSError:
+                pass
+        time.sleep(0.1)
 
 
 def main():

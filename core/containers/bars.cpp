@@ -18,7 +18,14 @@ template <class Kind> void QCustomBar<Kind>::CreateHandle() {
 }
 
 // The dispatcher has raised OnClick and OnMouseDown for a press; the bars add only the reply.
+// A record from another thread that the control could not use never reaches it; no event is
+// raised for such a message either.
 template <class Kind> void QCustomBar<Kind>::HandleMessage(QMessage& Message) {
+    if (RefusesForeignRecord(Kind::Addresses, FHandle, Message.Msg, Message.WParam,
+                             Message.LParam)) {
+        Message.Result = 0;
+        return;
+    }
     QFrame::HandleMessage(Message);
     if (Message.Msg == WM_LBUTTONDOWN) Message.Result = 0;
 }

@@ -4,6 +4,7 @@
 /// Handle.
 #pragma once
 
+#include "containers/bar_addresses.h"
 #include "object/frame.h"
 
 /// What tells the two bars apart.
@@ -12,11 +13,14 @@ struct QToolBarKind {
     static constexpr const char* ClassAncestor = "ToolBarWindow32";
     /// The tool bar learns the size of a button record once, right after creation.
     static constexpr bool TakesButtons = true;
+    /// Its messages that carry addresses.
+    static constexpr const BarAddressTable& Addresses = ToolBarAddresses;
 };
 struct QStatusBarKind {
     static constexpr const char* ClassName = "QStatusBar";
     static constexpr const char* ClassAncestor = "msctls_StatusBar32";
     static constexpr bool TakesButtons = false;
+    static constexpr const BarAddressTable& Addresses = StatusBarAddresses;
 };
 
 template <class Kind> class QCustomBar : public QFrame {

@@ -21,16 +21,18 @@ const CPINFO& CodePageInfo() {
 // A lone low surrogate: no character of any code page converts to one.
 constexpr wchar_t EscapedByte = 0xDC00;
 
+// The bytes of a character that starts with Lead.
+size_t CharacterLength(unsigned char Lead) {
+    if (Lead >= 0x80 && GetACP() == CP_UTF8)
+        return Lead >= 0xF0 ? 4 : Lead >= 0xE0 ? 3 : Lead >= 0xC0 ? 2 : 1;
+    return IsDBCSLeadByteEx(CP_ACP, Lead) ? 2 : 1;
+}
+
 // The character at Text[At]: its length in bytes, and its units in Units (Count of them, 0 when
 // the bytes there are no character of the code page).
 size_t CharacterAt(const std::string& Text, size_t At, wchar_t (&Units)[2], int& Count) {
     auto lead = static_cast<unsigned char>(Text[At]);
-    size_t length = 1;
-    if (lead >= 0x80 && GetACP() == CP_UTF8)
-        length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    else if (IsDBCSLeadByteEx(CP_ACP, lead))
-        length = 2;
-    length = std::min(length, Text.size() - At);
+    size_t length = std::min(CharacterLength(lead), Text.size() - At);
     Units[0] = lead;
     Count = lead < 0x80 ? 1
                         : MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &Text[At],
@@ -73,6 +75,17 @@ int UnitsOf(const std::string& Text, size_t Bytes) {
 size_t BytesAt(const std::string& Text, int Units) {
     if (!MultiByteCodePage()) return std::min(static_cast<size_t>(std::max(Units, 0)), Text.size());
     return Walk(Text, Text.size(), Units).first;
+}
+
+size_t WholeCharacterBytes(const std::string& Text) {
+    if (!MultiByteCodePage()) return Text.size();
+    wchar_t character[2];
+    int count = 0;
+    size_t at = 0;
+    while (at < Text.size() &&
+           CharacterLength(static_cast<unsigned char>(Text[at])) <= Text.size() - at)
+        at += CharacterAt(Text, at, character, count);
+    return at;
 }
 
 std::wstring WideOf(const std::string& Text) {

@@ -18,6 +18,8 @@ int UnitsOf(const std::string& Text, size_t Bytes);
 /// The byte offset of position Units in Text: the start of the character that the position falls
 /// in, 0 before the text and Text's size past its end.
 size_t BytesAt(const std::string& Text, int Units);
+/// Text's bytes without the first bytes of a character cut off at its end.
+size_t WholeCharacterBytes(const std::string& Text);
 /// Text as UTF-16, converted as the system converts it for the controls and for drawing.
 std::wstring WideOf(const std::string& Text);
 /// Text in the form the case-blind rule compares, one unit per unit the controls count: in a

@@ -5,6 +5,7 @@
 #include "object/window_class.h"
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <vector>
 
@@ -145,7 +146,13 @@ std::string QMemo::Lines(int Index) {
     *reinterpret_cast<WORD*>(buffer.data()) = static_cast<WORD>(bytes);
     auto copied =
         static_cast<size_t>(Send(EM_GETLINE, Index, reinterpret_cast<LPARAM>(buffer.data())));
-    return std::string(buffer.data(), std::min(copied, bytes));
+    if (copied < bytes) return std::string(buffer.data(), copied);
+    // A line cut at the buffer's end: a control whose conversion ran out of room answers the
+    // buffer's size whatever it wrote (Wine's writes whole characters, then nothing; the
+    // buffer starts zeroed, and a line holds no zero byte), or may stop inside a character.
+    std::string line(buffer.data(), strnlen(buffer.data(), bytes));
+    line.resize(WholeCharacterBytes(line));
+    return line;
 }
 
 int QMemo::LineCount() {

@@ -203,8 +203,13 @@ protected:
     /// The canvas and OnPaint part of WM_PAINT, without default processing; panels run it
     /// around their own drawing.
     void HandlePaint(QMessage& Message);
-    /// Refreshes the creation fields from the window, which may have changed them itself.
-    void TakeValuesFromWindow();
+    /// Refreshes the creation fields from the window, which may have changed them itself, with
+    /// what it is to show: its own visible bit, a combo box's dropped height, the normal
+    /// rectangle. True when the window is minimised or maximised; Placement then holds its
+    /// placement, for the new window.
+    bool TakeValuesFromWindow(WINDOWPLACEMENT& Placement);
+    /// A drop-down combo box's height from its top to its list's bottom, 0 for other windows.
+    int DroppedComboHeight();
 
     int FAlign = alNone;
     int FClientWidth = 0;

@@ -19,6 +19,8 @@ void StartLibrary() {
     RegisterLibraryClasses();
     AllocateOwnerCell();
     if (!Application) Application = new (std::nothrow) QApplication;
+    // A stop removed the guards of threads whose windows may outlive it.
+    ResumePostedAddressGuards();
 }
 
 void StopLibrary() {

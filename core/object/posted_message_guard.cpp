@@ -1,5 +1,6 @@
 #include "object/posted_message_guard.h"
 
+#include "containers/bar_addresses.h"
 #include "object/window_class.h"
 
 #include <atomic>
@@ -8,6 +9,13 @@
 
 namespace {
 
+// A bar message carrying an address, to a library window whose control is a tool or status bar.
+bool IsBarAddressToLibraryWindow(const MSG& Message) {
+    if (!MayCarryBarAddress(Message.message)) return false;
+    QFrame* frame = FrameOfWindow(Message.hwnd);
+    return frame && CarriesBarAddress(frame->ClassAncestor().c_str(), Message.message);
+}
+
 // A queued message carrying an address nobody on this thread vouched for (QM_SETVALUE's is its
 // WParam, the others' their LParam). Notifications are only ever sent, so a queued one was
 // forged; a library control hands it to its system class, which would read it. Other windows'
@@ -15,7 +23,8 @@ namespace {
 bool IsForgedAddress(const MSG& Message) {
     return Message.message == QM_SETWINDOWINFO || Message.message == QM_GETWINDOWINFO ||
            Message.message == QM_SETVALUE ||
-           (Message.message == WM_NOTIFY && FrameOfWindow(Message.hwnd));
+           (Message.message == WM_NOTIFY && FrameOfWindow(Message.hwnd)) ||
+           IsBarAddressToLibraryWindow(Message);
 }
 
 // A WH_GETMESSAGE hook sees every message a loop of its thread takes from the queue, whatever
@@ -46,6 +55,10 @@ std::vector<HHOOK>& Guards() {
 // with the thread; its entry is only a handle the system no longer knows.
 std::atomic<unsigned> Removals{0};
 thread_local unsigned GuardedAfterRemovals = ~0u;
+// Set by a start after a removal: until the next removal, each thread is guarded again at its
+// next message to a library window. Never set in a library that was not stopped, so that the
+// dispatcher's check is one load.
+std::atomic<bool> RenewAtMessages{false};
 
 } // namespace
 
@@ -55,12 +68,27 @@ void GuardPostedAddresses() {
     HHOOK hook =
         SetWindowsHookExA(WH_GETMESSAGE, &NeutraliseForgedAddress, nullptr, GetCurrentThreadId());
     if (!hook) return;
-    GuardedAfterRemovals = removals;
     std::lock_guard<std::mutex> hold(GuardsLock());
+    // A removal that ran meanwhile (a stop while this thread renews its guard) never saw it.
+    if (Removals.load() != removals) {
+        UnhookWindowsHookEx(hook);
+        return;
+    }
+    GuardedAfterRemovals = removals;
     Guards().push_back(hook);
 }
 
+void ResumePostedAddressGuards() {
+    if (Removals.load() != 0) RenewAtMessages = true;
+    GuardPostedAddresses();
+}
+
+void RenewPostedAddressGuard() {
+    if (RenewAtMessages.load(std::memory_order_relaxed)) GuardPostedAddresses();
+}
+
 void RemovePostedAddressGuards() {
+    RenewAtMessages = false;
     std::lock_guard<std::mutex> hold(GuardsLock());
     for (HHOOK hook : Guards())
         UnhookWindowsHookEx(hook);

@@ -8,5 +8,12 @@
 /// and QM_SETVALUE, and every WM_NOTIFY to a library window, taken from it by any message loop
 /// becomes WM_NULL.
 void GuardPostedAddresses();
+/// What a start of the library does: guards the calling thread and, after a removal, every
+/// other thread again at its next message to a library window (RenewPostedAddressGuard), so
+/// that windows made before a stop are guarded again.
+void ResumePostedAddressGuards();
+/// Called by the window procedures at every message of a bound window: guards the calling
+/// thread when a start after a removal asks for it, otherwise costs one load.
+void RenewPostedAddressGuard();
 /// Removes every thread's guard: its procedure must not outlive the library's code.
 void RemovePostedAddressGuards();

@@ -1,6 +1,7 @@
 #include "object/window_class.h"
 
 #include "object/diagnostics.h"
+#include "object/posted_message_guard.h"
 
 #include <atomic>
 
@@ -123,12 +124,16 @@ void QFrame::RecreateHandle() {
     // window it has: it is kept out of the old window's destruction and the new window owns it.
     // When no new window comes it stays, so that no caller's pointer dangles, and the next
     // window made for it owns it.
-    TakeValuesFromWindow();
+    WINDOWPLACEMENT placement{};
+    bool minMaxed = TakeValuesFromWindow(placement);
     bool owned = OwnedByWindow;
     OwnedByWindow = false;
     DestroyHandle();
     CreateHandle();
     OwnedByWindow = owned;
+    // Made over the normal rectangle; the placement gives back the state and that rectangle
+    // in the coordinates the system keeps it in.
+    if (minMaxed && FVisible && HasWindow()) SetWindowPlacement(FHandle, &placement);
 }
 
 void QFrame::DestroyHandle() {
@@ -139,8 +144,22 @@ void QFrame::DestroyHandle() {
     if (!goesWithWindow) FHandle = nullptr;
 }
 
-void QFrame::TakeValuesFromWindow() {
-    if (!HasWindow()) return;
+// A drop-down combo box's window is its closed part, but it was made down to the bottom of its
+// list, whose own window keeps that place (it is made there, and dropped below the box).
+// CB_GETDROPPEDCONTROLRECT would do, but Wine's answers the list's height from the box's top.
+int QFrame::DroppedComboHeight() {
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    RECT box{}, list{};
+    if (lstrcmpiA(FClassAncestor.c_str(), "ComboBox") != 0 || (FStyle & 3) == CBS_SIMPLE ||
+        !GetComboBoxInfo(FHandle, &parts) || !GetWindowRect(FHandle, &box) ||
+        !GetWindowRect(parts.hwndList, &list) || list.bottom <= box.bottom)
+        return 0;
+    return list.bottom - box.top;
+}
+
+bool QFrame::TakeValuesFromWindow(WINDOWPLACEMENT& Placement) {
+    if (!HasWindow()) return false;
     // Each read refreshes its field.
     Left();
     Top();
@@ -151,8 +170,20 @@ void QFrame::TakeValuesFromWindow() {
     ExStyle();
     ID();
     Enabled();
-    Visible();
     ParentHandle();
+    // The window's own bit: a child of a hidden parent is not visible now but shows with it.
+    FVisible = (FStyle & WS_VISIBLE) != 0;
+    if (int dropped = DroppedComboHeight()) FHeight = dropped;
+    // A minimised or maximised window's rectangle is not the one it is restored to.
+    Placement.length = sizeof Placement;
+    if (!(IsIconic(FHandle) || IsZoomed(FHandle)) || !GetWindowPlacement(FHandle, &Placement))
+        return false;
+    const RECT& normal = Placement.rcNormalPosition;
+    FLeft = normal.left;
+    FTop = normal.top;
+    FWidth = normal.right - normal.left;
+    FHeight = normal.bottom - normal.top;
+    return true;
 }
 
 LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
@@ -162,6 +193,7 @@ LRESULT RouteToFrame(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
     if (!frame) frame = CreatingFrame;
     QMessage message{Window, Msg, WParam, LParam, 0, frame, 0, 0};
     if (frame) {
+        RenewPostedAddressGuard();
         frame->FHandle = Window;
         frame->HandleMessage(message);
         // The handle may name another window once this one is gone.

@@ -82,6 +82,8 @@ const ListRow ListRows[] = {
      "1;2;2;0; [xyz|q] 22"},
     {"values move with their strings and go with Clear; no value found answers 0",
      "+one@10 +Two@20 +three@30 -0 V0 v30 v99 V-1 V2 c +z V0", "1;2;3;20;1;0;0;0;1;0; [z] 222452"},
+    {"a value deleted from the end is not found where it was", "+a@10 +b@20 +c@30 -2 v30",
+     "1;2;3;0; [a|b] 2224"},
     {"Remove takes the first equal item", "d +a +b +A xA xabsent", "1;2;3; [b|A] 2224"},
     {"a list write sets each item, a null one empties it; a null list changes nothing",
      "+a +b +c L1 ?P ?a L0 n2", "1;2;3;0;-1; [p|] 2224"},

@@ -3,6 +3,7 @@
 // frame a window made by class name gets, and create/destroy cycles that must give back every
 // allocation and brush. VELMORA_SOAK=1 (scripts/soak) adds thousands of cycles and seeded random
 // messages.
+#include "containers/bar_addresses.h"
 #include "containers/bars.h"
 #include "containers/panel.h"
 #include "controls/edits.h"
@@ -185,10 +186,16 @@ TEST(ComponentTable, BuiltColoursHostileMessagesWindowsMadeByNameAndLeaks) {
     QForm form;
     form.SetVisible(false); // nothing paints, so no canvas holds a device context
     form.SetParent(nullptr);
-    // Numbers at the edges of their range, an address nobody owns and a window of ours.
+    // Numbers at the edges of their range, an address nobody owns, memory nobody may write and a
+    // window of ours.
     const LPARAM ours = reinterpret_cast<LPARAM>(form.Handle());
-    const std::pair<WPARAM, LPARAM> hostile[] = {
-        {0, 0}, {1, 1}, {WPARAM(-1), -1}, {0x7FFFFFFF, 0x10}, {0xFFFF, 0xDEADBEE0}, {2, ours}};
+    const std::pair<WPARAM, LPARAM> hostile[] = {{0, 0},
+                                                 {1, 1},
+                                                 {WPARAM(-1), -1},
+                                                 {0x7FFFFFFF, 0x10},
+                                                 {0xFFFF, 0xDEADBEE0},
+                                                 {2, ours},
+                                                 {1, LPARAM("read-only")}};
     // FUZZ_SEED=N replays the soak's random messages, FUZZ_SEED=random explores; the default
     // avoids a fault of Wine's edit control that some other seeds still reach.
     const std::string given = std::getenv("FUZZ_SEED") ? std::getenv("FUZZ_SEED") : "1170962718";
@@ -210,11 +217,21 @@ TEST(ComponentTable, BuiltColoursHostileMessagesWindowsMadeByNameAndLeaks) {
             Deliver(*component, HostileMessages[random() % std::size(HostileMessages)], random(),
                     random() % 3 ? random() % 2000 : random());
         KillTimer(nullptr, timer);
+        // A bar's messages that carry an address, posted and sent from another thread.
+        const BarAddressTable none{"", nullptr, 0};
+        const BarAddressTable* bar = BarAddressesOfClass(component->ClassAncestor().c_str());
+        const BarAddressTable& addressed = bar ? *bar : none;
+        for (size_t i = 0; i < addressed.Count; ++i)
+            for (auto [w, l] : hostile)
+                PostMessageA(window, addressed.Messages[i].Msg, w, l);
         // From another thread, an address in these can only be a meaningless number.
         RunOnOtherThread([&] {
             for (UINT msg : {QM_SETWINDOWINFO, QM_GETWINDOWINFO, UINT(WM_NEXTDLGCTL)})
                 for (auto [w, l] : hostile)
                     SendMessageA(window, msg, w, l);
+            for (size_t i = 0; i < addressed.Count; ++i)
+                for (auto [w, l] : hostile)
+                    SendMessageA(window, addressed.Messages[i].Msg, w, l);
         });
         PumpMessages();
         EXPECT_EQ(FrameOfWindow(window), component.get()) << "the window and its binding survive";

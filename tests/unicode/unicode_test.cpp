@@ -9,6 +9,7 @@
 #include "controls/lists.h"
 #include "object/class_registry.h"
 #include "object/forms.h"
+#include "object/window_class.h"
 #include "support/box_recorder.h"
 #include "support/message_pump.h"
 #include "support/test_files.h"
@@ -246,14 +247,52 @@ TEST_F(Unicode, EveryTextThroughEveryComponent) {
     }
 }
 
+namespace {
+
+// Wine's own edit control (user32's, which a program without the version 6 controls gets)
+// converts a line for an ANSI window in one call: when the line does not fit, the conversion
+// writes the whole characters that do and fails, and the control answers the buffer's size.
+// An edit answering EM_GETLINE so, or filling the buffer to its end inside a character, as a
+// conversion byte by byte would.
+WNDPROC EditProc;
+bool StopsInsideACharacter;
+LRESULT CALLBACK AnsiLineEdit(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    if (Msg != EM_GETLINE) return CallWindowProcA(EditProc, Window, Msg, WParam, LParam);
+    std::wstring line(0x10000, L'\0');
+    line[0] = 0xFFFF;
+    auto units = static_cast<int>(
+        CallWindowProcW(EditProc, Window, Msg, WParam, reinterpret_cast<LPARAM>(line.data())));
+    WORD room = *reinterpret_cast<WORD*>(LParam);
+    std::string all(4 * line.size(), '\0');
+    all.resize(WideCharToMultiByte(CP_ACP, 0, line.data(), units, all.data(),
+                                   static_cast<int>(all.size()), nullptr, nullptr));
+    int written = WideCharToMultiByte(CP_ACP, 0, line.data(), units,
+                                      reinterpret_cast<char*>(LParam), room, nullptr, nullptr);
+    if (StopsInsideACharacter) all.copy(reinterpret_cast<char*>(LParam), room);
+    return written || !units ? written : room;
+}
+
+} // namespace
+
 // EM_GETLINE is told its buffer's size in a 16-bit word: a longer line reads as the whole
-// characters that fit in 65535 bytes.
+// characters that fit in 65535 bytes, from the version 6 edit and from one like Wine's own.
 TEST_F(Unicode, ALineLongerThanTheLineBufferReadsTheCharactersThatFit) {
-    QMemo memo;
-    memo.SetWordWrap(0);
-    memo.SetParent(&form);
-    memo.SetText(Times("α", 32768) + "\r\nb");
-    EXPECT_EQ(memo.Lines(0), Times("α", 32767));
+    QMemo memo, ansi;
+    ansi.SetClassName("QTestAnsiMemo");
+    ansi.SetClassAncestor("QTestAnsiEdit");
+    WNDCLASSEXA edit{};
+    edit.cbSize = sizeof edit;
+    [[maybe_unused]] static ATOM registered =
+        (GetClassInfoExA(nullptr, "Edit", &edit), EditProc = edit.lpfnWndProc,
+         RegisterSuperclass("QTestAnsiEdit", "Edit", &AnsiLineEdit),
+         ansi.RegisterWindowClass(&EditWndProc));
+    for (auto [each, cuts] : {std::pair{&memo, false}, {&ansi, false}, {&ansi, true}}) {
+        StopsInsideACharacter = cuts;
+        each->SetWordWrap(0);
+        each->SetParent(&form);
+        each->SetText(Times("α", 32768) + "\r\nb");
+        EXPECT_EQ(each->Lines(0), Times("α", 32767)) << each->ClassName() << cuts;
+    }
 }
 
 // Letters of every script compare ignoring case; no byte of a character is folded as a letter

@@ -1,5 +1,6 @@
 // The components on real windows under one form: clicks, edits and memos, panels, the
 // demonstration box, and the hosted editor over the mirvane stand-ins.
+#include "containers/bars.h"
 #include "containers/panel.h"
 #include "containers/paths.h"
 #include "controls/buttons.h"
@@ -11,6 +12,8 @@
 #include "support/library_classes.h"
 #include "support/test_files.h"
 #include "test_forms.h"
+
+#include <commctrl.h>
 
 #include <memory>
 #include <utility>
@@ -424,4 +427,64 @@ TEST_F(Components, MyFrameHoldsItsLabelAndButtonWherePlaced) {
                      child->Parent() == &frame, child->Canvas.Color() == GetSysColor(COLOR_WINDOW),
                      child->Canvas.TextColor());
     EXPECT_EQ(seen, "Label1 Label1 104 24 241 89 1 1 0 Button1 Button1 368 32 75 35 1 0 0 ");
+}
+
+// Recreation takes what the window is to show, not what the screen shows now: a control of a
+// hidden form shows with the form, a drop-down combo box keeps the height its list drops to,
+// and a minimised or maximised form comes back so, over the normal rectangle it had.
+TEST_F(Components, RecreationKeepsVisibilityTheDroppedListAndTheNormalPlacement) {
+    QComboBox combo;
+    combo.SetHeight(200);
+    form.SetVisible(false);
+    combo.SetParent(&form);
+    auto dropped = [&] {
+        RECT list{};
+        combo.Perform(CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&list));
+        return list.bottom - list.top;
+    };
+    std::string seen = Join(dropped());
+    combo.RecreateHandle();
+    form.SetVisible(true);
+    seen += Join(dropped(), combo.Visible()) + "| ";
+    for (int state : {SW_MINIMIZE, SW_MAXIMIZE}) {
+        ShowWindow(form.Handle(), SW_RESTORE);
+        form.SetBounds(10, 20, 300, 200);
+        ShowWindow(form.Handle(), state);
+        form.RecreateHandle();
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        GetWindowPlacement(form.Handle(), &placement);
+        const RECT& normal = placement.rcNormalPosition;
+        seen += Join(IsIconic(form.Handle()), IsZoomed(form.Handle()), normal.left, normal.top,
+                     normal.right, normal.bottom) +
+                "| ";
+    }
+    EXPECT_EQ(seen, "177 177 1 | 1 0 10 20 310 220 | 0 1 10 20 310 220 | ");
+}
+
+// A worker thread of this process still drives the bars with its own records.
+TEST_F(Components, BarsServeRecordsOfThisProcessFromAnotherThread) {
+    QToolBar tools;
+    QStatusBar status;
+    tools.SetParent(&form);
+    status.SetParent(&form);
+    std::string seen;
+    RunOnOtherThread([&] {
+        TBBUTTON button{};
+        button.idCommand = 7;
+        button.fsState = TBSTATE_ENABLED;
+        button.iString = reinterpret_cast<INT_PTR>("Tool");
+        RECT place{};
+        char text[16] = "";
+        auto send = [](QFrame& To, UINT Msg, WPARAM WParam, const void* LParam) {
+            return SendMessageA(To.Handle(), Msg, WParam, reinterpret_cast<LPARAM>(LParam));
+        };
+        seen = Join(send(tools, TB_ADDBUTTONSA, 1, &button));
+        seen += Join(send(tools, TB_GETITEMRECT, 0, &place));
+        seen += Join(place.right > place.left);
+        seen += Join(send(tools, TB_GETBUTTONTEXTA, 7, text), text);
+        seen += Join(send(status, SB_SETTEXTA, 0, "worker"));
+        seen += Join(send(status, SB_GETTEXTA, 0, text), text);
+    });
+    EXPECT_EQ(seen, "1 1 1 4 Tool 1 6 worker ");
 }

@@ -1,5 +1,6 @@
 // The dispatcher on real windows: each message raises its events with their arguments, gets its
 // reply and leaves the window as it should; the window-info record and the binding cache.
+#include "object/library_start.h"
 #include "support/import_slot.h"
 #include "test_forms.h"
 
@@ -254,8 +255,29 @@ TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     std::string seen = Events + " | " + Join(other, WindowInfoPtr == &mine, colour, threadHooks);
     QWindowInfo info;
     SendMessageA(child.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
-    EXPECT_EQ(seen + Join(info.ClassName, info.Width, info.WndProc == child.WndProc()),
-              "child.keydown 65 65;child.char 97 | 0 1 0 1 QTestFrame 50 1 ");
+    seen += Join(info.ClassName, info.Width, info.WndProc == child.WndProc());
+    // A stop removes the guards; the next start guards the windows made before it again: on
+    // its own thread at once, on another at that thread's next message.
+    std::atomic<HWND> theirs{nullptr};
+    std::thread owner([&] {
+        QForm other;
+        other.SetParent(nullptr);
+        theirs = other.Handle();
+        for (MSG msg; GetMessageA(&msg, nullptr, 0, 0) > 0;)
+            DispatchMessageA(&msg);
+    });
+    while (!theirs)
+        Sleep(1);
+    StartLibrary(), StopLibrary(), StartLibrary();
+    SendMessageA(theirs, WM_NULL, 0, 0);
+    WindowInfoPtr = &mine;
+    for (HWND to : {form.Handle(), HWND(theirs)})
+        PostMessageA(to, QM_GETWINDOWINFO, 0, LPARAM(&info));
+    PostThreadMessageA(GetWindowThreadProcessId(theirs, nullptr), WM_QUIT, 0, 0);
+    owner.join();
+    PumpMessages();
+    EXPECT_EQ(seen + Join(WindowInfoPtr == &mine),
+              "child.keydown 65 65;child.char 97 | 0 1 0 1 QTestFrame 50 1 1 ");
 }
 
 // The other process of the test above: it posts to the given windows, then asks the form to
@@ -303,8 +325,8 @@ TEST_F(WindowTest, AnAncestorOfTheOtherCharacterSetGetsItsMessagesTranslated) {
     wide.hInstance = GetModuleHandleW(nullptr);
     wide.lpszClassName = L"QTestWideAncestor";
     ASSERT_TRUE(RegisterClassExW(&wide));
-    ASSERT_TRUE(RegisterSuperclass("QTestWideChild", "QTestWideAncestor",
-                                   &FrameWindowProc<WideChild>));
+    ASSERT_TRUE(
+        RegisterSuperclass("QTestWideChild", "QTestWideAncestor", &FrameWindowProc<WideChild>));
     QForm form;
     form.SetParent(nullptr);
     WideChild child;
