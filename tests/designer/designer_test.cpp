@@ -128,14 +128,16 @@ std::string Saved(const std::string& Path = Kept) {
     return Command("save " + Path) ? ReadTestFile(Path) : "(not saved)";
 }
 
-// From (X, Y) on the surface to (ToX, ToY), moving halfway before the release. Posted to one of
-// its windows, the messages are the non-client ones, in screen coordinates.
-void Drag(int X, int Y, int ToX, int ToY, HWND On = Surface) {
+// From (X, Y) on the surface to (ToX, ToY), moving halfway before the release; Midway, when
+// given, comes while the button is down. Posted to one of its windows, the messages are the
+// non-client ones, in screen coordinates.
+void Drag(int X, int Y, int ToX, int ToY, HWND On = Surface, void (*Midway)() = nullptr) {
     POINT at[] = {{X, Y}, {(X + ToX) / 2, (Y + ToY) / 2}, {ToX, ToY}};
     UINT base = On == Surface ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN;
     for (POINT& p : at)
         if (On != Surface) ClientToScreen(Surface, &p);
     PostMessageA(On, base, MK_LBUTTON, MAKELPARAM(at[0].x, at[0].y));
+    if (Midway) Midway();
     PostMessageA(On, base - 1, MK_LBUTTON, MAKELPARAM(at[1].x, at[1].y)); // WM_(NC)MOUSEMOVE
     PostMessageA(On, base + 1, 0, MAKELPARAM(at[2].x, at[2].y));          // WM_(NC)LBUTTONUP
 }
@@ -481,6 +483,25 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
         {[] { Drag(85, 45, 0, 0), Key(VK_LEFT, true), Key(VK_UP, true); },
          "10 10 1 1 56010000 00000000 1001"},
         {[] { Drag(40, 25, 47, 30); }, "17 15 75 35 56010000 00000000 1001"},
+        // A change of the model or the selection while the button is down ends the drag: the
+        // mouse moves and comes up over what is left without changing it.
+        {[] { Drag(85, 45, 95, 51, Surface, [] { Key(VK_DELETE); }); }, "- - 556 396 - - -"},
+        {[] { Drag(85, 45, 95, 51, Surface, [] { Command("new"); }); }, "- - 556 396 - - -"},
+        {[] {
+             Drag(85, 27, 90, 30, Surface, [] { PostMessageA(Main, WM_COMMAND, CommandCut, 0); });
+         },
+         "- - 556 396 - - -"},
+        {[] {
+             Key(VK_RIGHT), Drag(40, 25, 47, 30, Surface,
+                                 [] { PostMessageA(Main, WM_COMMAND, CommandUndo, 0); });
+         },
+         "10 10 75 35 56010000 00000000 1001"},
+        {[] {
+             Drag(40, 25, 47, 30, Surface,
+                  [] { PostMessageA(Main, WM_COMMAND, CommandSelectAll, 0); });
+             Key(VK_ESCAPE), Drag(20, 70, 20, 70);
+         },
+         "10 60 121 21 56010080 00000200 1002"},
         {[] { Key(VK_LEFT), Key(VK_UP), Key(VK_UP); }, "9 8 75 35 56010000 00000000 1001"},
         {[] { Key(VK_RIGHT), Key(VK_DOWN), Key(VK_DOWN); }, "11 12 75 35 56010000 00000000 1001"},
         {[] { Key(VK_LEFT, true), Key(VK_UP, true), Key(VK_UP, true); },
