@@ -130,6 +130,7 @@ FormModel PasteInto(const FormModel& Model, const FormModel& Copied, const std::
             pasted.Parent = Holder;
             pasted.Left += shift;
             pasted.Top += shift;
+            KeepToFileRange(pasted);
             Tops.push_back(name);
         } else {
             pasted.Parent = renamed[pasted.Parent];

@@ -24,6 +24,13 @@ bool ParseAlign(const std::string& Name, int& Value) {
     return std::find(std::begin(AlignNames), std::end(AlignNames), Name) != std::end(AlignNames);
 }
 
+void KeepToFileRange(ComponentRecord& Record) {
+    Record.Left = std::clamp(Record.Left, LeastPlace, MostPlace);
+    Record.Top = std::clamp(Record.Top, LeastPlace, MostPlace);
+    Record.Width = std::clamp(Record.Width, 0, MostSize);
+    Record.Height = std::clamp(Record.Height, 0, MostSize);
+}
+
 bool operator==(const ComponentRecord& A, const ComponentRecord& B) {
     return Fields(A) == Fields(B);
 }

@@ -29,6 +29,12 @@ struct ComponentRecord {
     std::map<std::string, std::string> Events;
 };
 
+// What a form file holds of a place in the holder, of a size and of an identifier: the file's
+// reader, the property list and every edit that moves, sizes or numbers a component keep to it.
+constexpr int LeastPlace = -32768, MostPlace = 32767, MostSize = 32767, MostId = 65535;
+// Record's place and size brought within what a form file holds.
+void KeepToFileRange(ComponentRecord& Record);
+
 // The library's names of the alignments, in QAlign's order.
 extern const char* const AlignNames[6];
 // The alignment called Name; false for none of AlignNames.

@@ -512,7 +512,10 @@ void DesignSurface::EditSelection(
     std::vector<ComponentRecord*> records;
     for (const std::string& name : Selected)
         records.push_back(&after.Components[static_cast<size_t>(after.IndexOf(name))]);
-    if (!records.empty() && Change(records)) OnEdit(FormEdit::Between(Title, *Model, after));
+    if (records.empty() || !Change(records)) return;
+    for (ComponentRecord* record : records)
+        KeepToFileRange(*record);
+    OnEdit(FormEdit::Between(Title, *Model, after));
 }
 
 void DesignSurface::MoveSelection(const RECT& Bounds, const std::string& Holder,
@@ -526,6 +529,7 @@ void DesignSurface::MoveSelection(const RECT& Bounds, const std::string& Holder,
     moved.Width = Bounds.right - Bounds.left;
     moved.Height = Bounds.bottom - Bounds.top;
     moved.Parent = Holder;
+    KeepToFileRange(moved);
     OnEdit(Holder == current->Parent ? ChangeEdit(*Model, Selection(), Title, moved)
                                      : ReparentEdit(*Model, Selection(), moved));
 }

@@ -117,9 +117,11 @@ std::string ReadProperty(const std::string& Name, const std::string& Value,
         int& Value;
     };
     const Decimal decimals[] = {
-        {"Left", -32768, 32767, Record.Left}, {"Top", -32768, 32767, Record.Top},
-        {"Width", 0, 32767, Record.Width},    {"Height", 0, 32767, Record.Height},
-        {"ID", 0, 65535, Record.Id},
+        {"Left", LeastPlace, MostPlace, Record.Left},
+        {"Top", LeastPlace, MostPlace, Record.Top},
+        {"Width", 0, MostSize, Record.Width},
+        {"Height", 0, MostSize, Record.Height},
+        {"ID", 0, MostId, Record.Id},
     };
     for (const Decimal& field : decimals)
         if (Name == field.Name)

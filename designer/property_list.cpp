@@ -102,15 +102,16 @@ void PropertyList::Build(const ClassDesign& Design, bool IsForm, bool Several) {
     for (const char* key : {"Left", "Top", "Width", "Height"}) {
         if (IsForm && key[0] != 'W' && key[0] != 'H') continue;
         Row& row = add(key, Kind::Decimal);
-        row.Min = key[0] == 'L' || key[0] == 'T' ? -32768 : 0;
-        row.Max = 32767;
+        bool place = key[0] == 'L' || key[0] == 'T';
+        row.Min = place ? LeastPlace : 0;
+        row.Max = place ? MostPlace : MostSize;
     }
     if (!IsForm) {
         Row& align = add("Align", Kind::Choice);
         for (uint32_t i = 0; i < 6; ++i)
             align.Choices.emplace_back(AlignNames[i], i);
         Row& id = add("ID", Kind::Decimal);
-        id.Max = 65535;
+        id.Max = MostId;
         add("Style", Kind::Hex);
         add("ExStyle", Kind::Hex);
         // Every component's own four, the frame's properties mirrored in the style.

@@ -530,6 +530,18 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
              Edit("ID", "0"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
          },
          "-32768 32767 0 1 56010001 00000000 0"},
+        // A nudge or a duplicate stops at the most a form file holds.
+        {[] {
+             Edit("Left", "32767"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+             Key(VK_RIGHT);
+         },
+         "32767 10 75 35 56010000 00000000 1001"},
+        {[] {
+             Edit("Top", "32767"), Edit("Width", "32767");
+             PostMessageA(Main, WM_COMMAND, CommandApply, 0), Key(VK_RIGHT, true);
+             PostMessageA(Main, WM_COMMAND, CommandDuplicate, 0);
+         },
+         "18 32767 32767 35 56010000 00000000 1003"},
         {[] {
              Tool(14), Drag(300, 200, 300, 200), Edit("Style", "56000000");
              Edit("ExStyle", "200"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
@@ -537,6 +549,9 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
          "300 200 150 80 56000000 00000200 1003"},
     };
     for (const Step& step : steps) {
+        if (getenv("ROWS") &&
+            !strstr(getenv("ROWS"), (" " + std::to_string(&step - steps) + " ").c_str()))
+            continue;
         PostMessageA(Surface, WM_KEYDOWN, VK_ESCAPE, 1); // no tool left chosen
         ASSERT_TRUE(Command("open " + Kept));
         Drag(40, 25, 40, 25);
@@ -612,6 +627,9 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
          "450,25; "},
     };
     for (const Step& step : steps) {
+        if (getenv("ROWS") &&
+            !strstr(getenv("ROWS"), (" " + std::to_string(&step - steps) + " ").c_str()))
+            continue;
         step.Do();
         EXPECT_EQ(Nesting(Saved(Snapshot)), step.Nesting) << "step " << &step - steps;
     }
@@ -1087,6 +1105,9 @@ TEST_F(DesignerTest, TabOrderIsSetByClicksAndIsTheOrderOfTheWindows) {
          "P Red Last Green First|Inner"},
     };
     for (const Step& step : steps) {
+        if (getenv("ROWS") &&
+            !strstr(getenv("ROWS"), (" " + std::to_string(&step - steps) + " ").c_str()))
+            continue;
         step.Do();
         EXPECT_EQ(ChildTexts(Surface) + "|" +
                       ChildTexts(FindWindowExA(Surface, nullptr, "QPanel", nullptr)),
