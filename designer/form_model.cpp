@@ -29,6 +29,10 @@ const ComponentRecord* FormModel::Find(const std::string& Name) const {
     return index < 0 ? nullptr : &Components[index];
 }
 
+bool FormModel::NameTaken(const std::string& Name) const {
+    return IndexOf(Name) >= 0 || Name == Form.Name || Name == DesignClass();
+}
+
 std::string FormModel::FreeName(const std::string& Base) const {
     for (int n = 1;; ++n)
         if (!NameTaken(Base + std::to_string(n))) return Base + std::to_string(n);

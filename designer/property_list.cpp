@@ -394,7 +394,7 @@ bool PropertyList::Read(const std::vector<const ComponentRecord*>& Current, cons
             Problem = ReadRow(row, *current, c);
             if (!Problem.empty()) return false;
         }
-        if (c.Name != current->Name && (Model.NameTaken(c.Name) || c.Name == Model.Form.Name)) {
+        if (c.Name != current->Name && Model.NameTaken(c.Name)) {
             Problem = "Name: another component is called \"" + c.Name + "\".";
             return false;
         }

@@ -988,6 +988,13 @@ TEST_F(DesignerTest, CopiedComponentsPasteWithWhatTheyHoldUnderNewNames) {
          2, kept + "C1 P 408,28; C2 P 416,36; ", "1001 1002 1003 1004 1005 BClick "},
         {"duplicate", [] { Drag(40, 25, 40, 25), Key('D', false, true); }, 1, kept + "B1 P 13,13; ",
          "1001 1002 1003 1004 BClick BClick "},
+        // A copy named like the form's class, which names no component, is renamed too.
+        {"under the form's class",
+         [] {
+             Drag(40, 25, 40, 25), Key('C', false, true), Key(VK_DELETE), Edit("Name", "B");
+             PostMessageA(Main, WM_COMMAND, CommandApply, 0), Key('V', false, true);
+         },
+         3, "P - 10,10; C - 400,20; B1 - 13,13; ", "1001 1003 1004 BClick "},
         {"cut and paste",
          [] {
              Drag(200, 150, 200, 150), Key('X', false, true),
