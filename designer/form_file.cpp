@@ -69,9 +69,10 @@ std::string Quoted(const std::string& Value) {
     return IsIdentifier(Value) ? Value : "\"" + Escape(Value, '"') + "\"";
 }
 
+// A list without items has no Items at all, so "" is one empty item.
 std::vector<std::string> SplitItems(const std::string& Value) {
     std::vector<std::string> items;
-    for (size_t start = 0; start <= Value.size() && !Value.empty();) {
+    for (size_t start = 0; start <= Value.size();) {
         size_t end = std::min(Value.find('\n', start), Value.size());
         items.push_back(Value.substr(start, end - start));
         start = end + 1;

@@ -438,6 +438,13 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
                                                        "Top=-32768 Width=0 Height=0 "
                                                        "Style=56010000 ID=0\r\nQGroupBox G\r\n")));
     EXPECT_EQ(Saved(), limits);
+    // Lists keep their items, whatever they are: one empty item, several, quotes and commas.
+    const std::string list = " Text=\"\" Left=0 Top=0 Width=120 Height=60 Style=56010140 "
+                             "ExStyle=00000200 ID=1 Items=",
+                      lists = Header + "QListBox A" + list + "\"\"\r\nQListBox B" + list +
+                              "\"\\n\\n\"\r\nQListBox C" + list + "\"say \\\"a, b\\\"\\n,\\n\"\r\n";
+    ASSERT_TRUE(Command("open " + WriteTestFile(path, lists)));
+    EXPECT_EQ(Saved(), lists);
     // First-version files open as they were: the old example has its fifteen components. The
     // example form saves as it is written.
     ASSERT_TRUE(Command("open " + WriteTestFile(path, Small1)));
