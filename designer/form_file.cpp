@@ -96,7 +96,7 @@ std::string ReadClassProperty(const std::string& Name, const std::string& Value,
     }
     if (!Design.EventNamed(Name).empty()) {
         Record.Events[Name] = Value;
-        return IsIdentifier(Value) ? "" : Bad(Name, Value);
+        return IsValidComponentName(Value) ? "" : Bad(Name, Value);
     }
     if (Name == "Items" && Design.ItemsMessage) {
         Record.Items = SplitItems(Value);
@@ -137,7 +137,7 @@ std::string ReadProperty(const std::string& Name, const std::string& Value,
     if (Name == "Align") return ParseAlign(Value, Record.Align) ? "" : Bad(Name, Value);
     if (Name == "Parent") {
         Record.Parent = Value;
-        return IsIdentifier(Value) ? "" : "\"" + Value + "\" is not a name";
+        return IsValidComponentName(Value) ? "" : "\"" + Value + "\" is not a name";
     }
     return "no property is called \"" + Name + "\"";
 }
@@ -314,7 +314,6 @@ bool ParseFormFile(const std::string& Text, const CoreLibrary& Core, FormModel& 
     }
     FormModel read;
     std::vector<size_t> numbers;
-    std::set<std::string> names;
     for (size_t i = 2; i < lines.size(); ++i) {
         ComponentRecord record;
         bool isForm = second && i == 2 && lines[i].compare(0, 5, "Form ") == 0;
@@ -322,9 +321,10 @@ bool ParseFormFile(const std::string& Text, const CoreLibrary& Core, FormModel& 
                                     : ParseComponent2(lines[i], Core, isForm, record);
         if (fault.empty() && !isForm && !Core.Offers(record.ClassName))
             fault = "the library has no class \"" + record.ClassName + "\"";
-        if (fault.empty() && !IsIdentifier(record.Name))
+        if (fault.empty() && !IsValidComponentName(record.Name))
             fault = "\"" + record.Name + "\" is not a name";
-        if (fault.empty() && !names.insert(record.Name).second)
+        // The form's line comes first, so its class and design class are known here.
+        if (fault.empty() && !isForm && read.NameTaken(record.Name))
             fault = "the name \"" + record.Name + "\" is used twice";
         if (!fault.empty()) {
             Problem = "line " + std::to_string(i + 1) + ": " + fault;

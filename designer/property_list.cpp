@@ -316,7 +316,7 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
         return "";
     case Kind::Name:
         Changed.Name = text;
-        return IsIdentifier(text) ? "" : quoted + "is not a C++ name.";
+        return IsValidComponentName(text) ? "" : quoted + "is not a C++ name.";
     case Kind::Line:
     case Kind::Lines:
         Changed.Text = text;
@@ -378,7 +378,7 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
             return "";
         }
         Changed.Events[Which.Key] = text;
-        return IsIdentifier(text) ? "" : quoted + "is not a C++ name.";
+        return IsValidComponentName(text) ? "" : quoted + "is not a C++ name.";
     }
     return "";
 }
