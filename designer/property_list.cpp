@@ -365,11 +365,14 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
         return "";
     }
     case Kind::Items:
+        // One item a line, whatever ends it: no item holds a line feed, which separates the
+        // items in the form file.
         Changed.Items.clear();
         for (size_t start = 0; start < text.size();) {
-            size_t end = std::min(text.find("\r\n", start), text.size());
-            Changed.Items.push_back(text.substr(start, end - start));
-            start = end + 2;
+            size_t end = std::min(text.find('\n', start), text.size());
+            size_t cut = end > start && text[end - 1] == '\r' ? end - 1 : end;
+            Changed.Items.push_back(text.substr(start, cut - start));
+            start = end + 1;
         }
         return "";
     case Kind::Event:

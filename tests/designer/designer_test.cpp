@@ -455,6 +455,11 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
                               "\"\\n\\n\"\r\nQListBox C" + list + "\"say \\\"a, b\\\"\\n,\\n\"\r\n";
     ASSERT_TRUE(Command("open " + WriteTestFile(path, lists)));
     EXPECT_EQ(Saved(), lists);
+    // A line feed typed alone starts an item too, as the file would read it.
+    Drag(5, 5, 5, 5), Edit("Items", "a\nb"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+    Sync();
+    EXPECT_EQ(SendMessageA(FindWindowExA(Surface, nullptr, "QListBox", nullptr), LB_GETCOUNT, 0, 0),
+              2);
     // First-version files open as they were: the old example has its fifteen components. The
     // example form saves as it is written.
     ASSERT_TRUE(Command("open " + WriteTestFile(path, Small1)));
