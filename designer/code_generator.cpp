@@ -8,10 +8,9 @@
 
 namespace {
 
-// Every header of the library's components: a member's type is its window class's name.
 const char* const ComponentHeaders[] = {
-    "containers/bars.h", "containers/panel.h",         "controls/buttons.h", "controls/edits.h",
-    "controls/lists.h",  "designer/demo_components.h", "designer/editor.h",  "object/forms.h"};
+#include "library_headers.inc"
+};
 
 // A C++ string literal of Text; octal escapes never run into the following characters. Text in
 // UTF-8, which the compiler reads and writes unchanged, stays readable; other bytes above ASCII
@@ -84,8 +83,9 @@ std::string ArgumentNames(const EventSignature& Signature) {
     return text;
 }
 
-// The lines that give Member (with its "." or nothing for the form) its class values and wire
-// its events to the form's handlers.
+// The lines that give Member (with its "." or "QForm::" for the form) its class values and wire
+// its events to the form's handlers. The library's names are qualified, as a component or a
+// handler of the same name would hide them inside the form's class.
 std::string ValuesAndEvents(const std::string& Member, const ComponentRecord& C,
                             const ClassDesign& Design, const std::string& FormClass) {
     std::string text;
@@ -94,7 +94,7 @@ std::string ValuesAndEvents(const std::string& Member, const ComponentRecord& C,
         if (!described) continue;
         std::string choice = described->ChoiceOf(value);
         std::string written = described->Colour      ? HexLiteral(value)
-                              : IsIdentifier(choice) ? choice
+                              : IsIdentifier(choice) ? "::" + choice
                                                      : std::to_string(value);
         text += "    " + Member + described->Setter + "(" + written + ");\n";
     }
@@ -159,7 +159,7 @@ std::string DesignHeader(const FormParts& Form) {
     if (items) h += "    void CreateHandle() override;\n";
     if (!Model.Components.empty()) h += "\n";
     for (const ComponentRecord& c : Model.Components)
-        h += "    " + c.ClassName + " " + c.Name + ";\n";
+        h += "    ::" + c.ClassName + " " + c.Name + ";\n";
     if (!handlers.empty()) {
         h += "\nprotected:\n    // The handlers of the wired events: override those the form acts "
              "on.\n";
@@ -187,7 +187,7 @@ std::string DesignSource(const FormParts& Form) {
         "#include \"" + design + ".h\"\n\n" + design + "::" + design + "() {\n    SetName(" +
         Literal(name) + ");\n    SetText(" + Literal(Model.Form.Text) + ");\n    SetBounds(0, 0, " +
         std::to_string(outer.right - outer.left) + ", " + std::to_string(outer.bottom - outer.top) +
-        ");\n" + ValuesAndEvents("", Model.Form, Core.Form, design);
+        ");\n" + ValuesAndEvents("QForm::", Model.Form, Core.Form, design);
     for (const ComponentRecord& c : Model.Components) {
         const std::string m = "    " + c.Name + ".";
         // The window class is written out: a C++ class may make another class's window than

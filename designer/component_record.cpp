@@ -4,11 +4,23 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <set>
 #include <tuple>
 
 namespace {
+
+// The macros of windows.h and of the library's headers that the generated C++ includes, sorted:
+// no qualification keeps a macro from replacing a name.
+const char* const HeaderMacros[] = {
+#include "header_macros.inc"
+};
+
+bool IsHeaderMacro(const std::string& Name) {
+    return std::binary_search(std::begin(HeaderMacros), std::end(HeaderMacros), Name.c_str(),
+                              [](const char* A, const char* B) { return std::strcmp(A, B) < 0; });
+}
 
 auto Fields(const ComponentRecord& R) {
     return std::tie(R.ClassName, R.Name, R.Parent, R.Text, R.Left, R.Top, R.Width, R.Height,
@@ -57,13 +69,15 @@ bool IsValidComponentName(const std::string& Name) {
         "static_assert", "static_cast", "struct", "switch", "template", "this", "thread_local",
         "throw", "true", "try", "typedef", "typeid", "typename", "union", "unsigned", "using",
         "virtual", "void", "volatile", "wchar_t", "while", "xor", "xor_eq",
-        // What the generated form's class declares or names without qualifying it.
+        // What the generated form's class declares or names without qualifying it, and the
+        // types of the events' parameters.
         "FormOf", "Self", "CreateHandle", "SetName", "SetText", "SetBounds", "QForm", "QFrame",
-        "LPARAM", "alNone", "alLeft", "alRight", "alTop", "alBottom", "alClient"};
+        "LPARAM", "alNone", "alLeft", "alRight", "alTop", "alBottom", "alClient", "uint8_t",
+        "uint16_t"};
     bool reserved =
         Name.find("__") != std::string::npos ||
         (Name.size() > 1 && Name[0] == '_' && std::isupper(static_cast<unsigned char>(Name[1])));
-    return IsIdentifier(Name) && !reserved && !unusable.count(Name);
+    return IsIdentifier(Name) && !reserved && !unusable.count(Name) && !IsHeaderMacro(Name);
 }
 
 bool ParseDecimal(const std::string& Text, int Min, int Max, int& Value) {

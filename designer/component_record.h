@@ -49,9 +49,10 @@ inline bool operator!=(const ComponentRecord& A, const ComponentRecord& B) {
 bool IsIdentifier(const std::string& Name);
 // True for a name the generated C++ can declare as a component, a handler or the form's class:
 // an identifier that is no keyword, none reserved to the compiler (a leading underscore and
-// capital, a double underscore anywhere) and none the generated code gives its own parts or
-// names unqualified inside the form's class. The file, the property list and Paste all keep to
-// it, so that every form the designer holds generates C++ that compiles.
+// capital, a double underscore anywhere), no macro of the headers the generated code includes
+// and none the generated code gives its own parts or names unqualified inside the form's
+// class. The file, the property list and Paste all keep to it, so that every form the designer
+// holds generates C++ that compiles.
 bool IsValidComponentName(const std::string& Name);
 // Decimal and hexadecimal fields; false when Text is not wholly such a number or is out of range.
 bool ParseDecimal(const std::string& Text, int Min, int Max, int& Value);

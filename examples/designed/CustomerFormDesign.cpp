@@ -4,7 +4,7 @@ CustomerFormDesign::CustomerFormDesign() {
     SetName("CustomerForm");
     SetText("Customer");
     SetBounds(0, 0, 564, 423);
-    OnClose = [](QFrame* Sender, int& Action) {
+    QForm::OnClose = [](QFrame* Sender, int& Action) {
         if (CustomerFormDesign* form = FormOf(Sender)) form->FormClose(Sender, Action);
     };
 
@@ -148,7 +148,7 @@ CustomerFormDesign::CustomerFormDesign() {
     Buttons.SetStyle(0x56000000);
     Buttons.SetExStyle(0x00010000);
     Buttons.SetID(1016);
-    Buttons.SetBorderStyle(bsRaised);
+    Buttons.SetBorderStyle(::bsRaised);
     Buttons.SetParent(this);
 
     SaveButton.SetClassName("QButton");

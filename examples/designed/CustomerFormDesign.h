@@ -18,23 +18,23 @@ public:
     CustomerFormDesign* Self() override { return this; }
     void CreateHandle() override;
 
-    QPanel Header;
-    QLabel NameLabel;
-    QEdit NameEdit;
-    QLabel MailLabel;
-    QEdit MailEdit;
-    QGroupBox Plan;
-    QRadioButton Basic;
-    QRadioButton Premium;
-    QCheckBox Newsletter;
-    QMemo Notes;
-    QListBox History;
-    QComboBox Country;
-    QScrollBar Zoom;
-    QPanel Buttons;
-    QButton SaveButton;
-    QButton CancelButton;
-    QLabel Status;
+    ::QPanel Header;
+    ::QLabel NameLabel;
+    ::QEdit NameEdit;
+    ::QLabel MailLabel;
+    ::QEdit MailEdit;
+    ::QGroupBox Plan;
+    ::QRadioButton Basic;
+    ::QRadioButton Premium;
+    ::QCheckBox Newsletter;
+    ::QMemo Notes;
+    ::QListBox History;
+    ::QComboBox Country;
+    ::QScrollBar Zoom;
+    ::QPanel Buttons;
+    ::QButton SaveButton;
+    ::QButton CancelButton;
+    ::QLabel Status;
 
 protected:
     // The handlers of the wired events: override those the form acts on.

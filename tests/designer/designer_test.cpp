@@ -366,6 +366,12 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {"Name", "a__b", "Name: \"a__b\" is not a C++ name."},
         {"Name", "FormOf", "Name: \"FormOf\" is not a C++ name."},
         {"OnClick", "delete", "OnClick: \"delete\" is not a C++ name."},
+        // Macros of the headers the generated C++ includes, which no qualification escapes.
+        {"Name", "TRUE", "Name: \"TRUE\" is not a C++ name."},
+        {"Name", "CreateWindow", "Name: \"CreateWindow\" is not a C++ name."},
+        {"OnClick", "RGB", "OnClick: \"RGB\" is not a C++ name."},
+        // The types of the events' parameters.
+        {"Name", "uint16_t", "Name: \"uint16_t\" is not a C++ name."},
         {"OnMouseDown", "Input",
          "Events: the handler \"Input\" of Ok.OnMouseDown is named like a component."},
         {"", "Velmora form 3\r\n",
@@ -400,6 +406,8 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {"", Header + "Form class\r\n", "line 3: \"class\" is not a name"},
         {"", Small + "QLabel _Tag\r\n", "line 5: \"_Tag\" is not a name"},
         {"", Small + "QButton B OnClick=Self\r\n", "line 5: bad OnClick \"Self\""},
+        {"", Small + "QLabel IDOK\r\n", "line 5: \"IDOK\" is not a name"},
+        {"", Small + "QButton B OnClick=NULL\r\n", "line 5: bad OnClick \"NULL\""},
         {"", Small + "QLabel DesignedFormDesign\r\n",
          "line 5: the name \"DesignedFormDesign\" is used twice"},
         {"", Small + "QLabel L Parent=a-b\r\n", "line 5: \"a-b\" is not a name"},
@@ -476,6 +484,20 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         EXPECT_EQ(ReadTestFile(GENERATED_DIR "/example" + std::string(file)),
                   ReadTestFile(DESIGNED_EXAMPLE + std::string(file)))
             << file;
+    // Components and handlers named like what the generated class uses from the library (its
+    // types, enumerators and the form's own members) generate C++ that designer_generated_code
+    // compiles.
+    DeleteFileA(GENERATED_DIR "/Tricky.h"), DeleteFileA(GENERATED_DIR "/Tricky.cpp");
+    ASSERT_TRUE(Command(
+        "open " +
+        WriteTestFile(
+            path, Header + "Form Tricky Color=00FF0000 FormStyle=fsStayOnTop OnClose=OnClose\r\n"
+                           "QPanel Canvas BorderStyle=bsRaised Color=0000FF00\r\n"
+                           "QButton QButton Parent=Canvas OnClick=SetFormStyle\r\n"
+                           "QLabel bsRaised OnDblClick=QLabel\r\nQButton fsStayOnTop\r\n"
+                           "QListBox Sender Items=\"a\"\r\nQLabel form\r\nQLabel OnClick\r\n"
+                           "QLabel QPanel\r\nQLabel min OnClick=max\r\n")));
+    ASSERT_TRUE(Command("generate " GENERATED_DIR));
     // One handler name for events of other parameters is refused when generating.
     ASSERT_TRUE(Command("open " + WriteTestFile(path, Small + "QButton B OnClick=Shared "
                                                               "OnMouseDown=Shared\r\n")));

@@ -4,15 +4,19 @@
 # program opts in (UTF-8 texts), runs it through Wine and compares the components its form
 # makes, written as a form file, with every_class.vform, the file the designer test designed
 # the same form to; the user's click handler must have run.
-foreach(var COMPILER COMPILER_FLAGS RC_COMPILER GENERATED SOURCE_DIR COMPONENTS LOADER PREFIX)
+foreach(var COMPILER COMPILER_FLAGS RC_COMPILER GENERATED SOURCE_DIR COMPONENTS LOADER PREFIX
+    MACRO_TABLE)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
 endforeach()
-if(NOT EXISTS ${GENERATED}/DesignedFormDesign.cpp OR NOT EXISTS ${GENERATED}/DesignedForm.cpp)
+# Tricky.cpp, the form of components named like what its class uses, is compiled along.
+if(NOT EXISTS ${GENERATED}/DesignedFormDesign.cpp OR NOT EXISTS ${GENERATED}/DesignedForm.cpp
+   OR NOT EXISTS ${GENERATED}/TrickyDesign.cpp OR NOT EXISTS ${GENERATED}/Tricky.cpp)
   message(FATAL_ERROR "Nothing generated in ${GENERATED}: the designer test did not run.")
 endif()
 separate_arguments(COMPILER_FLAGS UNIX_COMMAND "${COMPILER_FLAGS}")
+get_filename_component(tables ${MACRO_TABLE} DIRECTORY)
 execute_process(
   COMMAND ${RC_COMPILER} -O coff -I ${SOURCE_DIR}/core/resources
     ${SOURCE_DIR}/core/resources/velmora_manifest.rc ${GENERATED}/manifest.o
@@ -22,9 +26,9 @@ if(NOT compiled EQUAL 0)
 endif()
 execute_process(
   COMMAND ${COMPILER} ${COMPILER_FLAGS} -std=c++17 -Wall -Wextra -Werror -DWIN32_LEAN_AND_MEAN -DNOMINMAX
-    -I${SOURCE_DIR}/core -I${SOURCE_DIR}/designer -I${GENERATED}
+    -I${SOURCE_DIR}/core -I${SOURCE_DIR}/designer -I${tables} -I${GENERATED}
     ${SOURCE_DIR}/tests/designer/generated_form_main.cpp ${GENERATED}/DesignedFormDesign.cpp
-    ${GENERATED}/DesignedForm.cpp
+    ${GENERATED}/DesignedForm.cpp ${GENERATED}/TrickyDesign.cpp ${GENERATED}/Tricky.cpp
     ${GENERATED}/manifest.o
     ${SOURCE_DIR}/designer/component_window.cpp ${SOURCE_DIR}/designer/component_record.cpp
     ${SOURCE_DIR}/designer/form_file.cpp ${SOURCE_DIR}/designer/core_library.cpp
