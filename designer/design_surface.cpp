@@ -399,12 +399,17 @@ bool DesignSurface::Select(const std::string& Name) {
 }
 
 void DesignSurface::Follow(const std::string& Subject) {
-    if (Ordering) // the numbers show what the click did
+    bool about =
+        IsSelected(Subject) || std::find(Pruned.begin(), Pruned.end(), Subject) != Pruned.end();
+    if (Ordering) { // the numbers show what the click did
         SetSelection({});
-    else if (IsSelected(Subject))
-        SetSelection(Selected);
-    else
+    } else if (!about) {
         Select(Subject);
+    } else {
+        // ShowModel left the valid rest and framed it.
+        Pruned.clear();
+        if (OnSelectionChanged) OnSelectionChanged();
+    }
 }
 
 void DesignSurface::SelectAll() {
@@ -422,6 +427,7 @@ void DesignSurface::SetSelection(std::vector<std::string> Names) {
     std::string problem;
     if (Dragging.Kind != Drag::None) ShowModel(problem);
     Selected = std::move(Names);
+    Pruned.clear();
     KeepValidSelection();
     ShowFrame();
     if (OnSelectionChanged) OnSelectionChanged();
@@ -536,6 +542,10 @@ void DesignSurface::MoveSelection(const RECT& Bounds, const std::string& Holder,
 
 bool DesignSurface::ShowModel(std::string& Problem) {
     EndDrag();
+    std::vector<std::string> shown = Selected;
+    KeepValidSelection();
+    for (const std::string& name : shown)
+        if (!IsSelected(name)) Pruned.push_back(name);
     if (ShownForm != Model->Form) {
         // The surface is the form's client area.
         RECT outer = {0, 0, Model->Form.Width, Model->Form.Height};
@@ -630,7 +640,6 @@ bool DesignSurface::ShowModel(std::string& Problem) {
         if (reordered || i >= madeFrom || (touched.count(holder) && aligning.count(holder)))
             AlignComponent(placed.Window, placed.Shown.Align);
     }
-    KeepValidSelection();
     ShowFrame();
     ShowTabNumbers();
     // A transparent holder (the group box) keeps the picture of what lay under it before it

@@ -63,8 +63,8 @@ public:
     HWND SelectedWindow() const { return WindowOf(Selection()); }
     // Selects the component called Name alone ("" selects nothing); false when there is none.
     bool Select(const std::string& Name);
-    // Shows the selection after an edit about Subject: kept when Subject is part of it, else
-    // Subject alone is selected.
+    // Shows the selection after an edit about Subject: the valid rest of it kept when Subject
+    // was part of it before the edit, else Subject alone is selected.
     void Follow(const std::string& Subject);
     // Selects everything the holder of the primary component holds (the form's own components
     // when nothing is selected), the primary staying first.
@@ -184,6 +184,8 @@ private:
     std::vector<Placed> Components;    // in the model's order
     ComponentRecord ShownForm;         // the form's own record as the surface shows it
     std::vector<std::string> Selected; // the primary first, all of one holder
+    // What ShowModel took out of the selection, gone from the model, since it was last set.
+    std::vector<std::string> Pruned;
     std::string Tool;
     DragState Dragging;
 };

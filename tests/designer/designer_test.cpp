@@ -546,12 +546,14 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
              Key(VK_ESCAPE), Drag(20, 70, 20, 70);
          },
          "10 60 121 21 56010080 00000200 1002"},
-        // An undo that takes the primary of several out leaves nothing selected, as deleting it.
+        // An undo that takes the primary of several out leaves the rest selected, the next
+        // primary, which centring in the holder takes as such.
         {[] {
              Tool(3), Drag(200, 200, 200, 200), Holding({VK_SHIFT}, [] { Drag(40, 25, 40, 25); });
              PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
+             PostMessageA(Main, WM_COMMAND, CommandCentreAcross, 0);
          },
-         "- - 556 396 - - -"},
+         "240 10 75 35 56010000 00000000 1001"},
         {[] { Key(VK_LEFT), Key(VK_UP), Key(VK_UP); }, "9 8 75 35 56010000 00000000 1001"},
         {[] { Key(VK_RIGHT), Key(VK_DOWN), Key(VK_DOWN); }, "11 12 75 35 56010000 00000000 1001"},
         {[] { Key(VK_LEFT, true), Key(VK_UP, true), Key(VK_UP, true); },
