@@ -58,10 +58,9 @@ Arguments ReadArguments() {
 // bar message carrying an address to the designer's bars.
 LRESULT CALLBACK DropQueuedNotification(int Code, WPARAM WParam, LPARAM LParam) {
     auto* message = reinterpret_cast<MSG*>(LParam);
-    if (Code == HC_ACTION && (message->message == WM_NOTIFY || IsQueuedBarAddress(*message))) {
+    // WM_NULL does nothing, whatever its parameters: no procedure reads them.
+    if (Code == HC_ACTION && (message->message == WM_NOTIFY || IsQueuedBarAddress(*message)))
         message->message = WM_NULL;
-        message->lParam = 0;
-    }
     return CallNextHookEx(nullptr, Code, WParam, LParam);
 }
 

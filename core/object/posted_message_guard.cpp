@@ -29,14 +29,10 @@ bool IsForgedAddress(const MSG& Message) {
 
 // A WH_GETMESSAGE hook sees every message a loop of its thread takes from the queue, whatever
 // loop it is (Run, a program's own, a message box's), before it is dispatched; sent messages
-// never pass through it.
+// never pass through it. WM_NULL does nothing, whatever its parameters: no procedure reads them.
 LRESULT CALLBACK NeutraliseForgedAddress(int Code, WPARAM WParam, LPARAM LParam) {
     auto* message = reinterpret_cast<MSG*>(LParam);
-    if (Code == HC_ACTION && IsForgedAddress(*message)) {
-        message->message = WM_NULL;
-        message->wParam = 0;
-        message->lParam = 0;
-    }
+    if (Code == HC_ACTION && IsForgedAddress(*message)) message->message = WM_NULL;
     return CallNextHookEx(nullptr, Code, WParam, LParam);
 }
 
