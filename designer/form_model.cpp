@@ -34,8 +34,10 @@ bool FormModel::NameTaken(const std::string& Name) const {
 }
 
 std::string FormModel::FreeName(const std::string& Base) const {
-    for (int n = 1;; ++n)
-        if (!NameTaken(Base + std::to_string(n))) return Base + std::to_string(n);
+    for (int n = 1;; ++n) {
+        std::string name = Base + std::to_string(n);
+        if (!NameTaken(name) && IsValidComponentName(name)) return name;
+    }
 }
 
 int FormModel::FreeId() const {

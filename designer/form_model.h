@@ -25,7 +25,8 @@ public:
     // True when a component, the form's class or its design class is called Name: the generated
     // code declares them all in one scope.
     bool NameTaken(const std::string& Name) const;
-    // The first of Base1, Base2, ... that is not taken.
+    // The first of Base1, Base2, ... that is not taken and is a valid name (Base1 may be a
+    // macro).
     std::string FreeName(const std::string& Base) const;
     // One above the highest identifier, at least 1001; above the file's 65535 the lowest free one
     // from 1001 (0 when there is none).

@@ -1047,6 +1047,13 @@ TEST_F(DesignerTest, CopiedComponentsPasteWithWhatTheyHoldUnderNewNames) {
              PostMessageA(Main, WM_COMMAND, CommandApply, 0), Key('V', false, true);
          },
          3, "P - 10,10; C - 400,20; B1 - 13,13; ", "1001 1003 1004 BClick "},
+        // Nor is a copy named like a macro: "ctl1" is one.
+        {"past a macro's name",
+         [] {
+             Drag(430, 30, 430, 30), Edit("Name", "ctl");
+             PostMessageA(Main, WM_COMMAND, CommandApply, 0), Key('D', false, true);
+         },
+         2, "P - 10,10; B P 5,5; ctl - 400,20; ctl2 - 408,28; ", "1001 1002 1003 1004 BClick "},
         {"cut and paste",
          [] {
              Drag(200, 150, 200, 150), Key('X', false, true),
