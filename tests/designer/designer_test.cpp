@@ -3,6 +3,7 @@
 // made is read back from the form files it saves and from its windows.
 #include "designer/commands.h"
 #include "object/frame.h"
+#include "tests/support/property_rows.h"
 #include "tests/support/test_files.h"
 
 #include <commctrl.h>
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <iterator>
 #include <map>
@@ -144,25 +144,10 @@ void Tool(int Index) {
     PostMessageA(Main, WM_COMMAND, FirstTool + Index, 0);
 }
 
-// The box of the property list's row called Label (its label's text, the flag's or the
-// event's name), on either page; null when the list shows no such row.
+// The box of the property list's row called Label, once the list shows the selection.
 HWND Row(const std::string& Label) {
     Sync();
-    for (HWND w = GetWindow(Main, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        char text[64] = "", kind[16] = "";
-        GetWindowTextA(w, text, sizeof text);
-        GetClassNameA(w, kind, sizeof kind);
-        if (Label != text || (strcmp(kind, "Static") && strcmp(kind, "Button"))) continue;
-        if (!strcmp(kind, "Button")) return w; // a flag's check box
-        RECT label, box;
-        GetWindowRect(w, &label);
-        // The two pages' rows lie over each other; only one page is shown.
-        for (HWND b = GetWindow(Main, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
-            if (GetWindowRect(b, &box), box.top == label.top && box.left == label.right &&
-                                            IsWindowVisible(b) == IsWindowVisible(w))
-                return b;
-    }
-    return nullptr;
+    return PropertyRow(Main, Label);
 }
 
 // What a row of the property list shows; Typed, when given, is then typed over it (not applied).
