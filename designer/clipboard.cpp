@@ -110,7 +110,7 @@ FormModel CopyOf(const FormModel& Model, const std::vector<std::string>& Names) 
         if (!taken[i]) continue;
         copy.Components.push_back(Model.Components[i]);
         ComponentRecord& copied = copy.Components.back();
-        if (!copy.NameTaken(copied.Parent)) copied.Parent.clear();
+        if (copy.IndexOf(copied.Parent) < 0) copied.Parent.clear();
     }
     return copy;
 }
@@ -130,6 +130,7 @@ FormModel PasteInto(const FormModel& Model, const FormModel& Copied, const std::
             pasted.Parent = Holder;
             pasted.Left += shift;
             pasted.Top += shift;
+            KeepToFileRange(pasted);
             Tops.push_back(name);
         } else {
             pasted.Parent = renamed[pasted.Parent];

@@ -119,7 +119,7 @@ std::string HandlerConflict(const FormModel& Model, const CoreLibrary& Core) {
                 if (problem.empty() && h.Name == name && h.Signature.Parameters != parameters)
                     problem = "the handler \"" + name + "\" of " + c.Name + "." + event +
                               " handles events of other parameters";
-            if (problem.empty() && (Model.NameTaken(name) || name == Model.Form.Name))
+            if (problem.empty() && Model.NameTaken(name))
                 problem = "the handler \"" + name + "\" of " + c.Name + "." + event +
                           " is named like a component";
         }
@@ -256,7 +256,7 @@ GeneratedFiles GenerateForm(const FormModel& Model, const CoreLibrary& Core) {
     FormParts form{Model,
                    Core,
                    Model.Form.Name,
-                   Model.Form.Name + "Design",
+                   Model.DesignClass(),
                    HandlersOf(Model, Core),
                    std::any_of(Model.Components.begin(), Model.Components.end(),
                                [](const ComponentRecord& c) { return !c.Items.empty(); })};

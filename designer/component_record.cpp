@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <set>
 #include <tuple>
 
 namespace {
@@ -24,6 +25,13 @@ bool ParseAlign(const std::string& Name, int& Value) {
     return std::find(std::begin(AlignNames), std::end(AlignNames), Name) != std::end(AlignNames);
 }
 
+void KeepToFileRange(ComponentRecord& Record) {
+    Record.Left = std::clamp(Record.Left, LeastPlace, MostPlace);
+    Record.Top = std::clamp(Record.Top, LeastPlace, MostPlace);
+    Record.Width = std::clamp(Record.Width, 0, MostSize);
+    Record.Height = std::clamp(Record.Height, 0, MostSize);
+}
+
 bool operator==(const ComponentRecord& A, const ComponentRecord& B) {
     return Fields(A) == Fields(B);
 }
@@ -33,6 +41,29 @@ bool IsIdentifier(const std::string& Name) {
     for (char c : Name)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
     return true;
+}
+
+bool IsValidComponentName(const std::string& Name) {
+    static const std::set<std::string> unusable = {
+        // The keywords and alternative tokens of C++17, and the two identifiers of special
+        // meaning.
+        "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break",
+        "case", "catch", "char", "char16_t", "char32_t", "class", "compl", "const", "const_cast",
+        "constexpr", "continue", "decltype", "default", "delete", "do", "double", "dynamic_cast",
+        "else", "enum", "explicit", "export", "extern", "false", "final", "float", "for", "friend",
+        "goto", "if", "inline", "int", "long", "mutable", "namespace", "new", "noexcept", "not",
+        "not_eq", "nullptr", "operator", "or", "or_eq", "override", "private", "protected",
+        "public", "register", "reinterpret_cast", "return", "short", "signed", "sizeof", "static",
+        "static_assert", "static_cast", "struct", "switch", "template", "this", "thread_local",
+        "throw", "true", "try", "typedef", "typeid", "typename", "union", "unsigned", "using",
+        "virtual", "void", "volatile", "wchar_t", "while", "xor", "xor_eq",
+        // What the generated form's class declares or names without qualifying it.
+        "FormOf", "Self", "CreateHandle", "SetName", "SetText", "SetBounds", "QForm", "QFrame",
+        "LPARAM", "alNone", "alLeft", "alRight", "alTop", "alBottom", "alClient"};
+    bool reserved =
+        Name.find("__") != std::string::npos ||
+        (Name.size() > 1 && Name[0] == '_' && std::isupper(static_cast<unsigned char>(Name[1])));
+    return IsIdentifier(Name) && !reserved && !unusable.count(Name);
 }
 
 bool ParseDecimal(const std::string& Text, int Min, int Max, int& Value) {

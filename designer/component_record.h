@@ -29,6 +29,12 @@ struct ComponentRecord {
     std::map<std::string, std::string> Events;
 };
 
+// What a form file holds of a place in the holder, of a size and of an identifier: the file's
+// reader, the property list and every edit that moves, sizes or numbers a component keep to it.
+constexpr int LeastPlace = -32768, MostPlace = 32767, MostSize = 32767, MostId = 65535;
+// Record's place and size brought within what a form file holds.
+void KeepToFileRange(ComponentRecord& Record);
+
 // The library's names of the alignments, in QAlign's order.
 extern const char* const AlignNames[6];
 // The alignment called Name; false for none of AlignNames.
@@ -39,8 +45,14 @@ inline bool operator!=(const ComponentRecord& A, const ComponentRecord& B) {
     return !(A == B);
 }
 
-// True for a C++ identifier: the name becomes a member of the generated form.
+// True for a C++ identifier.
 bool IsIdentifier(const std::string& Name);
+// True for a name the generated C++ can declare as a component, a handler or the form's class:
+// an identifier that is no keyword, none reserved to the compiler (a leading underscore and
+// capital, a double underscore anywhere) and none the generated code gives its own parts or
+// names unqualified inside the form's class. The file, the property list and Paste all keep to
+// it, so that every form the designer holds generates C++ that compiles.
+bool IsValidComponentName(const std::string& Name);
 // Decimal and hexadecimal fields; false when Text is not wholly such a number or is out of range.
 bool ParseDecimal(const std::string& Text, int Min, int Max, int& Value);
 bool ParseHex(const std::string& Text, uint32_t& Value);

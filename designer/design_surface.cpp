@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <set>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -132,45 +133,44 @@ bool DesignSurface::TakeInput(const MSG& Message) {
 void DesignSurface::MouseDown(POINT Point) {
     SetFocus(Surface);
     SetCapture(Surface);
-    DragStart = Point;
-    Moved = {};
-    Dragging = Drag::None;
+    Dragging = {};
+    Dragging.Start = Point;
     if (!Tool.empty()) {
-        Dragging = Drag::Placing;
+        Dragging.Kind = Drag::Placing;
         return;
     }
-    Grabbed = Frame.HandleAt(Point);
-    if (Grabbed != SelectionFrame::None)
-        Dragging = Drag::Resizing;
+    SelectionFrame::Handle grabbed = Frame.HandleAt(Point);
+    if (grabbed != SelectionFrame::None)
+        Dragging.Kind = Drag::Resizing;
     else
         PressOn(ComponentAt(Point));
-    StartBounds.clear();
+    Dragging.Grabbed = grabbed;
     for (const std::string& name : Selected)
-        StartBounds.push_back(BoundsOf(WindowOf(name)));
-    if (Dragging == Drag::Moving) FloatSelection();
+        Dragging.Dragged.emplace_back(name, BoundsOf(WindowOf(name)));
+    if (Dragging.Kind == Drag::Moving) FloatSelection();
 }
 
 void DesignSurface::PressOn(const std::string& Hit) {
     bool control = IsHeld(VK_CONTROL);
     if (Hit.empty() || (control && Core->DesignOf(Model->Find(Hit)->ClassName).Holds)) {
-        BandHolder = Hit;
-        Dragging = Drag::Banding;
+        Dragging.BandHolder = Hit;
+        Dragging.Kind = Drag::Banding;
     } else if (control || IsHeld(VK_SHIFT)) {
         Toggle(Hit);
     } else {
         // A press on one of several selected drags them all; a single one is selected again,
         // so that the property list drops what was typed and not applied.
         if (Selected.size() < 2 || !IsSelected(Hit)) Select(Hit);
-        Dragging = Drag::Moving;
+        Dragging.Kind = Drag::Moving;
     }
 }
 
 void DesignSurface::FloatSelection() {
-    for (size_t i = 0; i < Selected.size(); ++i) {
-        HWND window = WindowOf(Selected[i]);
+    for (const auto& [name, start] : Dragging.Dragged) {
+        HWND window = WindowOf(name);
         if (GetParent(window) == Surface) continue;
         ::SetParent(window, Surface);
-        PlaceWindow(window, StartBounds[i]);
+        PlaceWindow(window, start);
         SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     // Shown again from hidden, the frames go above the floating windows.
@@ -181,59 +181,75 @@ void DesignSurface::FloatSelection() {
 }
 
 void DesignSurface::MouseMove(POINT Point) {
-    int dx = Point.x - DragStart.x, dy = Point.y - DragStart.y;
+    const POINT start = Dragging.Start;
+    int dx = Point.x - start.x, dy = Point.y - start.y;
     // Only the windows follow the mouse; the model changes once, when the button comes up.
-    if (Dragging == Drag::Banding) {
-        Band.Show(Normalized(DragStart, Point), false);
-    } else if (Dragging == Drag::Placing) {
-        ShowStatus(Tool, Drawn(Point), ComponentAt(DragStart, true));
-    } else if (Dragging == Drag::Resizing) {
-        const std::string& holder = Model->Find(Selection())->Parent;
-        RECT resized = SnapDragged(SelectionFrame::Resized(StartBounds[0], Grabbed, dx, dy),
-                                   SelectionFrame::EdgesOf(Grabbed), holder);
-        PlaceWindow(SelectedWindow(), resized);
+    if (Dragging.Kind == Drag::Banding) {
+        Band.Show(Normalized(start, Point), false);
+    } else if (Dragging.Kind == Drag::Placing) {
+        ShowStatus(Tool, Drawn(start, Point), ComponentAt(start, true));
+    } else if (Dragging.Kind == Drag::Resizing) {
+        const auto& [name, bounds] = Dragging.Dragged.front();
+        const std::string& holder = Model->Find(name)->Parent;
+        RECT resized = SnapDragged(SelectionFrame::Resized(bounds, Dragging.Grabbed, dx, dy),
+                                   SelectionFrame::EdgesOf(Dragging.Grabbed), holder);
+        PlaceWindow(WindowOf(name), resized);
         ShowFrame();
-        ShowStatus(Selection(), resized, holder);
-    } else if (Dragging == Drag::Moving) {
+        ShowStatus(name, resized, holder);
+    } else if (Dragging.Kind == Drag::Moving) {
         DragSelection(Point, dx, dy);
     }
 }
 
+void DesignSurface::EndDrag() {
+    if (Dragging.Kind == Drag::None) return;
+    for (Placed& placed : Components)
+        for (const auto& dragged : Dragging.Dragged)
+            placed.Dragged = placed.Dragged || placed.Shown.Name == dragged.first;
+    Dragging = {};
+    ReleaseCapture();
+    Guides.Hide();
+    Band.Hide();
+}
+
 void DesignSurface::DragSelection(POINT Point, int DX, int DY) {
+    const std::vector<std::pair<std::string, RECT>>& dragged = Dragging.Dragged;
+    const auto& [name, start] = dragged.front();
     // Several stay in their holder; a single one goes where it is dropped.
-    std::string holder = Selected.size() > 1 ? Model->Find(Selection())->Parent
-                                             : ComponentAt(Point, true, SelectedWindow());
-    RECT primary = StartBounds[0];
+    std::string holder =
+        dragged.size() > 1 ? Model->Find(name)->Parent : ComponentAt(Point, true, WindowOf(name));
+    RECT primary = start;
     OffsetRect(&primary, DX, DY);
     // Within the platform's drag distance the press is a click, which moves nothing.
     if (std::abs(DX) >= GetSystemMetrics(SM_CXDRAG) || std::abs(DY) >= GetSystemMetrics(SM_CYDRAG))
         primary = SnapDragged(primary, SnapWhole, holder);
     else
-        primary = StartBounds[0];
-    Moved = {primary.left - StartBounds[0].left, primary.top - StartBounds[0].top};
-    for (size_t i = 0; i < Selected.size(); ++i) {
-        RECT r = StartBounds[i];
-        OffsetRect(&r, Moved.x, Moved.y);
-        PlaceWindow(WindowOf(Selected[i]), r);
+        primary = start;
+    POINT& moved = Dragging.Moved;
+    moved = {primary.left - start.left, primary.top - start.top};
+    for (const auto& [each, bounds] : dragged) {
+        RECT r = bounds;
+        OffsetRect(&r, moved.x, moved.y);
+        PlaceWindow(WindowOf(each), r);
     }
     ShowFrame();
-    ShowStatus(Selection(), primary, holder);
+    ShowStatus(name, primary, holder);
 }
 
-POINT DesignSurface::PlacingStart() const {
-    if (IsHeld(VK_MENU)) return DragStart;
-    HWND holder = HolderWindow(ComponentAt(DragStart, true));
+POINT DesignSurface::PlacingStart(POINT Pressed) const {
+    if (IsHeld(VK_MENU)) return Pressed;
+    HWND holder = HolderWindow(ComponentAt(Pressed, true));
     RECT room;
     GetClientRect(holder, &room);
     MapWindowPoints(holder, Surface, reinterpret_cast<POINT*>(&room), 2);
-    return SnapToGrid(DragStart, room, Settings.Grid);
+    return SnapToGrid(Pressed, room, Settings.Grid);
 }
 
-RECT DesignSurface::Drawn(POINT Point) {
-    POINT start = PlacingStart();
+RECT DesignSurface::Drawn(POINT Pressed, POINT Point) {
+    POINT start = PlacingStart(Pressed);
     unsigned edges =
         (Point.x < start.x ? SnapLeft : SnapRight) | (Point.y < start.y ? SnapTop : SnapBottom);
-    return SnapDragged(Normalized(start, Point), edges, ComponentAt(DragStart, true));
+    return SnapDragged(Normalized(start, Point), edges, ComponentAt(Pressed, true));
 }
 
 RECT DesignSurface::SnapDragged(const RECT& Bounds, unsigned Edges, const std::string& Holder) {
@@ -265,42 +281,43 @@ void DesignSurface::ShowStatus(const std::string& Name, RECT Bounds,
 void DesignSurface::MouseUp(POINT Point) {
     ReleaseCapture();
     Guides.Hide();
-    if (Dragging == Drag::Placing) {
-        RECT drawn = Normalized(DragStart, Point);
+    if (Dragging.Kind == Drag::Moving || Dragging.Kind == Drag::Resizing) MouseMove(Point);
+    // Over before it makes its edit, which shows the model again.
+    const DragState ended = std::exchange(Dragging, {});
+    std::string problem;
+    if (ended.Kind == Drag::Placing) {
+        RECT drawn = Normalized(ended.Start, Point);
         bool wasDrawn =
             drawn.right - drawn.left >= DrawThreshold && drawn.bottom - drawn.top >= DrawThreshold;
         std::string placed = Tool;
         Tool.clear();
-        drawn = Drawn(Point);
-        Place(placed, PlacingStart(), wasDrawn ? &drawn : nullptr);
+        drawn = Drawn(ended.Start, Point);
+        Place(placed, PlacingStart(ended.Start), wasDrawn ? &drawn : nullptr);
         if (OnToolUsed) OnToolUsed();
-    } else if (Dragging == Drag::Banding) {
+    } else if (ended.Kind == Drag::Banding) {
         Band.Hide();
-        SelectBand(Point);
-    } else if (Dragging == Drag::Moving && Selected.size() > 1) {
+        SelectBand(ended, Point);
+    } else if (ended.Kind == Drag::Moving && ended.Dragged.size() > 1) {
         // Several move together and stay in their holder.
-        MouseMove(Point);
-        NudgeSelection(Moved.x, Moved.y, 0, 0);
-        std::string problem;
+        NudgeSelection(ended.Moved.x, ended.Moved.y, 0, 0);
         ShowModel(problem);
-    } else if (Dragging != Drag::None) {
-        MouseMove(Point);
-        std::string holder = Dragging == Drag::Moving ? ComponentAt(Point, true, SelectedWindow())
-                                                      : Model->Find(Selection())->Parent;
-        MoveSelection(BoundsOf(SelectedWindow()), holder,
-                      Dragging == Drag::Moving ? "Move" : "Resize");
+    } else if (ended.Kind != Drag::None) {
+        bool moving = ended.Kind == Drag::Moving;
+        const std::string& name = ended.Dragged.front().first;
+        std::string holder =
+            moving ? ComponentAt(Point, true, WindowOf(name)) : Model->Find(name)->Parent;
+        MoveSelection(BoundsOf(WindowOf(name)), holder, moving ? "Move" : "Resize");
         // A drop that changed nothing puts the floating window back all the same.
-        std::string problem;
         ShowModel(problem);
     }
-    Dragging = Drag::None;
 }
 
-void DesignSurface::SelectBand(POINT Point) {
-    RECT band = Normalized(DragStart, Point);
-    if (!BandHolder.empty() && band.right - band.left < DrawThreshold &&
+void DesignSurface::SelectBand(const DragState& Pressed, POINT Point) {
+    RECT band = Normalized(Pressed.Start, Point);
+    const std::string& holder = Pressed.BandHolder;
+    if (!holder.empty() && band.right - band.left < DrawThreshold &&
         band.bottom - band.top < DrawThreshold) {
-        Toggle(BandHolder);
+        Toggle(holder);
         return;
     }
     // A band of no width still touches what lies under it.
@@ -308,7 +325,7 @@ void DesignSurface::SelectBand(POINT Point) {
     std::vector<std::string> touched;
     for (const Placed& placed : Components) {
         RECT bounds = BoundsOf(placed.Window), common;
-        if (placed.Shown.Parent == BandHolder && IntersectRect(&common, &bounds, &band))
+        if (placed.Shown.Parent == holder && IntersectRect(&common, &bounds, &band))
             touched.push_back(placed.Shown.Name);
     }
     SetSelection(touched);
@@ -401,6 +418,9 @@ void DesignSurface::SelectAll() {
 }
 
 void DesignSurface::SetSelection(std::vector<std::string> Names) {
+    // A drag moves the selection it started with: a new one ends it.
+    std::string problem;
+    if (Dragging.Kind != Drag::None) ShowModel(problem);
     Selected = std::move(Names);
     KeepValidSelection();
     ShowFrame();
@@ -492,7 +512,10 @@ void DesignSurface::EditSelection(
     std::vector<ComponentRecord*> records;
     for (const std::string& name : Selected)
         records.push_back(&after.Components[static_cast<size_t>(after.IndexOf(name))]);
-    if (!records.empty() && Change(records)) OnEdit(FormEdit::Between(Title, *Model, after));
+    if (records.empty() || !Change(records)) return;
+    for (ComponentRecord* record : records)
+        KeepToFileRange(*record);
+    OnEdit(FormEdit::Between(Title, *Model, after));
 }
 
 void DesignSurface::MoveSelection(const RECT& Bounds, const std::string& Holder,
@@ -506,11 +529,13 @@ void DesignSurface::MoveSelection(const RECT& Bounds, const std::string& Holder,
     moved.Width = Bounds.right - Bounds.left;
     moved.Height = Bounds.bottom - Bounds.top;
     moved.Parent = Holder;
+    KeepToFileRange(moved);
     OnEdit(Holder == current->Parent ? ChangeEdit(*Model, Selection(), Title, moved)
                                      : ReparentEdit(*Model, Selection(), moved));
 }
 
 bool DesignSurface::ShowModel(std::string& Problem) {
+    EndDrag();
     if (ShownForm != Model->Form) {
         // The surface is the form's client area.
         RECT outer = {0, 0, Model->Form.Width, Model->Form.Height};
@@ -566,7 +591,7 @@ bool DesignSurface::ShowModel(std::string& Problem) {
             bool moved = GetParent(window) != holder;
             if (moved) ::SetParent(window, holder);
             const ComponentRecord& was = old->second.Shown;
-            if (moved || was != record) {
+            if (moved || was != record || old->second.Dragged) {
                 WriteComponent(window, record);
                 ShowClassValues(window, record, Core->DesignOf(record.ClassName), false);
                 touched.insert({record.Parent, record.Name});

@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class DesignSurface {
@@ -90,8 +91,22 @@ private:
     struct Placed {
         HWND Window;
         ComponentRecord Shown;
+        // Moved by a drag that ended without an edit: written from the model again.
+        bool Dragged = false;
     };
     enum class Drag { None, Placing, Moving, Resizing, Banding };
+    // What a press of the mouse started, kept in this one place until the button comes up. Any
+    // change of the model or of the selection meanwhile ends it, so that it never names a
+    // component that is gone or moves one that is no longer selected.
+    struct DragState {
+        Drag Kind = Drag::None;
+        SelectionFrame::Handle Grabbed = SelectionFrame::None;
+        POINT Start{};
+        POINT Moved{}; // how far the drag has moved the selection, snapped
+        std::string BandHolder;
+        // The selection as the drag started, the primary first, with the bounds of each then.
+        std::vector<std::pair<std::string, RECT>> Dragged;
+    };
 
     void MouseDown(POINT Point);
     // A press on the component Hit ("" for the form) without a tool: a click with Shift or Ctrl
@@ -102,16 +117,19 @@ private:
     // can leave its holder; the model puts them back, or into the holder it was dropped in.
     void FloatSelection();
     void MouseMove(POINT Point);
+    // Ends the drag under way, as the model is shown again: what it moved goes back to where
+    // the model has it.
+    void EndDrag();
     // Moves the selection by (DX, DY) from where the drag started, snapped unless Alt is held,
     // into the holder the primary would be dropped in.
     void DragSelection(POINT Point, int DX, int DY);
     // Where the dragged rectangle Bounds comes to rest in Holder, the selection left out of what
     // it snaps to; shows the lines it snapped to.
     RECT SnapDragged(const RECT& Bounds, unsigned Edges, const std::string& Holder);
-    // Where a component placed by a press at DragStart starts: on the grid of its holder.
-    POINT PlacingStart() const;
+    // Where a component placed by a press at Pressed starts: on the grid of its holder.
+    POINT PlacingStart(POINT Pressed) const;
     // The rectangle drawn out from there to Point, its far corner snapped.
-    RECT Drawn(POINT Point);
+    RECT Drawn(POINT Pressed, POINT Point);
     // Writes Bounds (surface coordinates) in Holder's coordinates to the status bar, with Name.
     void ShowStatus(const std::string& Name, RECT Bounds, const std::string& Holder) const;
     static LRESULT CALLBACK PaintGrid(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
@@ -126,9 +144,9 @@ private:
     bool IsSelected(const std::string& Name) const;
     // Adds Name to the selection, or takes it out; one of another holder starts a new selection.
     void Toggle(const std::string& Name);
-    // Selects what BandHolder holds that the band from DragStart to Point touches; a band too
-    // small to be drawn on a holder adds or removes the holder instead.
-    void SelectBand(POINT Point);
+    // Selects what the band's holder holds that the band from its start to Point touches; a
+    // band too small to be drawn on a holder adds or removes the holder instead.
+    void SelectBand(const DragState& Pressed, POINT Point);
     // Hands over one edit called Title that Change makes of the selected records (the primary
     // first) in a copy of the model; none when Change answers false.
     void EditSelection(const std::string& Title,
@@ -163,14 +181,9 @@ private:
     // Darkens the grid's points where it is painted over the surface.
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, decltype(&DeleteObject)> GridPoints{
         nullptr, DeleteObject};
-    std::string BandHolder;
     std::vector<Placed> Components;    // in the model's order
     ComponentRecord ShownForm;         // the form's own record as the surface shows it
     std::vector<std::string> Selected; // the primary first, all of one holder
     std::string Tool;
-    Drag Dragging = Drag::None;
-    SelectionFrame::Handle Grabbed = SelectionFrame::None;
-    POINT DragStart{};
-    POINT Moved{};                 // how far the drag has moved the selection, snapped
-    std::vector<RECT> StartBounds; // of each selected component as the drag started
+    DragState Dragging;
 };

@@ -664,7 +664,7 @@ bool DesignerWindow::Generate(const std::string& Folder) {
     GeneratedFiles files = GenerateForm(Model, Core);
     std::string base = Folder;
     if (!base.empty() && base.back() != '\\' && base.back() != '/') base += '\\';
-    std::string design = base + Model.Form.Name + "Design", user = base + Model.Form.Name;
+    std::string design = base + Model.DesignClass(), user = base + Model.Form.Name;
     // The user's files are theirs once written: only missing ones are made.
     auto missing = [](const std::string& Path) {
         return GetFileAttributesA(Path.c_str()) == INVALID_FILE_ATTRIBUTES;

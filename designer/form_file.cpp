@@ -69,9 +69,10 @@ std::string Quoted(const std::string& Value) {
     return IsIdentifier(Value) ? Value : "\"" + Escape(Value, '"') + "\"";
 }
 
+// A list without items has no Items at all, so "" is one empty item.
 std::vector<std::string> SplitItems(const std::string& Value) {
     std::vector<std::string> items;
-    for (size_t start = 0; start <= Value.size() && !Value.empty();) {
+    for (size_t start = 0; start <= Value.size();) {
         size_t end = std::min(Value.find('\n', start), Value.size());
         items.push_back(Value.substr(start, end - start));
         start = end + 1;
@@ -95,7 +96,7 @@ std::string ReadClassProperty(const std::string& Name, const std::string& Value,
     }
     if (!Design.EventNamed(Name).empty()) {
         Record.Events[Name] = Value;
-        return IsIdentifier(Value) ? "" : Bad(Name, Value);
+        return IsValidComponentName(Value) ? "" : Bad(Name, Value);
     }
     if (Name == "Items" && Design.ItemsMessage) {
         Record.Items = SplitItems(Value);
@@ -117,9 +118,11 @@ std::string ReadProperty(const std::string& Name, const std::string& Value,
         int& Value;
     };
     const Decimal decimals[] = {
-        {"Left", -32768, 32767, Record.Left}, {"Top", -32768, 32767, Record.Top},
-        {"Width", 0, 32767, Record.Width},    {"Height", 0, 32767, Record.Height},
-        {"ID", 0, 65535, Record.Id},
+        {"Left", LeastPlace, MostPlace, Record.Left},
+        {"Top", LeastPlace, MostPlace, Record.Top},
+        {"Width", 0, MostSize, Record.Width},
+        {"Height", 0, MostSize, Record.Height},
+        {"ID", 0, MostId, Record.Id},
     };
     for (const Decimal& field : decimals)
         if (Name == field.Name)
@@ -134,7 +137,7 @@ std::string ReadProperty(const std::string& Name, const std::string& Value,
     if (Name == "Align") return ParseAlign(Value, Record.Align) ? "" : Bad(Name, Value);
     if (Name == "Parent") {
         Record.Parent = Value;
-        return IsIdentifier(Value) ? "" : "\"" + Value + "\" is not a name";
+        return IsValidComponentName(Value) ? "" : "\"" + Value + "\" is not a name";
     }
     return "no property is called \"" + Name + "\"";
 }
@@ -311,7 +314,6 @@ bool ParseFormFile(const std::string& Text, const CoreLibrary& Core, FormModel& 
     }
     FormModel read;
     std::vector<size_t> numbers;
-    std::set<std::string> names;
     for (size_t i = 2; i < lines.size(); ++i) {
         ComponentRecord record;
         bool isForm = second && i == 2 && lines[i].compare(0, 5, "Form ") == 0;
@@ -319,9 +321,10 @@ bool ParseFormFile(const std::string& Text, const CoreLibrary& Core, FormModel& 
                                     : ParseComponent2(lines[i], Core, isForm, record);
         if (fault.empty() && !isForm && !Core.Offers(record.ClassName))
             fault = "the library has no class \"" + record.ClassName + "\"";
-        if (fault.empty() && !IsIdentifier(record.Name))
+        if (fault.empty() && !IsValidComponentName(record.Name))
             fault = "\"" + record.Name + "\" is not a name";
-        if (fault.empty() && !names.insert(record.Name).second)
+        // The form's line comes first, so its class and design class are known here.
+        if (fault.empty() && !isForm && read.NameTaken(record.Name))
             fault = "the name \"" + record.Name + "\" is used twice";
         if (!fault.empty()) {
             Problem = "line " + std::to_string(i + 1) + ": " + fault;

@@ -6,7 +6,6 @@
 namespace {
 
 constexpr int FirstId = 1001;
-constexpr int LastId = 65535; // the most a form file takes
 
 } // namespace
 
@@ -30,6 +29,10 @@ const ComponentRecord* FormModel::Find(const std::string& Name) const {
     return index < 0 ? nullptr : &Components[index];
 }
 
+bool FormModel::NameTaken(const std::string& Name) const {
+    return IndexOf(Name) >= 0 || Name == Form.Name || Name == DesignClass();
+}
+
 std::string FormModel::FreeName(const std::string& Base) const {
     for (int n = 1;; ++n)
         if (!NameTaken(Base + std::to_string(n))) return Base + std::to_string(n);
@@ -39,12 +42,12 @@ int FormModel::FreeId() const {
     int id = FirstId - 1;
     for (const ComponentRecord& c : Components)
         id = std::max(id, c.Id);
-    if (id < LastId) return id + 1;
+    if (id < MostId) return id + 1;
     // Past the top, a gap is taken, so that the form still saves and opens again.
-    std::vector<bool> taken(LastId + 1);
+    std::vector<bool> taken(MostId + 1);
     for (const ComponentRecord& c : Components)
-        if (c.Id >= 0 && c.Id <= LastId) taken[static_cast<size_t>(c.Id)] = true;
-    for (id = FirstId; id <= LastId; ++id)
+        if (c.Id >= 0 && c.Id <= MostId) taken[static_cast<size_t>(c.Id)] = true;
+    for (id = FirstId; id <= MostId; ++id)
         if (!taken[static_cast<size_t>(id)]) return id;
     return 0;
 }

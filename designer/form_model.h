@@ -20,8 +20,12 @@ public:
     // The index of the component called Name; -1 when there is none.
     int IndexOf(const std::string& Name) const;
     const ComponentRecord* Find(const std::string& Name) const;
-    bool NameTaken(const std::string& Name) const { return IndexOf(Name) >= 0; }
-    // The first of Base1, Base2, ... that no component has.
+    // The class the generated code makes for the form's design: the form's class and "Design".
+    std::string DesignClass() const { return Form.Name + "Design"; }
+    // True when a component, the form's class or its design class is called Name: the generated
+    // code declares them all in one scope.
+    bool NameTaken(const std::string& Name) const;
+    // The first of Base1, Base2, ... that is not taken.
     std::string FreeName(const std::string& Base) const;
     // One above the highest identifier, at least 1001; above the file's 65535 the lowest free one
     // from 1001 (0 when there is none).

@@ -102,15 +102,16 @@ void PropertyList::Build(const ClassDesign& Design, bool IsForm, bool Several) {
     for (const char* key : {"Left", "Top", "Width", "Height"}) {
         if (IsForm && key[0] != 'W' && key[0] != 'H') continue;
         Row& row = add(key, Kind::Decimal);
-        row.Min = key[0] == 'L' || key[0] == 'T' ? -32768 : 0;
-        row.Max = 32767;
+        bool place = key[0] == 'L' || key[0] == 'T';
+        row.Min = place ? LeastPlace : 0;
+        row.Max = place ? MostPlace : MostSize;
     }
     if (!IsForm) {
         Row& align = add("Align", Kind::Choice);
         for (uint32_t i = 0; i < 6; ++i)
             align.Choices.emplace_back(AlignNames[i], i);
         Row& id = add("ID", Kind::Decimal);
-        id.Max = 65535;
+        id.Max = MostId;
         add("Style", Kind::Hex);
         add("ExStyle", Kind::Hex);
         // Every component's own four, the frame's properties mirrored in the style.
@@ -315,7 +316,7 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
         return "";
     case Kind::Name:
         Changed.Name = text;
-        return IsIdentifier(text) ? "" : quoted + "is not a C++ name.";
+        return IsValidComponentName(text) ? "" : quoted + "is not a C++ name.";
     case Kind::Line:
     case Kind::Lines:
         Changed.Text = text;
@@ -364,11 +365,14 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
         return "";
     }
     case Kind::Items:
+        // One item a line, whatever ends it: no item holds a line feed, which separates the
+        // items in the form file.
         Changed.Items.clear();
         for (size_t start = 0; start < text.size();) {
-            size_t end = std::min(text.find("\r\n", start), text.size());
-            Changed.Items.push_back(text.substr(start, end - start));
-            start = end + 2;
+            size_t end = std::min(text.find('\n', start), text.size());
+            size_t cut = end > start && text[end - 1] == '\r' ? end - 1 : end;
+            Changed.Items.push_back(text.substr(start, cut - start));
+            start = end + 1;
         }
         return "";
     case Kind::Event:
@@ -377,7 +381,7 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
             return "";
         }
         Changed.Events[Which.Key] = text;
-        return IsIdentifier(text) ? "" : quoted + "is not a C++ name.";
+        return IsValidComponentName(text) ? "" : quoted + "is not a C++ name.";
     }
     return "";
 }
@@ -393,7 +397,7 @@ bool PropertyList::Read(const std::vector<const ComponentRecord*>& Current, cons
             Problem = ReadRow(row, *current, c);
             if (!Problem.empty()) return false;
         }
-        if (c.Name != current->Name && (Model.NameTaken(c.Name) || c.Name == Model.Form.Name)) {
+        if (c.Name != current->Name && Model.NameTaken(c.Name)) {
             Problem = "Name: another component is called \"" + c.Name + "\".";
             return false;
         }

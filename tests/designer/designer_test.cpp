@@ -128,14 +128,16 @@ std::string Saved(const std::string& Path = Kept) {
     return Command("save " + Path) ? ReadTestFile(Path) : "(not saved)";
 }
 
-// From (X, Y) on the surface to (ToX, ToY), moving halfway before the release. Posted to one of
-// its windows, the messages are the non-client ones, in screen coordinates.
-void Drag(int X, int Y, int ToX, int ToY, HWND On = Surface) {
+// From (X, Y) on the surface to (ToX, ToY), moving halfway before the release; Midway, when
+// given, comes while the button is down. Posted to one of its windows, the messages are the
+// non-client ones, in screen coordinates.
+void Drag(int X, int Y, int ToX, int ToY, HWND On = Surface, void (*Midway)() = nullptr) {
     POINT at[] = {{X, Y}, {(X + ToX) / 2, (Y + ToY) / 2}, {ToX, ToY}};
     UINT base = On == Surface ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN;
     for (POINT& p : at)
         if (On != Surface) ClientToScreen(Surface, &p);
     PostMessageA(On, base, MK_LBUTTON, MAKELPARAM(at[0].x, at[0].y));
+    if (Midway) Midway();
     PostMessageA(On, base - 1, MK_LBUTTON, MAKELPARAM(at[1].x, at[1].y)); // WM_(NC)MOUSEMOVE
     PostMessageA(On, base + 1, 0, MAKELPARAM(at[2].x, at[2].y));          // WM_(NC)LBUTTONUP
 }
@@ -344,6 +346,11 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {"Name", "Input", "Name: another component is called \"Input\"."},
         {"Name", "9a", "Name: \"9a\" is not a C++ name."},
         {"OnClick", "9a", "OnClick: \"9a\" is not a C++ name."},
+        // Names the generated C++ could not declare: keywords, reserved ones, its own.
+        {"Name", "new", "Name: \"new\" is not a C++ name."},
+        {"Name", "a__b", "Name: \"a__b\" is not a C++ name."},
+        {"Name", "FormOf", "Name: \"FormOf\" is not a C++ name."},
+        {"OnClick", "delete", "OnClick: \"delete\" is not a C++ name."},
         {"OnMouseDown", "Input",
          "Events: the handler \"Input\" of Ok.OnMouseDown is named like a component."},
         {"", "Velmora form 3\r\n",
@@ -375,6 +382,11 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {"", Small + "QLabel L Items=\"a\"\r\n", "line 5: no property is called \"Items\""},
         {"", Header + "Form F Left=5\r\n", "line 3: the form has no Left"},
         {"", Header + "Form 9F\r\n", "line 3: \"9F\" is not a name"},
+        {"", Header + "Form class\r\n", "line 3: \"class\" is not a name"},
+        {"", Small + "QLabel _Tag\r\n", "line 5: \"_Tag\" is not a name"},
+        {"", Small + "QButton B OnClick=Self\r\n", "line 5: bad OnClick \"Self\""},
+        {"", Small + "QLabel DesignedFormDesign\r\n",
+         "line 5: the name \"DesignedFormDesign\" is used twice"},
         {"", Small + "QLabel L Parent=a-b\r\n", "line 5: \"a-b\" is not a name"},
         {"", Small + "QLabel L Parent=Nobody\r\n",
          "line 5: the parent \"Nobody\" is no component of the form"},
@@ -421,6 +433,18 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
                                                        "Top=-32768 Width=0 Height=0 "
                                                        "Style=56010000 ID=0\r\nQGroupBox G\r\n")));
     EXPECT_EQ(Saved(), limits);
+    // Lists keep their items, whatever they are: one empty item, several, quotes and commas.
+    const std::string list = " Text=\"\" Left=0 Top=0 Width=120 Height=60 Style=56010140 "
+                             "ExStyle=00000200 ID=1 Items=",
+                      lists = Header + "QListBox A" + list + "\"\"\r\nQListBox B" + list +
+                              "\"\\n\\n\"\r\nQListBox C" + list + "\"say \\\"a, b\\\"\\n,\\n\"\r\n";
+    ASSERT_TRUE(Command("open " + WriteTestFile(path, lists)));
+    EXPECT_EQ(Saved(), lists);
+    // A line feed typed alone starts an item too, as the file would read it.
+    Drag(5, 5, 5, 5), Edit("Items", "a\nb"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+    Sync();
+    EXPECT_EQ(SendMessageA(FindWindowExA(Surface, nullptr, "QListBox", nullptr), LB_GETCOUNT, 0, 0),
+              2);
     // First-version files open as they were: the old example has its fifteen components. The
     // example form saves as it is written.
     ASSERT_TRUE(Command("open " + WriteTestFile(path, Small1)));
@@ -466,6 +490,31 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
         {[] { Drag(85, 45, 0, 0), Key(VK_LEFT, true), Key(VK_UP, true); },
          "10 10 1 1 56010000 00000000 1001"},
         {[] { Drag(40, 25, 47, 30); }, "17 15 75 35 56010000 00000000 1001"},
+        // A change of the model or the selection while the button is down ends the drag: the
+        // mouse moves and comes up over what is left without changing it.
+        {[] { Drag(85, 45, 95, 51, Surface, [] { Key(VK_DELETE); }); }, "- - 556 396 - - -"},
+        {[] { Drag(85, 45, 95, 51, Surface, [] { Command("new"); }); }, "- - 556 396 - - -"},
+        {[] {
+             Drag(85, 27, 90, 30, Surface, [] { PostMessageA(Main, WM_COMMAND, CommandCut, 0); });
+         },
+         "- - 556 396 - - -"},
+        {[] {
+             Key(VK_RIGHT), Drag(40, 25, 47, 30, Surface,
+                                 [] { PostMessageA(Main, WM_COMMAND, CommandUndo, 0); });
+         },
+         "10 10 75 35 56010000 00000000 1001"},
+        {[] {
+             Drag(40, 25, 47, 30, Surface,
+                  [] { PostMessageA(Main, WM_COMMAND, CommandSelectAll, 0); });
+             Key(VK_ESCAPE), Drag(20, 70, 20, 70);
+         },
+         "10 60 121 21 56010080 00000200 1002"},
+        // An undo that takes the primary of several out leaves nothing selected, as deleting it.
+        {[] {
+             Tool(3), Drag(200, 200, 200, 200), Holding({VK_SHIFT}, [] { Drag(40, 25, 40, 25); });
+             PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
+         },
+         "- - 556 396 - - -"},
         {[] { Key(VK_LEFT), Key(VK_UP), Key(VK_UP); }, "9 8 75 35 56010000 00000000 1001"},
         {[] { Key(VK_RIGHT), Key(VK_DOWN), Key(VK_DOWN); }, "11 12 75 35 56010000 00000000 1001"},
         {[] { Key(VK_LEFT, true), Key(VK_UP, true), Key(VK_UP, true); },
@@ -494,6 +543,18 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
              Edit("ID", "0"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
          },
          "-32768 32767 0 1 56010001 00000000 0"},
+        // A nudge or a duplicate stops at the most a form file holds.
+        {[] {
+             Edit("Left", "32767"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+             Key(VK_RIGHT);
+         },
+         "32767 10 75 35 56010000 00000000 1001"},
+        {[] {
+             Edit("Top", "32767"), Edit("Width", "32767");
+             PostMessageA(Main, WM_COMMAND, CommandApply, 0), Key(VK_RIGHT, true);
+             PostMessageA(Main, WM_COMMAND, CommandDuplicate, 0);
+         },
+         "18 32767 32767 35 56010000 00000000 1003"},
         {[] {
              Tool(14), Drag(300, 200, 300, 200), Edit("Style", "56000000");
              Edit("ExStyle", "200"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
@@ -501,6 +562,9 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
          "300 200 150 80 56000000 00000200 1003"},
     };
     for (const Step& step : steps) {
+        if (getenv("ROWS") &&
+            !strstr(getenv("ROWS"), (" " + std::to_string(&step - steps) + " ").c_str()))
+            continue;
         PostMessageA(Surface, WM_KEYDOWN, VK_ESCAPE, 1); // no tool left chosen
         ASSERT_TRUE(Command("open " + Kept));
         Drag(40, 25, 40, 25);
@@ -576,6 +640,9 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
          "450,25; "},
     };
     for (const Step& step : steps) {
+        if (getenv("ROWS") &&
+            !strstr(getenv("ROWS"), (" " + std::to_string(&step - steps) + " ").c_str()))
+            continue;
         step.Do();
         EXPECT_EQ(Nesting(Saved(Snapshot)), step.Nesting) << "step " << &step - steps;
     }
@@ -934,6 +1001,13 @@ TEST_F(DesignerTest, CopiedComponentsPasteWithWhatTheyHoldUnderNewNames) {
          2, kept + "C1 P 408,28; C2 P 416,36; ", "1001 1002 1003 1004 1005 BClick "},
         {"duplicate", [] { Drag(40, 25, 40, 25), Key('D', false, true); }, 1, kept + "B1 P 13,13; ",
          "1001 1002 1003 1004 BClick BClick "},
+        // A copy named like the form's class, which names no component, is renamed too.
+        {"under the form's class",
+         [] {
+             Drag(40, 25, 40, 25), Key('C', false, true), Key(VK_DELETE), Edit("Name", "B");
+             PostMessageA(Main, WM_COMMAND, CommandApply, 0), Key('V', false, true);
+         },
+         3, "P - 10,10; C - 400,20; B1 - 13,13; ", "1001 1003 1004 BClick "},
         {"cut and paste",
          [] {
              Drag(200, 150, 200, 150), Key('X', false, true),
@@ -1051,6 +1125,9 @@ TEST_F(DesignerTest, TabOrderIsSetByClicksAndIsTheOrderOfTheWindows) {
          "P Red Last Green First|Inner"},
     };
     for (const Step& step : steps) {
+        if (getenv("ROWS") &&
+            !strstr(getenv("ROWS"), (" " + std::to_string(&step - steps) + " ").c_str()))
+            continue;
         step.Do();
         EXPECT_EQ(ChildTexts(Surface) + "|" +
                       ChildTexts(FindWindowExA(Surface, nullptr, "QPanel", nullptr)),
@@ -1067,10 +1144,11 @@ TEST_F(DesignerTest, TabOrderIsSetByClicksAndIsTheOrderOfTheWindows) {
 }
 
 // The form tried out in test mode: a form of the designer's own, over its disabled main window.
+// The form test mode made, shown or not.
 HWND TestFormShown() {
     Sync();
     for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "QForm", nullptr));)
-        if (GetWindow(w, GW_OWNER) == Main && IsWindowVisible(w)) return w;
+        if (GetWindow(w, GW_OWNER) == Main) return w;
     return nullptr;
 }
 
@@ -1134,6 +1212,14 @@ TEST_F(DesignerTest, TestModeShowsTheFormLiveAndChangesNothing) {
     EXPECT_EQ(Caption(), "Velmora designer - snapshot.vform - " + Version);
     EXPECT_EQ(Saved(Snapshot), start);
     EXPECT_EQ(Edit("Name"), "First"); // still selected
+    // A window that can't be made ends the test at once and leaves no form behind: Wine makes
+    // no window that claims to be an MDI child outside an MDI client, though the surface's
+    // window, made before, takes the style.
+    DeleteFileA(Log.c_str());
+    Edit("ExStyle", "00000240"), PostMessageA(Main, WM_COMMAND, CommandApply, 0);
+    PostMessageA(Main, WM_COMMAND, CommandTest, 0);
+    EXPECT_FALSE(TestFormShown());
+    EXPECT_EQ(ReadTestFile(Log), "Can't create the window of First (class QEdit).\r\n");
 }
 
 // Texts in any language go through the property list, the surface and the form file unchanged:
