@@ -31,7 +31,7 @@
 namespace {
 
 // About half a minute under Wine on x86_64.
-constexpr unsigned DefaultSteps = 1500, DefaultSeed = 1;
+constexpr unsigned DefaultSteps = 550, DefaultSeed = 1;
 constexpr size_t TrailLength = 25; // the commands printed with a failure
 const std::string Folder = RANDOM_DIR, Path = Folder + "/random.vform", Log = Folder + "/log.txt";
 
@@ -402,10 +402,10 @@ private:
     }
     // Undoes and redoes the stretch, then opens its last form, which must save as it did.
     bool Reopen() {
-        std::string before = States[Done];
-        return Segment() && Restart(false) &&
-               (States[0] == before ||
-                Fail("opened, it saves otherwise" + FirstDifference(before, States[0])));
+        if (!Segment()) return false;
+        std::string last = States[Done];
+        return Restart(false) && (States[0] == last || Fail("opened, it saves otherwise" +
+                                                            FirstDifference(last, States[0])));
     }
 
     // The form as saved now against what a file holds and against the stretch of edits so far.
