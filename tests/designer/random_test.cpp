@@ -215,19 +215,19 @@ private:
         GetClientRect(Surface, &client);
         return {Between(-10, client.right + 10), Between(-10, client.bottom + 10)};
     }
+    // Adds a visible window that is not one of the designer's own (its frame and handles) to the
+    // list in List; a callback of the platform's convention, which a lambda is not on i686.
+    static BOOL CALLBACK CollectComponentWindow(HWND Window, LPARAM List) {
+        char kind[16] = "";
+        GetClassNameA(Window, kind, sizeof kind);
+        if (IsWindowVisible(Window) && std::strncmp(kind, "Velmora", 7))
+            reinterpret_cast<std::vector<HWND>*>(List)->push_back(Window);
+        return TRUE;
+    }
     // The middle of a random component's window, else anywhere.
     POINT Picked() {
         std::vector<HWND> windows;
-        EnumChildWindows(
-            Surface,
-            [](HWND Window, LPARAM List) {
-                char kind[16] = "";
-                GetClassNameA(Window, kind, sizeof kind);
-                if (IsWindowVisible(Window) && std::strncmp(kind, "Velmora", 7))
-                    reinterpret_cast<std::vector<HWND>*>(List)->push_back(Window);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&windows));
+        EnumChildWindows(Surface, &CollectComponentWindow, reinterpret_cast<LPARAM>(&windows));
         if (windows.empty()) return Anywhere();
         RECT r;
         GetWindowRect(windows[Roll(windows.size())], &r);
