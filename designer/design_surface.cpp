@@ -599,7 +599,9 @@ bool DesignSurface::ShowModel(std::string& Problem) {
         if (window) {
             // A component given to another holder, or one that floated while it was dragged.
             bool moved = GetParent(window) != holder;
-            if (moved) ::SetParent(window, holder);
+            // Its component leaves the old holder's child list at once: otherwise the aligned
+            // components before it would be laid out there around it once more.
+            if (moved) ::SetParent(window, holder), AlignComponent(window, record.Align);
             const ComponentRecord& was = old->second.Shown;
             if (moved || was != record || old->second.Dragged) {
                 WriteComponent(window, record);

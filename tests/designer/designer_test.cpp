@@ -3,6 +3,7 @@
 // made is read back from the form files it saves and from its windows.
 #include "designer/commands.h"
 #include "object/frame.h"
+#include "tests/support/property_rows.h"
 #include "tests/support/test_files.h"
 
 #include <commctrl.h>
@@ -10,9 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -146,25 +145,10 @@ void Tool(int Index) {
     PostMessageA(Main, WM_COMMAND, FirstTool + Index, 0);
 }
 
-// The box of the property list's row called Label (its label's text, the flag's or the
-// event's name), on either page; null when the list shows no such row.
+// The box of the property list's row called Label, once the list shows the selection.
 HWND Row(const std::string& Label) {
     Sync();
-    for (HWND w = GetWindow(Main, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        char text[64] = "", kind[16] = "";
-        GetWindowTextA(w, text, sizeof text);
-        GetClassNameA(w, kind, sizeof kind);
-        if (Label != text || (strcmp(kind, "Static") && strcmp(kind, "Button"))) continue;
-        if (!strcmp(kind, "Button")) return w; // a flag's check box
-        RECT label, box;
-        GetWindowRect(w, &label);
-        // The two pages' rows lie over each other; only one page is shown.
-        for (HWND b = GetWindow(Main, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
-            if (GetWindowRect(b, &box), box.top == label.top && box.left == label.right &&
-                                            IsWindowVisible(b) == IsWindowVisible(w))
-                return b;
-    }
-    return nullptr;
+    return PropertyRow(Main, Label);
 }
 
 // What a row of the property list shows; Typed, when given, is then typed over it (not applied).
@@ -707,10 +691,7 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
     PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1);
     EXPECT_EQ(Nesting(Saved(Snapshot)), "Ok - 10,10; Button1 - 450,25; ");
     EXPECT_FALSE(IsWindow(panel) || IsWindow(input));
-    // Undone, the panel comes back with all it held; a file may name a holder after what it
-    // holds, and opens with the holder first.
-    PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
-    EXPECT_EQ(Nesting(Saved(Snapshot)), steps[5].Nesting);
+    // A file may name a holder after what it holds, and opens with the holder first.
     ASSERT_TRUE(Command("open " + WriteTestFile(Snapshot, Header + "QButton B Parent=P\r\n"
                                                                    "QPanel P Left=5\r\n")));
     EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,0; B P 0,0; ");
@@ -725,8 +706,6 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
     Edit("Width", "300");
     PostMessageA(Main, WM_COMMAND, CommandApply, 0);
     EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 250,20; ");
-    PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
-    EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 150,20; ");
 }
 
 // Three buttons on the form and a panel holding two more.
@@ -1139,12 +1118,11 @@ std::string TabNumbersShown() {
     return shown;
 }
 
-// In tab-order mode clicks give the components their places in their holder, one edit each;
+// In tab-order mode clicks give the components their places in their holder;
 // the z-order on the surface follows, and so do bring to front and send to back.
 TEST_F(DesignerTest, TabOrderIsSetByClicksAndIsTheOrderOfTheWindows) {
     AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
     ASSERT_TRUE(Command("open " + WriteTestFile(Kept, Tabs)));
-    const std::string start = Saved(Snapshot);
     Key('T', false, true);
     EXPECT_EQ(TabNumbersShown(), "10,10:1 335,10:4 160,20:1 10,40:2 10,60:3 0,371:5 ");
     struct Step {
@@ -1184,9 +1162,6 @@ TEST_F(DesignerTest, TabOrderIsSetByClicksAndIsTheOrderOfTheWindows) {
     EXPECT_EQ(Nesting(Saved(Snapshot)),
               "P - 150,10; Inner P 10,10; Red - 10,40; Last - 0,371; Green - 10,60; First - "
               "10,10; ");
-    for (int undo = 0; undo < 5; ++undo)
-        Key('Z', false, true);
-    EXPECT_EQ(Saved(Snapshot), start);
 }
 
 // The form tried out in test mode: a form of the designer's own, over its disabled main window.
@@ -1290,54 +1265,6 @@ TEST_F(DesignerTest, TextsInEveryLanguageKeepTheirBytes) {
         Drag(40, 25, 40, 25);
         EXPECT_EQ(Edit("Text"), text);
     }
-}
-
-// Each kind of edit is one step back with undo and one forward with redo: the form saved
-// after the undo is the form before the edit, after the redo the form after it.
-TEST_F(DesignerTest, EveryEditIsOneStepOfUndoAndRedo) {
-    AttachThreadInput(GetCurrentThreadId(), GetWindowThreadProcessId(Main, nullptr), TRUE);
-    void (*const edits[])() = {
-        [] { Tool(4), Drag(300, 200, 300, 200); },
-        [] { Key(VK_DELETE); },
-        [] { Drag(40, 25, 60, 45); }, // a move of several mouse messages
-        [] { Drag(85, 45, 95, 51); }, // resizing by a handle
-        [] { Key(VK_RIGHT); },
-        [] { Key(VK_DOWN, true); },
-        // Ctrl+A adds the edit: both move, are deleted, take the button's width together.
-        [] { Key('A', false, true), Drag(40, 25, 60, 45); },
-        [] { Key('A', false, true), Key(VK_DELETE); },
-        [] { Key('A', false, true), PostMessageA(Main, WM_COMMAND, CommandSameWidth, 0); },
-        [] {
-            Edit("Name", "Renamed"), Edit("Text", "x");
-            PostMessageA(Main, WM_COMMAND, CommandApply, 0);
-        },
-    };
-    // Undone and redone from the menu, with Ctrl+Z and Ctrl+Y, and with Ctrl+Shift+Z.
-    const std::function<void()> undo[] = {[] { PostMessageA(Main, WM_COMMAND, CommandUndo, 0); },
-                                          [] { Key('Z', false, true); }},
-                                redo[] = {[] { PostMessageA(Main, WM_COMMAND, CommandRedo, 0); },
-                                          [] { Key('Y', false, true); },
-                                          [] { Key('Z', true, true); }};
-    for (size_t i = 0; i < std::size(edits); ++i) {
-        ASSERT_TRUE(Command("open " + Kept));
-        Drag(40, 25, 40, 25); // selects the button
-        edits[i]();
-        std::string after = Saved(Snapshot);
-        EXPECT_NE(after, Small) << "row " << i;
-        undo[i % 2]();
-        EXPECT_EQ(Saved(Snapshot), Small) << "row " << i;
-        undo[i % 2](); // nothing left to undo
-        redo[i % 3]();
-        EXPECT_EQ(Saved(Snapshot), after) << "row " << i;
-        redo[i % 3](); // nothing left to redo
-        EXPECT_EQ(Saved(Snapshot), after) << "row " << i;
-    }
-    // An edit after an undo leaves nothing to redo.
-    PostMessageA(Main, WM_COMMAND, CommandUndo, 0);
-    Key(VK_LEFT);
-    std::string nudged = Saved(Snapshot);
-    PostMessageA(Main, WM_COMMAND, CommandRedo, 0);
-    EXPECT_EQ(Saved(Snapshot), nudged);
 }
 
 // The caption marks unsaved changes, and New, Open, Exit and closing the window ask first:

@@ -4,18 +4,39 @@
 # program opts in (UTF-8 texts), runs it through Wine and compares the components its form
 # makes, written as a form file, with every_class.vform, the file the designer test designed
 # the same form to; the user's click handler must have run.
-foreach(var COMPILER COMPILER_FLAGS RC_COMPILER GENERATED SOURCE_DIR COMPONENTS LOADER PREFIX
-    MACRO_TABLE)
+# With COMPILE_ONLY every C++ file in GENERATED is compiled and nothing more: the random designer
+# test's form, whose classes and components are whatever its stream made.
+set(needed COMPILER COMPILER_FLAGS GENERATED SOURCE_DIR)
+if(NOT COMPILE_ONLY)
+  list(APPEND needed RC_COMPILER COMPONENTS LOADER PREFIX MACRO_TABLE)
+endif()
+foreach(var ${needed})
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
 endforeach()
+separate_arguments(COMPILER_FLAGS UNIX_COMMAND "${COMPILER_FLAGS}")
+set(compile ${COMPILER} ${COMPILER_FLAGS} -std=c++17 -Wall -Wextra -Werror -DWIN32_LEAN_AND_MEAN
+  -DNOMINMAX -I${SOURCE_DIR}/core -I${GENERATED})
+if(COMPILE_ONLY)
+  file(GLOB sources ${GENERATED}/*.cpp)
+  if(NOT sources)
+    message(FATAL_ERROR "Nothing generated in ${GENERATED}: the random designer test did not run.")
+  endif()
+  foreach(source ${sources})
+    execute_process(COMMAND ${compile} -c ${source} -o ${GENERATED}/compiled.o
+      RESULT_VARIABLE built OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT built EQUAL 0 OR NOT output STREQUAL "")
+      message(FATAL_ERROR "${source} does not compile cleanly:\n${output}")
+    endif()
+  endforeach()
+  return()
+endif()
 # Tricky.cpp, the form of components named like what its class uses, is compiled along.
 if(NOT EXISTS ${GENERATED}/DesignedFormDesign.cpp OR NOT EXISTS ${GENERATED}/DesignedForm.cpp
    OR NOT EXISTS ${GENERATED}/TrickyDesign.cpp OR NOT EXISTS ${GENERATED}/Tricky.cpp)
   message(FATAL_ERROR "Nothing generated in ${GENERATED}: the designer test did not run.")
 endif()
-separate_arguments(COMPILER_FLAGS UNIX_COMMAND "${COMPILER_FLAGS}")
 get_filename_component(tables ${MACRO_TABLE} DIRECTORY)
 execute_process(
   COMMAND ${RC_COMPILER} -O coff -I ${SOURCE_DIR}/core/resources
@@ -25,8 +46,7 @@ if(NOT compiled EQUAL 0)
   message(FATAL_ERROR "The manifest does not compile:\n${output}")
 endif()
 execute_process(
-  COMMAND ${COMPILER} ${COMPILER_FLAGS} -std=c++17 -Wall -Wextra -Werror -DWIN32_LEAN_AND_MEAN -DNOMINMAX
-    -I${SOURCE_DIR}/core -I${SOURCE_DIR}/designer -I${tables} -I${GENERATED}
+  COMMAND ${compile} -I${SOURCE_DIR}/designer -I${tables}
     ${SOURCE_DIR}/tests/designer/generated_form_main.cpp ${GENERATED}/DesignedFormDesign.cpp
     ${GENERATED}/DesignedForm.cpp ${GENERATED}/TrickyDesign.cpp ${GENERATED}/Tricky.cpp
     ${GENERATED}/manifest.o
