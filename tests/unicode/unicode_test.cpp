@@ -8,17 +8,8 @@
 #include "controls/edits.h"
 #include "controls/lists.h"
 #include "object/class_registry.h"
-#include "object/forms.h"
-#include "object/window_class.h"
-#include "support/box_recorder.h"
-#include "support/message_pump.h"
 #include "support/test_files.h"
-
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <shlwapi.h>
+#include "window/test_forms.h"
 
 #include <algorithm>
 #include <cctype>
@@ -93,13 +84,12 @@ std::string ItemOf(HWND List, UINT Length, UINT Get, int Index) {
     return item;
 }
 
-struct Unicode : testing::Test {
+struct Unicode : FormTest {
     void SetUp() override {
         ASSERT_EQ(GetACP(), static_cast<UINT>(CP_UTF8)) << "the manifest's code page";
         [[maybe_unused]] static bool once = (RegisterLibraryClasses(), true);
-        form.SetParent(nullptr);
+        FormTest::SetUp();
     }
-    QForm form;
 };
 
 // The bytes of the file named Path (UTF-8), opened by its UTF-16 name, which the system keeps.
@@ -123,27 +113,16 @@ std::string MadeFolder(const std::string& Name) {
 
 } // namespace
 
-// Wine's comctl32 answers 5.81 to DllGetVersion in both of its roles; the side-by-side copy it
-// loads for this manifest is its version 6 all the same.
-TEST(Manifest, GivesUtf8AndTheCommonControls6) {
-    EXPECT_EQ(GetACP(), static_cast<UINT>(CP_UTF8));
-    HMODULE controls = GetModuleHandleA("comctl32.dll");
-    ASSERT_TRUE(controls);
+// The manifest's version 6 controls: the side-by-side copy is loaded (Wine's answers 5.81 to
+// DllGetVersion in both of its roles, so its path tells).
+TEST_F(Unicode, ManifestLoadsTheCommonControls6) {
     char path[MAX_PATH * 3] = "";
-    GetModuleFileNameA(controls, path, sizeof path);
+    GetModuleFileNameA(GetModuleHandleA("comctl32.dll"), path, sizeof path);
     std::string lower = path;
     std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
     EXPECT_NE(lower.find("microsoft.windows.common-controls_6595b64144ccf1df_6."),
               std::string::npos)
         << path;
-    auto version = reinterpret_cast<DLLGETVERSIONPROC>(
-        reinterpret_cast<void*>(GetProcAddress(controls, "DllGetVersion")));
-    DLLVERSIONINFO info{};
-    info.cbSize = sizeof info;
-    ASSERT_TRUE(version && version(&info) == S_OK);
-    if (!GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) {
-        EXPECT_EQ(info.dwMajorVersion, 6u);
-    }
 }
 
 // Each text through captions, control texts, the edit's and the memo's selections and lines

@@ -20,14 +20,12 @@
 
 namespace {
 
-struct Components : WindowTest {
+struct Components : FormTest {
     void SetUp() override {
         // The editor library is the editor test's own business.
         [[maybe_unused]] static bool once = (RegisterLibraryClasses(), FreeEditorLibrary(), true);
-        WindowTest::SetUp();
-        form.SetParent(nullptr);
+        FormTest::SetUp();
     }
-    QForm form;
 };
 
 std::string ClassOf(HWND Window) {

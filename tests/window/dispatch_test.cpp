@@ -152,9 +152,7 @@ TEST_F(WindowTest, MessagesRaiseTheirEventsAndReplies) {
 }
 
 // The record is an address in the sender's memory: only the own thread's is read.
-TEST_F(WindowTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
-    QForm form;
-    form.SetParent(nullptr);
+TEST_F(FormTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
     QWindowInfo info;
     SendMessageA(form.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
     info.Width = 400;
@@ -226,9 +224,7 @@ decltype(&SetWindowsHookExA) ImportedSetHook = &CountHook;
 // Any thread or process may post to a window or forge a notification: a queued record or
 // notification is never read on any loop (Run still translates keys), and nothing is reflected
 // to another process's window.
-TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
-    QForm form;
-    form.SetParent(nullptr);
+TEST_F(FormTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     NotingFrame child("child");
     MakeChild(child, form);
     QWindowInfo mine;
@@ -317,7 +313,7 @@ public:
 
 } // namespace
 
-TEST_F(WindowTest, AnAncestorOfTheOtherCharacterSetGetsItsMessagesTranslated) {
+TEST_F(FormTest, AnAncestorOfTheOtherCharacterSetGetsItsMessagesTranslated) {
     WNDCLASSEXW wide{};
     wide.cbSize = sizeof wide;
     wide.style = CS_GLOBALCLASS; // found as the system classes are
@@ -327,8 +323,6 @@ TEST_F(WindowTest, AnAncestorOfTheOtherCharacterSetGetsItsMessagesTranslated) {
     ASSERT_TRUE(RegisterClassExW(&wide));
     ASSERT_TRUE(
         RegisterSuperclass("QTestWideChild", "QTestWideAncestor", &FrameWindowProc<WideChild>));
-    QForm form;
-    form.SetParent(nullptr);
     WideChild child;
     child.SetParent(&form);
     SendMessageA(child.Handle(), WM_SETTEXT, 0, LPARAM("abc"));

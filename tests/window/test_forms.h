@@ -27,6 +27,16 @@ protected:
     }
 };
 
+// With a shown top-level form for the test's windows.
+class FormTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        form.SetParent(nullptr);
+    }
+    QForm form;
+};
+
 // A child test frame on Parent, created at once when Parent has a window.
 inline void MakeChild(TestFrame& Child, QFrame& Parent, int Left = 0, int Top = 0, int Width = 50,
                       int Height = 20) {
