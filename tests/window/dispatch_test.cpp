@@ -1,5 +1,6 @@
 // The dispatcher on real windows: each message raises its events with their arguments, gets its
 // reply and leaves the window as it should; the window-info record and the binding cache.
+#include "end_to_end/program_run.h"
 #include "object/library_start.h"
 #include "support/import_slot.h"
 #include "test_forms.h"
@@ -182,30 +183,20 @@ void PostForgedAddresses(HWND To) {
 }
 
 // Runs the one disabled test named of this program again, as another process, with Targets in
-// its environment; answers what it sends here until it ends, and answers its exit code.
-DWORD RunAsOtherProcess(const char* Test, const std::string& Targets) {
+// its environment; answers what it sends here until it ends, and answers how it ended.
+std::string RunAsOtherProcess(const char* Test, const std::string& Targets) {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string line = std::string("\"") + path +
-                       "\" --gtest_also_run_disabled_tests --gtest_filter=WindowTest." + Test;
     SetEnvironmentVariableA("VELMORA_TARGETS", Targets.c_str());
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    bool started = CreateProcessA(path, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &process);
+    std::string seen;
+    auto answer = [](const PROCESS_INFORMATION&, const std::string&, std::string&) {
+        PumpMessages();
+        return false;
+    };
+    RunProgram(path, nullptr, answer, seen,
+               std::string("--gtest_also_run_disabled_tests --gtest_filter=WindowTest.") + Test);
     SetEnvironmentVariableA("VELMORA_TARGETS", nullptr);
-    if (!started) return ~0u;
-    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 30000, QS_ALLINPUT) ==
-           WAIT_OBJECT_0 + 1)
-        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageA(&msg);
-    DWORD code = ~0u;
-    GetExitCodeProcess(process.hProcess, &code);
-    if (code == STILL_ACTIVE) TerminateProcess(process.hProcess, code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    return seen;
 }
 
 // The hooks the library sets, through the program's import of SetWindowsHookExA.
@@ -243,8 +234,9 @@ TEST_F(FormTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
         PostThreadMessageA(self, WM_QUIT, 0, 0);
     }).join();
     QApplication().Run();
-    DWORD other = RunAsOtherProcess("DISABLED_ForgeFromAnotherProcess",
-                                    Join(uintptr_t(form.Handle()), uintptr_t(child.Handle())));
+    std::string other =
+        RunAsOtherProcess("DISABLED_ForgeFromAnotherProcess",
+                          Join(uintptr_t(form.Handle()), uintptr_t(child.Handle())));
     PumpMessages();
     // Wine's desktop window is another process's (explorer's), as the system's is on Windows.
     LRESULT colour = SendMessageA(form.Handle(), WM_CTLCOLORSTATIC, 0, LPARAM(GetDesktopWindow()));
@@ -273,7 +265,7 @@ TEST_F(FormTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     owner.join();
     PumpMessages();
     EXPECT_EQ(seen + Join(WindowInfoPtr == &mine),
-              "child.keydown 65 65;child.char 97 | 0 1 0 1 QTestFrame 50 1 1 ");
+              "child.keydown 65 65;child.char 97 | exit 0\n 1 0 1 QTestFrame 50 1 1 ");
 }
 
 // The other process of the test above: it posts to the given windows, then asks the form to
