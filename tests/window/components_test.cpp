@@ -414,19 +414,6 @@ TEST_F(Components, BoxWritesItsClassNameAtTwentyTwenty) {
     ReleaseDC(box.Handle(), dc);
 }
 
-// The demonstration frame is built as generated code builds a form: each child where it was put.
-TEST_F(Components, MyFrameHoldsItsLabelAndButtonWherePlaced) {
-    QMyFrame frame;
-    std::string seen;
-    for (QFrame* child :
-         {static_cast<QFrame*>(&frame.Label1), static_cast<QFrame*>(&frame.Button1)})
-        seen += child->Name() + " " + child->Text() + " " +
-                Join(child->Left(), child->Top(), child->Width(), child->Height(),
-                     child->Parent() == &frame, child->Canvas.Color() == GetSysColor(COLOR_WINDOW),
-                     child->Canvas.TextColor());
-    EXPECT_EQ(seen, "Label1 Label1 104 24 241 89 1 1 0 Button1 Button1 368 32 75 35 1 0 0 ");
-}
-
 // Recreation takes what the window is to show, not what the screen shows now: a control of a
 // hidden form shows with the form, a drop-down combo box keeps the height its list drops to,
 // and a minimised or maximised form comes back so, over the normal rectangle it had.
