@@ -82,6 +82,8 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
         {"QGroupBox", "Style=00000007\nExStyle=00000020\nWidth=221\nHeight=51\nHolds=1\n", ""},
         {"QButton", "Style=00000000\nExStyle=00000000\nWidth=75\nHeight=35\nHolds=0\n",
          "Focus=Tab\n"},
+        {"QComboBox", "Style=00000602\nExStyle=00000000\nWidth=115\nHeight=18\nHolds=0\n",
+         "Focus=Tab\n"},
         {"QMyFrame", "Style=00000400\nExStyle=00010000\nWidth=742\nHeight=409\nHolds=0\n", ""},
         // The classes a person can focus are placed with a tab stop, radio buttons as a group.
         {"QEdit", "", "Focus=Tab\n"},

@@ -2,10 +2,12 @@
 // reply and leaves the window as it should; the window-info record and the binding cache.
 #include "end_to_end/program_run.h"
 #include "object/library_start.h"
+#include "object/posted_message_guard.h"
 #include "support/import_slot.h"
 #include "test_forms.h"
 
 #include <atomic>
+#include <utility>
 
 namespace {
 
@@ -199,12 +201,18 @@ std::string RunAsOtherProcess(const char* Test, const std::string& Targets) {
     return seen;
 }
 
-// The hooks the library sets, through the program's import of SetWindowsHookExA.
+// The hooks the library sets, through the program's import of SetWindowsHookExA: how many, and
+// on request a removal of every guard while one is being set, and that one.
 std::atomic<int> HooksSet{0};
+bool RemoveGuardsWhileSetting = false;
+HHOOK RacedHook;
 HHOOK WINAPI CountHook(int Id, HOOKPROC Procedure, HINSTANCE Module, DWORD Thread) {
     static auto set = SystemFunction<decltype(&SetWindowsHookExA)>("SetWindowsHookExA");
     ++HooksSet;
-    return set(Id, Procedure, Module, Thread);
+    HHOOK hook = set(Id, Procedure, Module, Thread);
+    if (std::exchange(RemoveGuardsWhileSetting, false))
+        RemovePostedAddressGuards(), RacedHook = hook;
+    return hook;
 }
 
 } // namespace
@@ -264,8 +272,17 @@ TEST_F(FormTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     PostThreadMessageA(GetWindowThreadProcessId(theirs, nullptr), WM_QUIT, 0, 0);
     owner.join();
     PumpMessages();
-    EXPECT_EQ(seen + Join(WindowInfoPtr == &mine),
-              "child.keydown 65 65;child.char 97 | exit 0\n 1 0 1 QTestFrame 50 1 1 ");
+    // A removal that runs while a thread sets its guard takes that guard too.
+    BOOL left = TRUE;
+    std::thread([&] {
+        RemoveGuardsWhileSetting = true;
+        QForm late;
+        late.SetParent(nullptr);
+        left = UnhookWindowsHookEx(RacedHook);
+    }).join();
+    GuardPostedAddresses(); // this thread's, which that removal took
+    EXPECT_EQ(seen + Join(WindowInfoPtr == &mine, left),
+              "child.keydown 65 65;child.char 97 | exit 0\n 1 0 1 QTestFrame 50 1 1 0 ");
 }
 
 // The other process of the test above: it posts to the given windows, then asks the form to
