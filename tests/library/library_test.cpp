@@ -87,7 +87,8 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
         {"QMyFrame", "Style=00000400\nExStyle=00010000\nWidth=742\nHeight=409\nHolds=0\n", ""},
         // The classes a person can focus are placed with a tab stop, radio buttons as a group.
         {"QEdit", "", "Focus=Tab\n"},
-        {"QRadioButton", "", "Focus=Group\n"},
+        {"QRadioButton", "Style=00000009\nExStyle=00000000\nWidth=97\nHeight=19\nHolds=0\n",
+         "Focus=Group\n"},
         {"QLabel", "", ""},
     };
     for (const Row& row : rows) {

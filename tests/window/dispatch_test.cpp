@@ -251,7 +251,7 @@ TEST_F(FormTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     std::string seen = Events + " | " + Join(other, WindowInfoPtr == &mine, colour, threadHooks);
     QWindowInfo info;
     SendMessageA(child.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
-    seen += Join(info.ClassName, info.Width, info.WndProc == child.WndProc());
+    seen += Join(info.ClassName, info.Width, info.Height, info.WndProc == child.WndProc());
     // A stop removes the guards; the next start guards the windows made before it again: on
     // its own thread at once, on another at that thread's next message.
     std::atomic<HWND> theirs{nullptr};
@@ -282,7 +282,7 @@ TEST_F(FormTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     }).join();
     GuardPostedAddresses(); // this thread's, which that removal took
     EXPECT_EQ(seen + Join(WindowInfoPtr == &mine, left),
-              "child.keydown 65 65;child.char 97 | exit 0\n 1 0 1 QTestFrame 50 1 1 0 ");
+              "child.keydown 65 65;child.char 97 | exit 0\n 1 0 1 QTestFrame 50 20 1 1 0 ");
 }
 
 // The other process of the test above: it posts to the given windows, then asks the form to
