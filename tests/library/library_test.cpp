@@ -72,42 +72,45 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
     auto byOrdinal = reinterpret_cast<Describe>(
         reinterpret_cast<void*>(GetProcAddress(core, MAKEINTRESOURCEA(3))));
     ASSERT_TRUE(byName && byName == byOrdinal);
-    // Each row: the values a new one is placed with (none given: not checked) and its focus.
+    // Each row: the values a new one is placed with (none given: not checked), then how a person
+    // reaches it (a tab stop, radio buttons as a group) and the frame bits a designer may switch.
     struct Row {
-        const char *Name, *Values, *Focus;
+        const char *Name, *Values, *Traits;
     };
     const Row rows[] = {
-        {"QForm", "Style=00CF0000\nExStyle=00000000\nWidth=350\nHeight=250\nHolds=1\n", ""},
-        {"QPanel", "Style=00000000\nExStyle=00010000\nWidth=115\nHeight=51\nHolds=1\n", ""},
-        {"QGroupBox", "Style=00000007\nExStyle=00000020\nWidth=221\nHeight=51\nHolds=1\n", ""},
+        {"QForm", "Style=00CF0000\nExStyle=00000000\nWidth=350\nHeight=250\nHolds=1\n",
+         "- ClientEdge"},
+        {"QPanel", "Style=00000000\nExStyle=00010000\nWidth=115\nHeight=51\nHolds=1\n", "- Border"},
+        {"QGroupBox", "Style=00000007\nExStyle=00000020\nWidth=221\nHeight=51\nHolds=1\n",
+         "- Border ClientEdge"},
         {"QButton", "Style=00000000\nExStyle=00000000\nWidth=75\nHeight=35\nHolds=0\n",
-         "Focus=Tab\n"},
+         "Tab Border ClientEdge"},
         {"QComboBox", "Style=00000602\nExStyle=00000000\nWidth=115\nHeight=18\nHolds=0\n",
-         "Focus=Tab\n"},
-        {"QMyFrame", "Style=00000400\nExStyle=00010000\nWidth=742\nHeight=409\nHolds=0\n", ""},
-        // The classes a person can focus are placed with a tab stop, radio buttons as a group.
-        {"QEdit", "", "Focus=Tab\n"},
+         "Tab Border ClientEdge"},
         {"QRadioButton", "Style=00000009\nExStyle=00000000\nWidth=97\nHeight=19\nHolds=0\n",
-         "Focus=Group\n"},
-        {"QLabel", "", ""},
+         "Group Border ClientEdge"},
+        {"QMyFrame", "Style=00000400\nExStyle=00010000\nWidth=742\nHeight=409\nHolds=0\n",
+         "- Border ClientEdge"},
+        {"QEdit", "", "Tab Border ClientEdge"},
+        {"QLabel", "", "- Border ClientEdge"},
+        {"VUdeRedo", "", "Tab"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         std::string text = byName(row.Name);
+        auto has = [&](const char* Line) { return text.find(Line) != std::string::npos; };
         EXPECT_EQ(text.substr(0, strlen(row.Values)), row.Values);
-        size_t focus = text.find("Focus=");
-        EXPECT_EQ(focus == std::string::npos
-                      ? ""
-                      : text.substr(focus, text.find('\n', focus) + 1 - focus),
-                  row.Focus);
+        std::string traits = has("Focus=Tab\n") ? "Tab" : has("Focus=Group\n") ? "Group" : "-";
+        traits += has("\nFlag=Border:00800000\n") ? " Border" : "";
+        EXPECT_EQ(traits + (has("\nExFlag=ClientEdge:00000200\n") ? " ClientEdge" : ""),
+                  row.Traits);
         // Every class has the component's fourteen events; forms add OnClose.
         size_t events = 0;
         for (size_t at = 0; (at = text.find("\nEvent=", at + 1)) != std::string::npos;)
             ++events;
         bool form = row.Name[1] == 'F' || row.Name[1] == 'M';
         EXPECT_EQ(events, form ? 15u : 14u);
-        EXPECT_EQ(text.find("Event=OnClose(QFrame* Sender, int& Action)\n") != std::string::npos,
-                  form);
+        EXPECT_EQ(has("Event=OnClose(QFrame* Sender, int& Action)\n"), form);
     }
     EXPECT_NE(std::string(byName("QLabel"))
                   .find("\nEvent=OnMouseDown(QFrame* Sender, int Button, "
