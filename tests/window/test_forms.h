@@ -16,6 +16,11 @@ class TestFrame : public QFrame {
 public:
     TestFrame() { FClassName = "QTestFrame"; }
     TestFrame* Self() override { return this; }
+    void HandleMessage(QMessage& M) override {
+        QFrame::HandleMessage(M);
+        // No address of the paint's context outlives the paint.
+        if (M.Msg == WM_PAINT && M.Extra2) ADD_FAILURE() << "a paint's context outlived it";
+    }
 };
 
 // Registers the form and test classes once.
