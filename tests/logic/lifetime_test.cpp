@@ -47,18 +47,16 @@ TEST(Lists, HoldEachLiveObjectOnceInOrder) {
     EXPECT_EQ(seen, "-ac- objects b c");
 }
 
-// A frame's destruction clears ActiveControl only where it names that frame.
-TEST(Lists, ADestroyedControlIsNoLongerActiveAnywhere) {
-    QFrame form, kept;
+// A destroyed object leaves every holder and a destroyed holder its objects; a frame's
+// destruction clears ActiveControl only where it names that frame.
+TEST(Lists, NothingNamesADestroyedObject) {
+    QFrame form, active;
     auto* gone = new QFrame;
-    form.ActiveControl = &kept;
-    kept.ActiveControl = gone;
+    form.ActiveControl = &active;
+    active.ActiveControl = gone;
     delete gone;
-    EXPECT_EQ(form.ActiveControl, &kept);
-    EXPECT_EQ(kept.ActiveControl, nullptr);
-}
-
-TEST(Lists, ADestroyedObjectLeavesEveryHolderAndADestroyedHolderItsObjects) {
+    EXPECT_EQ(form.ActiveControl, &active);
+    EXPECT_EQ(active.ActiveControl, nullptr);
     QObject first, second;
     auto* list = new QStrings;
     list->SetParent(&first);

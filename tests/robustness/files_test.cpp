@@ -2,12 +2,8 @@
 // the file, the boxes, and that a failure keeps the old file and leaves nothing else behind.
 #include "controls/edits.h"
 #include "logic/observed.h"
-#include "object/forms.h"
-#include "support/stdout_capture.h"
 #include "support/test_files.h"
 #include "test_forms.h" // from tests/window
-
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <filesystem>
@@ -67,16 +63,21 @@ const FileRow FileRows[] = {
      "old 6 / old\n / old\n 1 / old\n QStrings: Can't save. Bad file. / in.txt"},
 };
 
+// A memo on a shown form, to load and save files.
+struct Files : FormTest {
+    void SetUp() override {
+        [[maybe_unused]] static bool registered = (RegisterMemoClass(), true);
+        FormTest::SetUp();
+        memo.SetWordWrap(0); // before the window: Wine's edit wraps a long line in quadratic time
+        memo.SetParent(&form);
+    }
+    StdoutCapture quiet; // the library's creation lines
+    QMemo memo;
+};
+
 } // namespace
 
-TEST(Files, LoadAndSaveOnEveryKindOfTarget) {
-    StdoutCapture quiet; // the library's creation lines
-    RegisterFormClass(), RegisterMemoClass();
-    QForm form;
-    form.SetParent(nullptr);
-    QMemo memo;
-    memo.SetWordWrap(0); // before the window: Wine's edit wraps a long line in quadratic time
-    memo.SetParent(&form);
+TEST_F(Files, LoadAndSaveOnEveryKindOfTarget) {
     auto folder = std::filesystem::temp_directory_path() / std::to_string(GetCurrentProcessId());
     for (const FileRow& row : FileRows) {
         SCOPED_TRACE(row.Name);
@@ -128,13 +129,7 @@ extern std::atomic<size_t> LargestBlock;
 // Memory without room for a block over 2.5 MB: 200,000 equal lines load as one item, without
 // room reserved for each line (5 MB). Without room over 250 KB the load and a capacity write
 // fail with their boxes, a memo keeps its text, and the program goes on.
-TEST(Files, LoadsAndCapacityWritesThatMemoryCannotHoldFailAndTheProgramGoesOn) {
-    StdoutCapture quiet;
-    RegisterFormClass(), RegisterMemoClass();
-    QForm form;
-    form.SetParent(nullptr);
-    QMemo memo;
-    memo.SetParent(&form);
+TEST_F(Files, LoadsAndCapacityWritesThatMemoryCannotHoldFailAndTheProgramGoesOn) {
     memo.SetText("kept");
     std::string same, path = TempFolder() + "same.txt", observed;
     for (int line = 0; line < 200000; ++line)

@@ -20,14 +20,12 @@
 
 namespace {
 
-struct Components : WindowTest {
+struct Components : FormTest {
     void SetUp() override {
         // The editor library is the editor test's own business.
         [[maybe_unused]] static bool once = (RegisterLibraryClasses(), FreeEditorLibrary(), true);
-        WindowTest::SetUp();
-        form.SetParent(nullptr);
+        FormTest::SetUp();
     }
-    QForm form;
 };
 
 std::string ClassOf(HWND Window) {
@@ -414,19 +412,6 @@ TEST_F(Components, BoxWritesItsClassNameAtTwentyTwenty) {
     HDC dc = GetDC(box.Handle());
     EXPECT_EQ(InkOf(box.Handle(), {0, 0, 120, 60}) + Join(GetPixel(dc, 1, 1)), "21 23 57 35 255 ");
     ReleaseDC(box.Handle(), dc);
-}
-
-// The demonstration frame is built as generated code builds a form: each child where it was put.
-TEST_F(Components, MyFrameHoldsItsLabelAndButtonWherePlaced) {
-    QMyFrame frame;
-    std::string seen;
-    for (QFrame* child :
-         {static_cast<QFrame*>(&frame.Label1), static_cast<QFrame*>(&frame.Button1)})
-        seen += child->Name() + " " + child->Text() + " " +
-                Join(child->Left(), child->Top(), child->Width(), child->Height(),
-                     child->Parent() == &frame, child->Canvas.Color() == GetSysColor(COLOR_WINDOW),
-                     child->Canvas.TextColor());
-    EXPECT_EQ(seen, "Label1 Label1 104 24 241 89 1 1 0 Button1 Button1 368 32 75 35 1 0 0 ");
 }
 
 // Recreation takes what the window is to show, not what the screen shows now: a control of a

@@ -93,9 +93,8 @@ TEST_F(WindowTest, CreationAppliesTheFieldsWrittenBefore) {
 }
 
 // Each step reads what the window has now, so they go one after the other on one window.
-TEST_F(WindowTest, PropertiesReadAndWriteTheLiveWindow) {
-    QForm form, second;
-    form.SetParent(nullptr);
+TEST_F(FormTest, PropertiesReadAndWriteTheLiveWindow) {
+    QForm second;
     TestFrame child, sibling, third;
     for (TestFrame* each : {&child, &sibling, &third}) {
         MakeChild(*each, form);
@@ -170,9 +169,7 @@ TEST_F(WindowTest, BoxesAreTopmostAndOwnedByTheThreadsFirstWindowWithAnExtendedS
 
 // A frame the window procedure made belongs to its window: recreating keeps it, with a new window
 // like the old one; destroying deletes it; a parent's destruction reaches every such child.
-TEST_F(WindowTest, FramesMadeForWindowsGoWithTheirWindows) {
-    QForm form;
-    form.SetParent(nullptr);
+TEST_F(FormTest, FramesMadeForWindowsGoWithTheirWindows) {
     StdoutCapture out;
     auto make = [&](int Left) {
         return FrameOfWindow(CreateWindowExA(0, "QTestFrame", "made", WS_CHILD | WS_VISIBLE, Left,

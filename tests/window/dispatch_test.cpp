@@ -1,10 +1,13 @@
 // The dispatcher on real windows: each message raises its events with their arguments, gets its
 // reply and leaves the window as it should; the window-info record and the binding cache.
+#include "end_to_end/program_run.h"
 #include "object/library_start.h"
+#include "object/posted_message_guard.h"
 #include "support/import_slot.h"
 #include "test_forms.h"
 
 #include <atomic>
+#include <utility>
 
 namespace {
 
@@ -152,9 +155,7 @@ TEST_F(WindowTest, MessagesRaiseTheirEventsAndReplies) {
 }
 
 // The record is an address in the sender's memory: only the own thread's is read.
-TEST_F(WindowTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
-    QForm form;
-    form.SetParent(nullptr);
+TEST_F(FormTest, WindowInfoIsAppliedOnlyFromTheOwnThread) {
     QWindowInfo info;
     SendMessageA(form.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
     info.Width = 400;
@@ -184,38 +185,34 @@ void PostForgedAddresses(HWND To) {
 }
 
 // Runs the one disabled test named of this program again, as another process, with Targets in
-// its environment; answers what it sends here until it ends, and answers its exit code.
-DWORD RunAsOtherProcess(const char* Test, const std::string& Targets) {
+// its environment; answers what it sends here until it ends, and answers how it ended.
+std::string RunAsOtherProcess(const char* Test, const std::string& Targets) {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string line = std::string("\"") + path +
-                       "\" --gtest_also_run_disabled_tests --gtest_filter=WindowTest." + Test;
     SetEnvironmentVariableA("VELMORA_TARGETS", Targets.c_str());
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    bool started = CreateProcessA(path, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &process);
+    std::string seen;
+    auto answer = [](const PROCESS_INFORMATION&, const std::string&, std::string&) {
+        PumpMessages();
+        return false;
+    };
+    RunProgram(path, nullptr, answer, seen,
+               std::string("--gtest_also_run_disabled_tests --gtest_filter=WindowTest.") + Test);
     SetEnvironmentVariableA("VELMORA_TARGETS", nullptr);
-    if (!started) return ~0u;
-    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 30000, QS_ALLINPUT) ==
-           WAIT_OBJECT_0 + 1)
-        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageA(&msg);
-    DWORD code = ~0u;
-    GetExitCodeProcess(process.hProcess, &code);
-    if (code == STILL_ACTIVE) TerminateProcess(process.hProcess, code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    return seen;
 }
 
-// The hooks the library sets, through the program's import of SetWindowsHookExA.
+// The hooks the library sets, through the program's import of SetWindowsHookExA: how many, and
+// on request a removal of every guard while one is being set, and that one.
 std::atomic<int> HooksSet{0};
+bool RemoveGuardsWhileSetting = false;
+HHOOK RacedHook;
 HHOOK WINAPI CountHook(int Id, HOOKPROC Procedure, HINSTANCE Module, DWORD Thread) {
     static auto set = SystemFunction<decltype(&SetWindowsHookExA)>("SetWindowsHookExA");
     ++HooksSet;
-    return set(Id, Procedure, Module, Thread);
+    HHOOK hook = set(Id, Procedure, Module, Thread);
+    if (std::exchange(RemoveGuardsWhileSetting, false))
+        RemovePostedAddressGuards(), RacedHook = hook;
+    return hook;
 }
 
 } // namespace
@@ -226,9 +223,7 @@ decltype(&SetWindowsHookExA) ImportedSetHook = &CountHook;
 // Any thread or process may post to a window or forge a notification: a queued record or
 // notification is never read on any loop (Run still translates keys), and nothing is reflected
 // to another process's window.
-TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
-    QForm form;
-    form.SetParent(nullptr);
+TEST_F(FormTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     NotingFrame child("child");
     MakeChild(child, form);
     QWindowInfo mine;
@@ -247,15 +242,16 @@ TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
         PostThreadMessageA(self, WM_QUIT, 0, 0);
     }).join();
     QApplication().Run();
-    DWORD other = RunAsOtherProcess("DISABLED_ForgeFromAnotherProcess",
-                                    Join(uintptr_t(form.Handle()), uintptr_t(child.Handle())));
+    std::string other =
+        RunAsOtherProcess("DISABLED_ForgeFromAnotherProcess",
+                          Join(uintptr_t(form.Handle()), uintptr_t(child.Handle())));
     PumpMessages();
     // Wine's desktop window is another process's (explorer's), as the system's is on Windows.
     LRESULT colour = SendMessageA(form.Handle(), WM_CTLCOLORSTATIC, 0, LPARAM(GetDesktopWindow()));
     std::string seen = Events + " | " + Join(other, WindowInfoPtr == &mine, colour, threadHooks);
     QWindowInfo info;
     SendMessageA(child.Handle(), QM_GETWINDOWINFO, 0, LPARAM(&info));
-    seen += Join(info.ClassName, info.Width, info.WndProc == child.WndProc());
+    seen += Join(info.ClassName, info.Width, info.Height, info.WndProc == child.WndProc());
     // A stop removes the guards; the next start guards the windows made before it again: on
     // its own thread at once, on another at that thread's next message.
     std::atomic<HWND> theirs{nullptr};
@@ -276,8 +272,17 @@ TEST_F(WindowTest, ForgedMessagesFromElsewhereAreNeverTrusted) {
     PostThreadMessageA(GetWindowThreadProcessId(theirs, nullptr), WM_QUIT, 0, 0);
     owner.join();
     PumpMessages();
-    EXPECT_EQ(seen + Join(WindowInfoPtr == &mine),
-              "child.keydown 65 65;child.char 97 | 0 1 0 1 QTestFrame 50 1 1 ");
+    // A removal that runs while a thread sets its guard takes that guard too.
+    BOOL left = TRUE;
+    std::thread([&] {
+        RemoveGuardsWhileSetting = true;
+        QForm late;
+        late.SetParent(nullptr);
+        left = UnhookWindowsHookEx(RacedHook);
+    }).join();
+    GuardPostedAddresses(); // this thread's, which that removal took
+    EXPECT_EQ(seen + Join(WindowInfoPtr == &mine, left),
+              "child.keydown 65 65;child.char 97 | exit 0\n 1 0 1 QTestFrame 50 20 1 1 0 ");
 }
 
 // The other process of the test above: it posts to the given windows, then asks the form to
@@ -317,7 +322,7 @@ public:
 
 } // namespace
 
-TEST_F(WindowTest, AnAncestorOfTheOtherCharacterSetGetsItsMessagesTranslated) {
+TEST_F(FormTest, AnAncestorOfTheOtherCharacterSetGetsItsMessagesTranslated) {
     WNDCLASSEXW wide{};
     wide.cbSize = sizeof wide;
     wide.style = CS_GLOBALCLASS; // found as the system classes are
@@ -327,8 +332,6 @@ TEST_F(WindowTest, AnAncestorOfTheOtherCharacterSetGetsItsMessagesTranslated) {
     ASSERT_TRUE(RegisterClassExW(&wide));
     ASSERT_TRUE(
         RegisterSuperclass("QTestWideChild", "QTestWideAncestor", &FrameWindowProc<WideChild>));
-    QForm form;
-    form.SetParent(nullptr);
     WideChild child;
     child.SetParent(&form);
     SendMessageA(child.Handle(), WM_SETTEXT, 0, LPARAM("abc"));

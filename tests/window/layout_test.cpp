@@ -35,11 +35,9 @@ const struct {
 
 } // namespace
 
-TEST_F(WindowTest, ChildrenArePlacedByTheirAlign) {
+TEST_F(FormTest, ChildrenArePlacedByTheirAlign) {
     for (const auto& row : LayoutRows) {
         SCOPED_TRACE(row.Name);
-        QForm form;
-        form.SetParent(nullptr);
         TestFrame host; // without a border: the client area is the window
         MakeChild(host, form, 0, 0, 200, 100);
         std::list<TestFrame> children;
@@ -65,9 +63,7 @@ TEST_F(WindowTest, ChildrenArePlacedByTheirAlign) {
 // A designer's windows made by class name have components in no child list: QM_SETALIGN puts
 // each at the end of its holder's list with its alignment, so the holder lays them out in the
 // order the designer sends it, on resizing too, and a destroyed one leaves the list.
-TEST_F(WindowTest, WindowsMadeByNameAreLaidOutOnceAligned) {
-    QForm form;
-    form.SetParent(nullptr);
+TEST_F(FormTest, WindowsMadeByNameAreLaidOutOnceAligned) {
     TestFrame host;
     MakeChild(host, form, 0, 0, 200, 100);
     HWND made[3];

@@ -16,6 +16,11 @@ class TestFrame : public QFrame {
 public:
     TestFrame() { FClassName = "QTestFrame"; }
     TestFrame* Self() override { return this; }
+    void HandleMessage(QMessage& M) override {
+        QFrame::HandleMessage(M);
+        // No address of the paint's context outlives the paint.
+        if (M.Msg == WM_PAINT && M.Extra2) ADD_FAILURE() << "a paint's context outlived it";
+    }
 };
 
 // Registers the form and test classes once.
@@ -25,6 +30,16 @@ protected:
         [[maybe_unused]] static ATOM registered =
             (RegisterFormClass(), TestFrame().RegisterWindowClass(&FrameWindowProc<TestFrame>));
     }
+};
+
+// With a shown top-level form for the test's windows.
+class FormTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        form.SetParent(nullptr);
+    }
+    QForm form;
 };
 
 // A child test frame on Parent, created at once when Parent has a window.
