@@ -586,9 +586,37 @@ std::string TreeShown(std::map<LPARAM, std::string>& Names, LPARAM Item = 0) {
     return shown;
 }
 
+// Three buttons on the form and a panel holding two more.
+const std::string Many = Header + "QButton A Left=10 Top=10 Width=75 Height=35\r\n"
+                                  "QButton B Left=120 Top=30 Width=60 Height=25\r\n"
+                                  "QButton C Left=250 Top=20 Width=90 Height=40\r\n"
+                                  "QPanel P Left=10 Top=150 Width=300 Height=150\r\n"
+                                  "QButton D Parent=P Left=10 Top=10 Width=50 Height=20\r\n"
+                                  "QButton E Parent=P Left=100 Top=50 Width=50 Height=20\r\n";
+
+// Clicks the Format tool bar's button of Command, found by moving the mouse along the bar until
+// the bar shows that button hot.
+void PressFormatButton(int Command) {
+    HWND bar = FindWindowExA(FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr), nullptr,
+                             TOOLBARCLASSNAMEA, nullptr);
+    LRESULT index = SendMessageA(bar, TB_COMMANDTOINDEX, Command, 0);
+    int y = HIWORD(SendMessageA(bar, TB_GETBUTTONSIZE, 0, 0)) / 2;
+    for (int x = 0; x < 1000; x += 4) {
+        SendMessageA(bar, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        if (SendMessageA(bar, TB_GETHOTITEM, 0, 0) != index) continue;
+        SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        return;
+    }
+    ADD_FAILURE() << "no button of " << Command;
+}
+
 // Components placed or dropped inside a panel or a group box are theirs: their windows are
-// child windows of the holder's, they move and go with it, and Esc selects the holder.
-TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
+// child windows of the holder's, they move and go with it, and Esc selects the holder. Then each
+// row selects some of Many's components with clicks (with Shift or Ctrl), bands and Ctrl+A; one
+// key then acts on all it selected. Then each Format command on A, B and C (A the primary) is one
+// step of undo.
+TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildrenAndSeveralSelectedActTogether) {
     struct Step {
         void (*Do)();
         const char* Nesting;
@@ -655,37 +683,6 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildren) {
     Edit("Width", "300");
     Menu(CommandApply);
     EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,5; A P 0,0; B P 250,20; ");
-}
-
-// Three buttons on the form and a panel holding two more.
-const std::string Many = Header + "QButton A Left=10 Top=10 Width=75 Height=35\r\n"
-                                  "QButton B Left=120 Top=30 Width=60 Height=25\r\n"
-                                  "QButton C Left=250 Top=20 Width=90 Height=40\r\n"
-                                  "QPanel P Left=10 Top=150 Width=300 Height=150\r\n"
-                                  "QButton D Parent=P Left=10 Top=10 Width=50 Height=20\r\n"
-                                  "QButton E Parent=P Left=100 Top=50 Width=50 Height=20\r\n";
-
-// Clicks the Format tool bar's button of Command, found by moving the mouse along the bar until
-// the bar shows that button hot.
-void PressFormatButton(int Command) {
-    HWND bar = FindWindowExA(FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr), nullptr,
-                             TOOLBARCLASSNAMEA, nullptr);
-    LRESULT index = SendMessageA(bar, TB_COMMANDTOINDEX, Command, 0);
-    int y = HIWORD(SendMessageA(bar, TB_GETBUTTONSIZE, 0, 0)) / 2;
-    for (int x = 0; x < 1000; x += 4) {
-        SendMessageA(bar, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-        if (SendMessageA(bar, TB_GETHOTITEM, 0, 0) != index) continue;
-        SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-        return;
-    }
-    ADD_FAILURE() << "no button of " << Command;
-}
-
-// Each row selects some of Many's components with clicks (with Shift or Ctrl), bands and
-// Ctrl+A; one key then acts on all it selected. Then each Format command on A, B and C (A the
-// primary) is one step of undo.
-TEST_F(DesignerTest, SeveralSelectedComponentsActTogether) {
     ASSERT_TRUE(Command("open " + WriteTestFile(Kept, Many)));
     const std::string many = Saved(Snapshot);
     struct Row {
