@@ -620,6 +620,8 @@ const std::string Many = Header + "QButton A Left=10 Top=10 Width=75 Height=35\r
 // Clicks the Format tool bar's button of Command, found by moving the mouse along the bar until
 // the bar shows that button hot.
 void PressFormatButton(int Command) {
+    // The presses are sent, so they would overtake commands still posted (an Undo).
+    Sync();
     HWND bar = FindWindowExA(FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr), nullptr,
                              TOOLBARCLASSNAMEA, nullptr);
     LRESULT index = SendMessageA(bar, TB_COMMANDTOINDEX, Command, 0);
