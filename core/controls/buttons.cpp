@@ -1,5 +1,7 @@
 #include "controls/buttons.h"
 #include "object/diagnostics.h"
+#include "object/dialog_keys.h"
+#include "object/forms.h"
 #include "object/window_class.h"
 
 namespace {
@@ -38,6 +40,27 @@ void QCustomButton::HandleMessage(QMessage& Message) {
         Message.Result = 0;
     }
     AnswerLabelMessage(*this, Message);
+    switch (Message.Msg) {
+    case QM_COMMAND:
+        if (Message.LParam == BN_CLICKED && FModalResult != mrNone)
+            if (QCustomForm* form = FormOfWindow(FHandle)) form->SetModalResult(FModalResult);
+        break;
+    case WM_SETFOCUS:
+        ShowDefaultLook(FHandle);
+        break;
+    case WM_KILLFOCUS:
+        ShowDefaultLook(reinterpret_cast<HWND>(Message.WParam));
+        break;
+    }
+}
+
+void QCustomButton::SetDefault(bool Value) {
+    FDefault = Value;
+    if (IsPushButton()) SetStyle((Style() & ~BS_TYPEMASK) | (Value ? BS_DEFPUSHBUTTON : 0));
+}
+
+bool QCustomButton::IsPushButton() {
+    return (Style() & BS_TYPEMASK) <= BS_DEFPUSHBUTTON;
 }
 
 QButton::QButton() {

@@ -24,8 +24,25 @@ class QCustomButton : public QFrame {
 public:
     QCustomButton();
     QCustomButton* Self() override { return this; }
-    /// The label's answers, plus the class name line when the window is created.
+    /// The label's answers, plus the class name line when the window is created; a click
+    /// gives the form its ModalResult, and a push button's focus moves the default look.
     void HandleMessage(QMessage& Message) override;
+
+    /// Given to the button's form when the button is clicked (0: nothing).
+    int ModalResult() const { return FModalResult; }
+    void SetModalResult(int Value) { FModalResult = Value; }
+    /// Enter presses the form's default push button (drawn so), Esc its cancel button.
+    bool Default() const { return FDefault; }
+    void SetDefault(bool Value);
+    bool Cancel() const { return FCancel; }
+    void SetCancel(bool Value) { FCancel = Value; }
+    /// BS_PUSHBUTTON or BS_DEFPUSHBUTTON: the buttons Enter may press.
+    bool IsPushButton();
+
+private:
+    int FModalResult = 0;
+    bool FDefault = false;
+    bool FCancel = false;
 };
 
 class QButton : public QCustomButton {

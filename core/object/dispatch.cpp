@@ -205,6 +205,12 @@ void QFrame::HandleClose(QMessage& Message) {
     case 0:
         return;
     case 1:
+        // A modal form's close box is its cancel: the loop hides it, the program reads it.
+        if (form && form->Modal()) {
+            if (form->ModalResult() == mrNone) form->SetModalResult(mrCancel);
+            Message.Result = 0;
+            return;
+        }
         WriteDiagnosticLine("destroy");
         break;
     case 2:

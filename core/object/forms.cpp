@@ -1,7 +1,10 @@
 #include "object/forms.h"
 
+#include "object/dialog_keys.h"
 #include "object/form_defaults.h"
 #include "object/window_class.h"
+
+#include <vector>
 
 QApplication* Application = nullptr;
 
@@ -12,8 +15,73 @@ QCustomForm::QCustomForm() {
     Canvas.SetColor(GetSysColor(COLOR_BTNFACE));
 }
 
+// The record of a running modal loop, on its stack: the form clears it when it dies inside.
+struct QModalLoop {
+    bool FormGone = false;
+};
+
 QCustomForm::~QCustomForm() {
+    if (FModalLoop) FModalLoop->FormGone = true;
     DestroyHandle();
+}
+
+namespace {
+
+// The thread's visible, enabled top-level windows but the modal form's, disabled while it is up.
+struct DisabledWindows {
+    HWND Modal;
+    std::vector<HWND> Windows;
+};
+
+BOOL CALLBACK DisableOtherWindow(HWND Window, LPARAM Record) {
+    auto& disabled = *reinterpret_cast<DisabledWindows*>(Record);
+    if (Window != disabled.Modal && IsWindowVisible(Window) && IsWindowEnabled(Window)) {
+        EnableWindow(Window, FALSE);
+        disabled.Windows.push_back(Window);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+int QCustomForm::ShowModal() {
+    if (FModalLoop) return mrNone;
+    if (!HasWindow()) CreateHandle();
+    if (!HasWindow()) return mrNone;
+    HWND window = FHandle, active = GetActiveWindow();
+    if (active == window) active = nullptr;
+    // Owned by the active window for the loop, so that it stays above it; its owner goes with
+    // it, which ends the loop.
+    auto owner = GetWindowLongPtrA(window, GWLP_HWNDPARENT);
+    if (active) SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(active));
+    DisabledWindows disabled{window, {}};
+    EnumThreadWindows(GetCurrentThreadId(), &DisableOtherWindow,
+                      reinterpret_cast<LPARAM>(&disabled));
+    QModalLoop loop;
+    FModalLoop = &loop;
+    FModalResult = mrNone;
+    SetVisible(true);
+    SetForegroundWindow(window);
+    MSG message{};
+    int got = 1;
+    while (!loop.FormGone && IsWindow(window) && FModalResult == mrNone &&
+           (got = GetMessageA(&message, nullptr, 0, 0)) > 0)
+        QApplication::HandleThreadMessage(message);
+    // Enabled before the form hides, so that the system activates them and not another program.
+    for (HWND other : disabled.Windows)
+        if (IsWindow(other)) EnableWindow(other, TRUE);
+    int result = mrCancel;
+    if (!loop.FormGone) {
+        FModalLoop = nullptr;
+        if (FModalResult != mrNone) result = FModalResult;
+        if (IsWindow(window)) {
+            SetVisible(false);
+            SetWindowLongPtrA(window, GWLP_HWNDPARENT, owner);
+        }
+    }
+    if (active && IsWindow(active)) SetActiveWindow(active);
+    if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+    return result;
 }
 
 void QCustomForm::SetFormStyle(int Value) {
@@ -51,11 +119,15 @@ void QForm::CreateHandle() {
 int QApplication::Run() {
     MSG msg{};
     int result;
-    while ((result = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while ((result = GetMessageA(&msg, nullptr, 0, 0)) > 0)
+        HandleThreadMessage(msg);
     return result;
+}
+
+void QApplication::HandleThreadMessage(MSG& Message) {
+    if (TranslateDialogKey(Message)) return;
+    TranslateMessage(&Message);
+    DispatchMessageA(&Message);
 }
 
 LRESULT CALLBACK FormWndProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) {

@@ -10,6 +10,20 @@ using QCloseEvent = void (*)(QFrame* Sender, int& Action);
 /// Form styles: 2 makes an MDI child, 3 a topmost window.
 enum QFormStyle : int32_t { fsNormal = 0, fsMDIChild = 2, fsStayOnTop = 3 };
 
+/// What a modal form answers: the platform's dialog results, none while the form is up.
+enum QModalResult : int32_t {
+    mrNone = 0,
+    mrOk = IDOK,
+    mrCancel = IDCANCEL,
+    mrAbort = IDABORT,
+    mrRetry = IDRETRY,
+    mrIgnore = IDIGNORE,
+    mrYes = IDYES,
+    mrNo = IDNO
+};
+
+struct QModalLoop;
+
 class QCustomForm : public QFrame {
 public:
     QCustomForm();
@@ -21,8 +35,27 @@ public:
 
     QCloseEvent OnClose = nullptr;
 
+    /// Shows the form over the thread's other windows, which are disabled meanwhile, and runs a
+    /// message loop of its own until a result is set or the window goes; then hides the form
+    /// (the object and its window stay) and activates the window that was active before.
+    /// Answers the result: mrCancel when the form closed or went without one, mrNone when no
+    /// window could be made or the form is modal already. A quit message ends the loop too and
+    /// is posted again for the loop outside.
+    int ShowModal();
+    bool Modal() const { return FModalLoop != nullptr; }
+    int ModalResult() const { return FModalResult; }
+    /// A nonzero result ends the form's modal loop; a modeless form only keeps it.
+    void SetModalResult(int Value) { FModalResult = Value; }
+    /// Enter and Esc as in a dialog: the focused push button or the default one, the cancel
+    /// button. Off, a form answers them so only when it has a default or cancel button.
+    bool DialogKeys() const { return FDialogKeys; }
+    void SetDialogKeys(bool Value) { FDialogKeys = Value; }
+
 private:
     int FFormStyle = fsNormal;
+    int FModalResult = mrNone;
+    bool FDialogKeys = false;
+    QModalLoop* FModalLoop = nullptr; // told when the form dies inside its loop
 };
 
 /// The form programs and the designer instantiate; it attaches the executable's "MainMenu".
@@ -41,6 +74,9 @@ public:
     /// Pumps the messages of every window of the thread until a quit message (answers 0) or a
     /// GetMessageA failure (answers -1).
     int Run();
+    /// One message of a loop: the dialog keys of forms that use them, else translated and
+    /// dispatched.
+    static void HandleThreadMessage(MSG& Message);
     HINSTANCE Instance() const { return GetModuleHandleA(nullptr); }
 };
 

@@ -20,13 +20,7 @@
 
 namespace {
 
-struct Components : FormTest {
-    void SetUp() override {
-        // The editor library is the editor test's own business.
-        [[maybe_unused]] static bool once = (RegisterLibraryClasses(), FreeEditorLibrary(), true);
-        FormTest::SetUp();
-    }
-};
+using Components = LibraryFormTest;
 
 std::string ClassOf(HWND Window) {
     char name[64];

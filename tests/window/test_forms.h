@@ -1,6 +1,8 @@
 // Shared set-up for the tests on real windows.
 #pragma once
 
+#include "designer/editor.h"
+#include "object/class_registry.h"
 #include "object/forms.h"
 #include "object/window_class.h"
 #include "support/box_recorder.h"
@@ -40,6 +42,16 @@ protected:
         form.SetParent(nullptr);
     }
     QForm form;
+};
+
+// With the library's classes registered, as a program that loaded it has them.
+class LibraryFormTest : public FormTest {
+protected:
+    void SetUp() override {
+        // The editor library is the editor test's own business.
+        [[maybe_unused]] static bool once = (RegisterLibraryClasses(), FreeEditorLibrary(), true);
+        FormTest::SetUp();
+    }
 };
 
 // A child test frame on Parent, created at once when Parent has a window.

@@ -1,0 +1,17 @@
+/// \file
+/// The keys a form may answer as a dialog does: Enter for the default push button (or the
+/// focused one), Esc for the cancel button, and the default look that follows the focus.
+#pragma once
+
+#include <windows.h>
+
+class QCustomForm;
+
+/// The form of Window's top-level window, or null when that is no form of the library.
+QCustomForm* FormOfWindow(HWND Window);
+/// Presses the button an Enter or Esc key message is for, in a form that uses such keys; false
+/// (nothing done) for every other message, which the loop then translates and dispatches.
+bool TranslateDialogKey(const MSG& Message);
+/// Draws the push buttons of Focus's form as Focus now makes them: the focused push button as
+/// the default one, else the form's default button. Only in forms that use the dialog keys.
+void ShowDefaultLook(HWND Focus);

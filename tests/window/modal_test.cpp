@@ -1,0 +1,225 @@
+// Modal forms and the dialog keys: what ShowModal answers for each way its loop ends, what it
+// leaves enabled and active, nesting, and Enter and Esc in each kind of control. The messages a
+// row posts before ShowModal are the loop's to handle.
+#include "controls/buttons.h"
+#include "controls/edits.h"
+#include "controls/lists.h"
+#include "object/dialog_keys.h"
+#include "test_forms.h"
+
+#include <tuple>
+#include <utility>
+
+namespace {
+
+// A dialog over the fixture's form: OK (the default), Cancel (the cancel button, whose result
+// is told apart from the close box's), Yes (a push button whose press sets the result in code),
+// an edit, a memo and a drop-down list.
+struct Dialog {
+    QForm form;
+    QButton ok, cancel, yes;
+    QEdit edit;
+    QMemo memo;
+    QComboBox list;
+    explicit Dialog(bool Keys = true) {
+        form.SetVisible(false);
+        form.SetParent(nullptr);
+        ok.SetModalResult(mrOk), ok.SetDefault(Keys);
+        cancel.SetModalResult(mrIgnore), cancel.SetCancel(Keys);
+        list.SetStyle(list.Style() | CBS_DROPDOWNLIST);
+        int left = 0;
+        for (QFrame* control :
+             std::initializer_list<QFrame*>{&ok, &cancel, &yes, &edit, &memo, &list}) {
+            // Not 0: a reflected click would raise OnClick a second time.
+            control->SetID(100 + left);
+            control->SetBounds(left, 0, 60, control == &list ? 150 : 30), left += 65;
+            control->SetParent(&form);
+        }
+        list.Perform(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("one"));
+    }
+};
+
+Dialog* Shown;    // the dialog of the row running, for the callbacks
+std::string Kept; // the keys that reached the edit, the memo or the list
+void Post(QFrame& To, UINT Msg, WPARAM WParam = 0) {
+    PostMessageA(To.Handle(), Msg, WParam, 0);
+}
+void Key(QFrame& To, WPARAM Key) {
+    Post(To, WM_KEYDOWN, Key);
+}
+
+struct ModalRow {
+    const char* Name;
+    void (*Post)(Dialog&);
+    const char* Expected; // the result, then what the row looks at afterwards
+};
+
+const ModalRow ModalRows[] = {
+    {"OK clicked", [](Dialog& D) { Post(D.ok, BM_CLICK); }, "1"},
+    {"the close box", [](Dialog& D) { Post(D.form, WM_CLOSE); }, "2"},
+    {"a close kept open by OnClose",
+     [](Dialog& D) {
+         D.form.OnClose = [](QFrame*, int& Action) { Action = 0; };
+         Post(D.form, WM_CLOSE), Post(D.ok, BM_CLICK);
+     },
+     "1"},
+    {"set in code", [](Dialog& D) { Post(D.yes, WM_LBUTTONDOWN); }, "6"},
+    {"Enter in an edit", [](Dialog& D) { Key(D.edit, VK_RETURN); }, "1"},
+    {"Esc in an edit", [](Dialog& D) { Key(D.edit, VK_ESCAPE); }, "5"},
+    {"Enter on another push button", [](Dialog& D) { Key(D.yes, VK_RETURN); }, "6"},
+    {"Enter on the cancel button", [](Dialog& D) { Key(D.cancel, VK_RETURN); }, "5"},
+    {"Enter in a memo", [](Dialog& D) { Key(D.memo, VK_RETURN), Post(D.form, WM_CLOSE); },
+     "2 kept 13"},
+    {"Esc in a memo", [](Dialog& D) { Key(D.memo, VK_ESCAPE), Post(D.form, WM_CLOSE); },
+     "2 kept 27"},
+    {"Enter in a dropped list",
+     [](Dialog& D) {
+         Post(D.list, CB_SHOWDROPDOWN, TRUE), Key(D.list, VK_RETURN), Post(D.form, WM_CLOSE);
+     },
+     "2 kept 13"},
+    {"Esc in a dropped list",
+     [](Dialog& D) {
+         Post(D.list, CB_SHOWDROPDOWN, TRUE), Key(D.list, VK_ESCAPE), Post(D.form, WM_CLOSE);
+     },
+     "2 kept 27"},
+    {"Enter with the default button disabled",
+     [](Dialog& D) { D.ok.SetEnabled(false), Key(D.edit, VK_RETURN), Post(D.form, WM_CLOSE); },
+     "2 kept 13"},
+    {"a quit message", [](Dialog&) { PostQuitMessage(7); }, "2 quit 7"},
+    {"the window destroyed",
+     [](Dialog& D) {
+         D.yes.OnClick = [](QFrame*) { Shown->form.DestroyHandle(); };
+         Post(D.yes, WM_LBUTTONDOWN);
+     },
+     "2 gone"},
+};
+
+// The owner of the rows' dialogs and another window of the thread, both to be disabled while a
+// dialog is up and enabled again after it.
+struct Modal : LibraryFormTest {
+    QForm other;
+    void SetUp() override {
+        LibraryFormTest::SetUp();
+        other.SetParent(nullptr);
+        SetActiveWindow(form.Handle());
+    }
+    std::string Afterwards(Dialog& D) {
+        std::string seen;
+        seen += std::exchange(Kept, "");
+        MSG quit;
+        if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+            seen += " quit " + std::to_string(quit.wParam);
+        if (!IsWindow(D.form.Handle()))
+            seen += " gone";
+        else if (IsWindowVisible(D.form.Handle()))
+            seen += " still shown";
+        if (!IsWindowEnabled(form.Handle()) || !IsWindowEnabled(other.Handle()))
+            seen += " left disabled";
+        if (GetActiveWindow() != form.Handle()) seen += " owner not active";
+        return seen;
+    }
+};
+
+} // namespace
+
+TEST_F(Modal, ResultsAndTheKeysThatEndTheLoop) {
+    for (const ModalRow& row : ModalRows) {
+        SCOPED_TRACE(row.Name);
+        Dialog dialog;
+        Shown = &dialog;
+        dialog.yes.OnClick = [](QFrame*) { Shown->form.SetModalResult(mrYes); };
+        for (QFrame* control :
+             std::initializer_list<QFrame*>{&dialog.edit, &dialog.memo, &dialog.list})
+            control->OnKeyDown = [](QFrame*, uint16_t Key, int) {
+                Kept += " kept " + std::to_string(Key);
+            };
+        row.Post(dialog);
+        int result = dialog.form.ShowModal();
+        EXPECT_EQ(std::to_string(result) + Afterwards(dialog), row.Expected);
+        EXPECT_FALSE(dialog.form.Modal());
+    }
+}
+
+// An inner dialog opened from the outer one's button disables the outer dialog too, and gives
+// it back enabled and active; a second ShowModal of a form already up answers none.
+TEST_F(Modal, NestsAndGivesEachLevelBackEnabled) {
+    static std::string Seen;
+    static Dialog *Outer, *Inner;
+    Dialog outer, inner;
+    Outer = &outer, Inner = &inner, Seen.clear();
+    outer.yes.OnClick = [](QFrame*) {
+        Seen += Join(Outer->form.ShowModal());
+        Inner->ok.OnClick = [](QFrame*) {
+            Seen += Join(IsWindowEnabled(Outer->form.Handle()), Inner->form.Modal());
+        };
+        Post(Inner->ok, BM_CLICK);
+        Seen += Join(Inner->form.ShowModal(), GetActiveWindow() == Outer->form.Handle());
+        Post(Outer->ok, BM_CLICK);
+    };
+    Post(outer.yes, BM_CLICK);
+    Seen += Join(outer.form.ShowModal());
+    EXPECT_EQ(Seen + Afterwards(outer), "0 0 1 1 1 1 ");
+}
+
+// The form deleted by a handler inside its own loop: the loop ends without touching it.
+TEST_F(Modal, AFormDeletedInsideItsLoopEndsIt) {
+    static Dialog* Doomed;
+    Doomed = new Dialog;
+    form.OnMenuCommand = [](QFrame*, int, int) { delete std::exchange(Doomed, nullptr); };
+    Post(form, WM_COMMAND, 5);
+    EXPECT_EQ(Doomed->form.ShowModal(), mrCancel);
+    EXPECT_TRUE(IsWindowEnabled(form.Handle()) && IsWindowEnabled(other.Handle()));
+}
+
+// Destroying the owner takes the dialog's window with it, and leaves nothing disabled.
+TEST_F(Modal, TheOwnerDestroyedEndsTheLoop) {
+    Dialog dialog;
+    Post(form, WM_CLOSE);
+    EXPECT_EQ(dialog.form.ShowModal(), mrCancel);
+    EXPECT_FALSE(IsWindow(form.Handle()) || IsWindow(dialog.form.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(other.Handle()));
+}
+
+// In a modeless form's loop too, Enter and Esc go to the buttons, but only in a form that uses
+// such keys: the described loop hands them to the control. The default look follows the focus
+// between push buttons.
+TEST_F(Modal, DialogKeysOnlyWhereAFormUsesThem) {
+    static int Pressed;
+    // Keys on, a default and a cancel button: Enter then Esc in the edit, then Enter on Yes.
+    const std::tuple<bool, bool, const char*> rows[] = {
+        {false, false, "0 0 0 "},
+        {false, true, "1 1 1 "},
+        {true, false, "0 0 1 "},
+    };
+    for (auto [keys, buttons, expected] : rows) {
+        Dialog dialog(buttons);
+        dialog.form.SetDialogKeys(keys);
+        dialog.form.SetVisible(true); // a hidden form's buttons are pressed by no key
+        Pressed = 0;
+        dialog.ok.OnClick = dialog.cancel.OnClick = dialog.yes.OnClick = [](QFrame*) { ++Pressed; };
+        std::string seen;
+        for (auto [to, key] : {std::pair<QFrame*, WPARAM>{&dialog.edit, VK_RETURN},
+                               {&dialog.edit, VK_ESCAPE},
+                               {&dialog.yes, VK_RETURN}}) {
+            MSG message{to->Handle(), WM_KEYDOWN, key, 1, 0, {}};
+            QApplication::HandleThreadMessage(message);
+            seen += Join(std::exchange(Pressed, 0));
+        }
+        EXPECT_EQ(seen, expected) << keys << buttons;
+    }
+    Dialog dialog;
+    auto looks = [&] {
+        std::string seen;
+        for (QButton* button : {&dialog.ok, &dialog.cancel, &dialog.yes})
+            seen += Join(button->Style() & BS_TYPEMASK);
+        return seen;
+    };
+    dialog.form.SetVisible(true);
+    std::string seen = looks();
+    for (QFrame* focus :
+         std::initializer_list<QFrame*>{&dialog.yes, &dialog.cancel, &dialog.edit}) {
+        focus->SetFocus();
+        seen += "| " + looks();
+    }
+    EXPECT_EQ(seen, "1 0 0 | 0 0 1 | 0 1 0 | 1 0 0 ");
+}
