@@ -18,6 +18,11 @@ void AnswerLabelMessage(QFrame& Control, QMessage& Message) {
 
 QCustomLabel::QCustomLabel() {
     FClassAncestor = "static";
+    WatchHolder(&FFocusControl);
+}
+
+QCustomLabel::~QCustomLabel() {
+    UnwatchHolder(&FFocusControl);
 }
 
 void QCustomLabel::HandleMessage(QMessage& Message) {

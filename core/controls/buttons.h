@@ -8,9 +8,18 @@
 class QCustomLabel : public QFrame {
 public:
     QCustomLabel();
+    ~QCustomLabel() override;
     QCustomLabel* Self() override { return this; }
     /// Colours the label on the parent's request and raises OnClick for identifier 0.
     void HandleMessage(QMessage& Message) override;
+
+    /// The component the label's mnemonic (& in its text) gives the focus to in a form with
+    /// dialog keys; null when none, and again once that component is destroyed.
+    QFrame* FocusControl() const { return static_cast<QFrame*>(FFocusControl); }
+    void SetFocusControl(QFrame* Value) { FFocusControl = Value; }
+
+private:
+    QObject* FFocusControl = nullptr;
 };
 
 class QLabel : public QCustomLabel {

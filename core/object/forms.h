@@ -46,8 +46,11 @@ public:
     int ModalResult() const { return FModalResult; }
     /// A nonzero result ends the form's modal loop; a modeless form only keeps it.
     void SetModalResult(int Value) { FModalResult = Value; }
-    /// Enter and Esc as in a dialog: the focused push button or the default one, the cancel
-    /// button. Off, a form answers them so only when it has a default or cancel button.
+    /// The keyboard of a dialog: Enter for the focused or the default push button, Esc for the
+    /// cancel button, Tab and Shift+Tab over the visible, enabled components with TabStop in
+    /// the designed order (a group of radio buttons is one stop), the arrow keys within a radio
+    /// group, Alt and a mnemonic. Off, Tab is the described step and Enter and Esc are answered
+    /// only in a form with a default or cancel button.
     bool DialogKeys() const { return FDialogKeys; }
     void SetDialogKeys(bool Value) { FDialogKeys = Value; }
 

@@ -1,12 +1,16 @@
 // Modal forms and the dialog keys: what ShowModal answers for each way its loop ends, what it
 // leaves enabled and active, nesting, and Enter and Esc in each kind of control. The messages a
 // row posts before ShowModal are the loop's to handle.
+#include "containers/panel.h"
 #include "controls/buttons.h"
 #include "controls/edits.h"
 #include "controls/lists.h"
 #include "object/dialog_keys.h"
 #include "test_forms.h"
 
+#include <array>
+#include <cctype>
+#include <memory>
 #include <tuple>
 #include <utility>
 
@@ -222,4 +226,99 @@ TEST_F(Modal, DialogKeysOnlyWhereAFormUsesThem) {
         seen += "| " + looks();
     }
     EXPECT_EQ(seen, "1 0 0 | 0 0 1 | 0 1 0 | 1 0 0 ");
+}
+
+namespace {
+
+// A form with dialog keys: edits that Tab must pass over (hidden, disabled, without TabStop,
+// inside a disabled panel), a radio group, a panel holding a button, a label naming an edit,
+// a button and a check box with mnemonics.
+struct KeyboardForm {
+    QForm form;
+    QEdit first, hidden, disabled, unstopped, deep, name;
+    QRadioButton red, green, blue;
+    QPanel holder, off;
+    QButton inner, go;
+    QLabel label;
+    QCheckBox check;
+    explicit KeyboardForm(bool Keys) {
+        form.SetDialogKeys(Keys);
+        form.SetParent(nullptr);
+        int top = 0;
+        auto place = [&](QFrame& Control, const char* Name, QFrame& Holder, bool Stop = true) {
+            Control.SetName(Name);
+            Control.SetTabStop(Stop);
+            Control.SetBounds(0, top, 60, 20), top += 22;
+            Control.SetParent(&Holder);
+        };
+        place(first, "first", form), place(hidden, "hidden", form);
+        place(disabled, "disabled", form), place(unstopped, "unstopped", form, false);
+        place(red, "red", form), place(green, "green", form, false);
+        place(blue, "blue", form, false);
+        place(holder, "holder", form, false), place(inner, "inner", holder);
+        place(off, "off", holder, false), place(deep, "deep", off);
+        place(label, "label", form, false), place(name, "name", form);
+        place(go, "go", form), place(check, "check", form);
+        hidden.SetVisible(false), disabled.SetEnabled(false), off.SetEnabled(false);
+        green.Perform(BM_SETCHECK, BST_CHECKED, 0);
+        label.SetText("&Name"), go.SetText("&Go"), check.SetText("&Check");
+        label.SetFocusControl(&name);
+        go.SetID(7); // not 0: a reflected click would raise OnClick a second time
+        holder.SetHeight(100);
+    }
+};
+
+// Each key of Keys (Tab "T", Shift+Tab "S", the arrows "<" and ">", Alt and a letter as the
+// letter in lower case) through the loop, then the focused component's name, a space after each.
+std::string Walk(const std::string& Keys) {
+    std::string seen;
+    for (char key : Keys) {
+        BYTE state[256] = {};
+        state[VK_SHIFT] = key == 'S' ? 0x80 : 0;
+        SetKeyboardState(state);
+        bool alt = std::islower(static_cast<unsigned char>(key));
+        WPARAM code = key == 'T' || key == 'S' ? VK_TAB
+                      : key == '<'             ? VK_UP
+                      : key == '>'             ? VK_DOWN
+                                               : std::toupper(key);
+        MSG message{GetFocus(), UINT(alt ? WM_SYSKEYDOWN : WM_KEYDOWN), code, 1, 0, {}};
+        QApplication::HandleThreadMessage(message);
+        QFrame* focused = FrameOfWindow(GetFocus());
+        seen += (focused ? focused->Name() : "?") + " ";
+    }
+    SetKeyboardState(std::array<BYTE, 256>{}.data());
+    return seen;
+}
+
+} // namespace
+
+// Tab and Shift+Tab stop at the visible, enabled components with TabStop, the radio group
+// once (at its checked button), into and out of the panel; the arrows go round the group and
+// check; mnemonics press the button, check the box and take a label to its edit. Without the
+// form's dialog keys, Tab is the described step, to the next component whatever it is.
+TEST_F(LibraryFormTest, DialogKeysWalkTheStopsAndPressTheMnemonics) {
+    const std::tuple<bool, const char*, const char*> rows[] = {
+        {true, "TTTTTT", "green inner name go check first "},
+        {true, "SSSSSS", "check go name inner green first "},
+        {true, "T>>><", "green blue red green red "},
+        {true, "T>TS", "green blue inner blue "},
+        {true, "ngc", "name go check "},
+        {false, "T", "hidden "},
+    };
+    for (auto [keys, walk, expected] : rows) {
+        KeyboardForm keyboard(keys);
+        static int Pressed;
+        Pressed = 0;
+        keyboard.go.OnClick = [](QFrame*) { ++Pressed; };
+        keyboard.first.SetFocus();
+        std::string seen = Walk(walk);
+        seen += Join(Pressed, keyboard.check.Perform(BM_GETCHECK, 0, 0));
+        EXPECT_EQ(seen, expected + Join(walk[0] == 'n', walk[0] == 'n')) << walk;
+    }
+    // A label's component, once destroyed, is named no more.
+    KeyboardForm keyboard(true);
+    auto doomed = std::make_unique<QEdit>();
+    keyboard.label.SetFocusControl(doomed.get());
+    doomed.reset();
+    EXPECT_EQ(keyboard.label.FocusControl(), nullptr);
 }
