@@ -230,10 +230,11 @@ QCustomForm* FormOfWindow(HWND Window) {
     return dynamic_cast<QCustomForm*>(FrameOfWindow(GetAncestor(Window, GA_ROOT)));
 }
 
-bool TranslateDialogKey(const MSG& Message) {
+bool TranslateDialogKey(MSG& Message) {
     if (Message.message != WM_KEYDOWN && Message.message != WM_SYSKEYDOWN) return false;
     QCustomForm* form = FormOfWindow(Message.hwnd);
     if (!form) return false;
+    if (form->TranslateShortcut(Message)) return true;
     if (form->DialogKeys() && MoveByKey(Message, *form)) return true;
     if (Message.message != WM_KEYDOWN ||
         (Message.wParam != VK_RETURN && Message.wParam != VK_ESCAPE))

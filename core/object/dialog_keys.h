@@ -11,9 +11,9 @@ class QCustomForm;
 
 /// The form of Window's top-level window, or null when that is no form of the library.
 QCustomForm* FormOfWindow(HWND Window);
-/// Acts on a key message as the message's form answers it; false (nothing done) for every
-/// other message, which the loop then translates and dispatches.
-bool TranslateDialogKey(const MSG& Message);
+/// Acts on a key message as the message's form answers it (its shortcuts first); false (nothing
+/// done) for every other message, which the loop then translates and dispatches.
+bool TranslateDialogKey(MSG& Message);
 /// Draws the push buttons of Focus's form as Focus now makes them: the focused push button as
 /// the default one, else the form's default button. Only in forms that use the dialog keys.
 void ShowDefaultLook(HWND Focus);

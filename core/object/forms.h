@@ -3,6 +3,7 @@
 #pragma once
 
 #include "object/frame.h"
+#include "object/shortcuts.h"
 
 /// Action arrives as 1 (close and destroy); 0 keeps the window, 2 minimises, 3 maximises.
 using QCloseEvent = void (*)(QFrame* Sender, int& Action);
@@ -53,11 +54,18 @@ public:
     /// only in a form with a default or cancel button.
     bool DialogKeys() const { return FDialogKeys; }
     void SetDialogKeys(bool Value) { FDialogKeys = Value; }
+    /// Keys that raise OnAccelCommand with their command while the form or one of its
+    /// components has the focus; a form without any translates no key.
+    const std::vector<QShortcut>& Shortcuts() const { return FShortcuts.Shortcuts(); }
+    void SetShortcuts(const std::vector<QShortcut>& Value) { FShortcuts.Set(Value); }
+    /// Turns a key message for one of the form's windows into its shortcut's command.
+    bool TranslateShortcut(MSG& Message) const { return FShortcuts.Translate(FHandle, Message); }
 
 private:
     int FFormStyle = fsNormal;
     int FModalResult = mrNone;
     bool FDialogKeys = false;
+    QShortcutTable FShortcuts;
     QModalLoop* FModalLoop = nullptr; // told when the form dies inside its loop
 };
 

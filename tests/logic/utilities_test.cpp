@@ -1,7 +1,8 @@
-// The path utilities on names with and without folders and extensions, and the system's error
-// texts.
+// The path utilities on names with and without folders and extensions, the system's error
+// texts, and shortcuts read from and written as text.
 #include "containers/paths.h"
 #include "object/diagnostics.h"
+#include "object/shortcuts.h"
 
 #include <gtest/gtest.h>
 
@@ -31,4 +32,36 @@ TEST(Utilities, SystemErrorTexts) {
     EXPECT_EQ(SysErrorText(ERROR_FILE_NOT_FOUND), expected);
     EXPECT_EQ(SysErrorText(ERROR_FILE_NOT_FOUND).back(), '\n');
     EXPECT_EQ(SysErrorText(0x2FFFFFFF), "");
+}
+
+// Each row: a text, then the shortcut's text as written again, empty for one that names none.
+TEST(Utilities, ShortcutsReadAndWriteTheirText) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"Ctrl+S", "Ctrl+S"},
+        {"shift+ctrl+n", "Ctrl+Shift+N"},
+        {"Ctrl+Shift+Alt+PageDown", "Ctrl+Shift+Alt+PgDn"},
+        {"Alt+Delete", "Alt+Del"},
+        {"F5", "F5"},
+        {"f24", "F24"},
+        {"F", "F"},
+        {"7", "7"},
+        {"Space", "Space"},
+        {"F25", ""},
+        {"F0", ""},
+        {"F05", ""},
+        {"Ctrl+", ""},
+        {"+S", ""},
+        {"Ctrl+Ctrl+S", ""},
+        {"Win+S", ""},
+        {"SS", ""},
+        {"", ""},
+    };
+    for (auto [text, written] : rows) {
+        QShortcut shortcut{1, 1, 42};
+        bool read = ParseShortcut(text, shortcut);
+        EXPECT_EQ(read ? ShortcutText(shortcut) : "", written) << text;
+        EXPECT_EQ(shortcut.Command, 42) << text;
+        EXPECT_TRUE(read || (shortcut.Key == 1 && shortcut.Modifiers == 1)) << text;
+    }
+    EXPECT_EQ(ShortcutText({VK_LWIN, 0, 0}), "");
 }

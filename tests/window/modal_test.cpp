@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cctype>
+#include <cstring>
 #include <memory>
 #include <tuple>
 #include <utility>
@@ -321,4 +322,43 @@ TEST_F(LibraryFormTest, DialogKeysWalkTheStopsAndPressTheMnemonics) {
     keyboard.label.SetFocusControl(doomed.get());
     doomed.reset();
     EXPECT_EQ(keyboard.label.FocusControl(), nullptr);
+}
+
+// Keys through the loop to an edit of a form with shortcuts: each one held with its modifiers
+// raises the form's OnAccelCommand with its command; other keys, the keys without their
+// modifiers, a form without shortcuts and another form's edit get no command.
+TEST_F(LibraryFormTest, ShortcutsRaiseTheFormsCommands) {
+    static std::string Commands;
+    QForm plain;
+    plain.SetParent(nullptr);
+    QEdit edit, plainEdit;
+    edit.SetParent(&form), plainEdit.SetParent(&plain);
+    std::vector<QShortcut> shortcuts(3);
+    ParseShortcut("Ctrl+S", shortcuts[0]), ParseShortcut("F5", shortcuts[1]);
+    ParseShortcut("Ctrl+Shift+N", shortcuts[2]);
+    for (int i = 0; i < 3; ++i)
+        shortcuts[i].Command = static_cast<uint16_t>(101 + i);
+    form.SetShortcuts(shortcuts);
+    for (QForm* each : {&form, &plain})
+        each->OnAccelCommand = [](QFrame* Sender, int Id, int Code) {
+            Commands +=
+                Sender->Name() + " " + std::to_string(Id) + " " + std::to_string(Code) + "; ";
+        };
+    form.SetName("shortcuts"), plain.SetName("plain");
+    const std::tuple<QEdit*, const char*, WPARAM> rows[] = {
+        {&edit, "Ctrl", 'S'},      {&edit, "", 'S'},          {&edit, "", VK_F5},
+        {&edit, "Ctrl", 'N'},      {&edit, "CtrlShift", 'N'}, {&edit, "Shift", VK_F5},
+        {&plainEdit, "Ctrl", 'S'},
+    };
+    for (auto [to, held, key] : rows) {
+        BYTE state[256] = {};
+        state[VK_CONTROL] = std::strstr(held, "Ctrl") ? 0x80 : 0;
+        state[VK_SHIFT] = std::strstr(held, "Shift") ? 0x80 : 0;
+        SetKeyboardState(state);
+        MSG message{to->Handle(), WM_KEYDOWN, key, 1, 0, {}};
+        QApplication::HandleThreadMessage(message);
+        Commands += "| ";
+    }
+    SetKeyboardState(std::array<BYTE, 256>{}.data());
+    EXPECT_EQ(Commands, "shortcuts 101 1; | | shortcuts 102 1; | | shortcuts 103 1; | | | ");
 }
