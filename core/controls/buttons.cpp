@@ -43,6 +43,9 @@ void QCustomButton::HandleMessage(QMessage& Message) {
     if (Message.Msg == WM_CREATE) {
         WriteDiagnosticLine(FClassName);
         Message.Result = 0;
+        // A push button made with the default style, as a designed form gives it, is the
+        // form's default button.
+        if ((FStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON) FDefault = true;
     }
     AnswerLabelMessage(*this, Message);
     switch (Message.Msg) {

@@ -1,6 +1,7 @@
 #include "object/design_contract.h"
 
 #include "containers/panel.h"
+#include "controls/buttons.h"
 #include "object/form_defaults.h"
 #include "object/forms.h"
 
@@ -16,7 +17,7 @@
 namespace {
 
 // What a class's component is beyond a frame, for the lines and values only some have.
-enum Kind { Plain, Form, Panel, Memo, ListBox, ComboBox };
+enum Kind { Plain, Form, Panel, Memo, ListBox, ComboBox, PushButton };
 
 // A new component's canvas colours and whether its window shows them. Its background is the
 // system colour System, or Fixed where System is -1; its text colour is black in every class
@@ -119,7 +120,7 @@ constexpr DesignClass Classes[] = {
      true, false, Plain, NotShown, Set(StatusBarFlags), BorderAndEdge},
     {"QLabel", SS_NOTIFY, 0, 115, 18, false, false, Plain, ControlColours, Set(LabelFlags),
      BorderAndEdge},
-    {"QButton", BS_PUSHBUTTON, 0, 75, 35, false, false, Plain, NotShown, Set(ButtonFlags),
+    {"QButton", BS_PUSHBUTTON, 0, 75, 35, false, false, PushButton, NotShown, Set(ButtonFlags),
      BorderAndEdge, TabFocus},
     {"QEdit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 121, 21, false, false, Plain, ControlColours,
      Set(EditFlags), BorderAndEdge, TabFocus},
@@ -145,13 +146,14 @@ constexpr DesignClass Classes[] = {
     {"QDummy", 0, 0, 60, 40, false, false, Plain, RedBackground, NoFlags, BorderAndEdge},
 };
 
-// The panel's properties through QPanel's own operations where the frame is one, so that a
-// class overriding them is set as its program would set it.
-template <class Component>
-bool SetOnPanel(QFrame& Frame, void (Component::*Setter)(int), intptr_t Value) {
-    auto* panel = dynamic_cast<Component*>(&Frame);
-    if (panel) (panel->*Setter)(static_cast<int>(Value));
-    return panel != nullptr;
+// Value through Setter where the frame is a Component; false where it is not. The panel's
+// properties go through QPanel's own operations where the frame is one, so that a class
+// overriding them is set as its program would set it.
+template <class Component, class Type>
+bool Apply(QFrame& Frame, void (Component::*Setter)(Type), Type Value) {
+    auto* component = dynamic_cast<Component*>(&Frame);
+    if (component) (component->*Setter)(Value);
+    return component != nullptr;
 }
 
 // A numeric property: which classes have it, a new component's value, and its setter applied
@@ -185,25 +187,33 @@ constexpr ValueLine Values[] = {
      [](const DesignClass& C) { return C.Of == Panel; },
      [](const DesignClass&) { return static_cast<uint32_t>(bsNone); },
      [](QFrame& F, intptr_t V) {
-         return SetOnPanel<QPanel>(F, &QPanel::SetBorderStyle, V) ||
-                SetOnPanel<QCustomPanel>(F, &QCustomPanel::SetBorderStyle, V);
+         return Apply<QPanel, int>(F, &QPanel::SetBorderStyle, int(V)) ||
+                Apply<QCustomPanel, int>(F, &QCustomPanel::SetBorderStyle, int(V));
      }},
     // QPanel's constructor centres its caption's wrapped lines.
     {"Alignment", "SetAlignment",
      "Left line,Centred line,Right line,Wrapped left,Wrapped centred,Wrapped right",
      [](const DesignClass& C) { return C.Of == Panel; }, [](const DesignClass&) { return 4u; },
      [](QFrame& F, intptr_t V) {
-         return SetOnPanel<QPanel>(F, &QPanel::SetAlignment, V) ||
-                SetOnPanel<QCustomPanel>(F, &QCustomPanel::SetAlignment, V);
+         return Apply<QPanel, int>(F, &QPanel::SetAlignment, int(V)) ||
+                Apply<QCustomPanel, int>(F, &QCustomPanel::SetAlignment, int(V));
      }},
     {"FormStyle", "SetFormStyle", "fsNormal=0,fsMDIChild=2,fsStayOnTop=3",
      [](const DesignClass& C) { return C.Of == Form; },
      [](const DesignClass&) { return static_cast<uint32_t>(fsNormal); },
-     [](QFrame& F, intptr_t V) {
-         auto* form = dynamic_cast<QCustomForm*>(&F);
-         if (form) form->SetFormStyle(static_cast<int>(V));
-         return form != nullptr;
-     }},
+     [](QFrame& F, intptr_t V) { return Apply(F, &QCustomForm::SetFormStyle, int(V)); }},
+    {"DialogKeys", "SetDialogKeys", "false,true", [](const DesignClass& C) { return C.Of == Form; },
+     [](const DesignClass&) { return 0u; },
+     [](QFrame& F, intptr_t V) { return Apply(F, &QCustomForm::SetDialogKeys, V != 0); }},
+    // The default button is the Default flag: a push button made with that style is it.
+    {"ModalResult", "SetModalResult",
+     "mrNone=0,mrOk=1,mrCancel=2,mrAbort=3,mrRetry=4,mrIgnore=5,mrYes=6,mrNo=7",
+     [](const DesignClass& C) { return C.Of == PushButton; },
+     [](const DesignClass&) { return static_cast<uint32_t>(mrNone); },
+     [](QFrame& F, intptr_t V) { return Apply(F, &QCustomButton::SetModalResult, int(V)); }},
+    {"Cancel", "SetCancel", "false,true", [](const DesignClass& C) { return C.Of == PushButton; },
+     [](const DesignClass&) { return 0u; },
+     [](QFrame& F, intptr_t V) { return Apply(F, &QCustomButton::SetCancel, V != 0); }},
 };
 
 // Every component's events, then a form's own, with their handlers' parameters.

@@ -247,7 +247,9 @@ TEST_F(Components, WindowsMadeByNameTakeTheirClassValues) {
         const char* Value;
         LPARAM Given;
         LRESULT Answer;
-        const char* Expected; // colour, text colour, border, alignment, form style
+        // colour, text colour, border, alignment, form style (and a form's keys), a button's
+        // result and cancel
+        const char* Expected;
     };
     const ValueRow rows[] = {
         {"QPanel", "Color", 0x123456, 1, "1193046 0 0 4 -"},
@@ -256,10 +258,14 @@ TEST_F(Components, WindowsMadeByNameTakeTheirClassValues) {
         {"QPanel", "Alignment", 1, 1, "default 0 0 1 -"},
         {"QPanel", "FormStyle", fsStayOnTop, 0, "default 0 0 4 -"},
         {"QPanel", "Colour", 5, 0, "default 0 0 4 -"},
-        {"QForm", "FormStyle", fsStayOnTop, 1, "default 0 - - 3"},
-        {"QForm", "BorderStyle", bsRaised, 0, "default 0 - - 0"},
+        {"QForm", "FormStyle", fsStayOnTop, 1, "default 0 - - 3 0 "},
+        {"QForm", "DialogKeys", 1, 1, "default 0 - - 0 1 "},
+        {"QForm", "BorderStyle", bsRaised, 0, "default 0 - - 0 0 "},
         {"QLabel", "Color", 0xFF00, 1, "65280 0 - - -"},
-        {"QButton", "Color", 0xFF00, 0, "default 0 - - -"}, // a themed button draws no face
+        {"QButton", "Color", 0xFF00, 0, "default 0 - - - 0 0 "}, // a themed button draws no face
+        {"QButton", "ModalResult", mrYes, 1, "default 0 - - - 6 0 "},
+        {"QButton", "Cancel", 1, 1, "default 0 - - - 0 1 "},
+        {"QCheckBox", "Cancel", 1, 0, "default 0 - - - 0 0 "},
     };
     for (const ValueRow& row : rows) {
         SCOPED_TRACE(std::string(row.Class) + " " + row.Value);
@@ -275,11 +281,13 @@ TEST_F(Components, WindowsMadeByNameTakeTheirClassValues) {
                   row.Answer);
         auto* panel = dynamic_cast<QCustomPanel*>(frame);
         auto* shown = dynamic_cast<QCustomForm*>(frame);
+        auto* button = dynamic_cast<QCustomButton*>(frame);
         std::string colour =
             frame->Canvas.Color() == before ? "default" : std::to_string(frame->Canvas.Color());
         EXPECT_EQ(colour + " " + std::to_string(frame->Canvas.TextColor()) + " " +
                       (panel ? Join(panel->BorderStyle(), panel->Alignment()) : "- - ") +
-                      (shown ? std::to_string(shown->FormStyle()) : "-"),
+                      (shown ? Join(shown->FormStyle(), shown->DialogKeys()) : "-") +
+                      (button ? " " + Join(button->ModalResult(), button->Cancel()) : ""),
                   row.Expected);
         DestroyWindow(window);
     }

@@ -212,6 +212,10 @@ TEST_F(Modal, DialogKeysOnlyWhereAFormUsesThem) {
         }
         EXPECT_EQ(seen, expected) << keys << buttons;
     }
+    QButton styled; // made with the default style, as a designed form makes it
+    styled.SetStyle(styled.Style() | BS_DEFPUSHBUTTON);
+    styled.SetParent(&form);
+    EXPECT_TRUE(styled.Default());
     Dialog dialog;
     auto looks = [&] {
         std::string seen;
