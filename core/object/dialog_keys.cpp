@@ -185,8 +185,8 @@ char MnemonicOf(const std::string& Text) {
     return 0;
 }
 
-// Alt with a letter or digit: a button or check box with that mnemonic is pressed (a radio
-// button or check box takes the focus too), a label gives the focus to its component.
+// Alt with a letter or digit: a button, check box or radio button with that mnemonic is
+// pressed, a label gives the focus to its component.
 bool PressMnemonic(QCustomForm& Form, WPARAM Key) {
     std::vector<Place> places;
     CollectPlaces(Form, places);
@@ -201,8 +201,7 @@ bool PressMnemonic(QCustomForm& Form, WPARAM Key) {
         }
         auto* button = dynamic_cast<QCustomButton*>(frame);
         if (!button || (button->Style() & BS_TYPEMASK) == BS_GROUPBOX) continue;
-        if (!button->IsPushButton()) button->SetFocus();
-        button->Perform(BM_CLICK, 0, 0);
+        button->Perform(BM_CLICK, 0, 0); // its press takes the focus, as a click does
         return true;
     }
     return false;
