@@ -53,6 +53,9 @@ struct ComponentRow {
 const QWindowInfo TableGadget{"QTableGadget",    "", WS_EX_CLIENTEDGE, WS_CHILD | WS_BORDER, 33, 44,
                               GetGadgetWndProc()};
 
+// One over a system class, which answers the colour requests as that control's component does.
+const QWindowInfo StaticGadget{"QStaticGadget", "Static", 0, WS_CHILD, 33, 44, GetGadgetWndProc()};
+
 // A row of a component of Type, made with Args, whose windows made by class name get a ByName.
 template <class Type, class ByName = Type, auto... Args> ComponentRow Row(const char* Expected) {
     return {[]() -> QFrame* { return new Type(Args...); }, typeid(ByName), Expected};
@@ -76,6 +79,7 @@ const ComponentRow Rows[] = {
     Row<QStatusBar, QCustomStatusBar>(
         "QStatusBar:msctls_StatusBar32 215x17 4000010c/10000 window 4029 -------"),
     Row<QGadget, QGadget, &TableGadget>("QTableGadget: 33x44 40800000/200 face 4028 -------"),
+    Row<QGadget, QGadget, &StaticGadget>("QStaticGadget:Static 33x44 40000000/0 face 88 YYYYYYY"),
     Row<QBox, QCustomForm>("QBox: 450x250 40000000/0 face 4000 -------"),
     Row<QDummy, QCustomForm>("QDummy: 0x0 40000000/0 ff 0 -------"),
     Row<QRed, QCustomForm>("QRed: 350x250 40000000/0 ff 0 -------"),
