@@ -93,7 +93,9 @@ std::string ValuesAndEvents(const std::string& Member, const ComponentRecord& C,
         const ValueDesign* described = Design.ValueNamed(name);
         if (!described) continue;
         std::string choice = described->ChoiceOf(value);
+        bool literal = choice == "true" || choice == "false";
         std::string written = described->Colour      ? HexLiteral(value)
+                              : literal              ? choice
                               : IsIdentifier(choice) ? "::" + choice
                                                      : std::to_string(value);
         text += "    " + Member + described->Setter + "(" + written + ");\n";

@@ -228,5 +228,6 @@ LoadFailure LoadCoreLibrary(const std::string& Path, CoreLibrary& Core, std::str
     for (const std::string& name : Core.Classes)
         Core.Designs.push_back(ParseClassDesign(design ? design(name.c_str()) : nullptr));
     Core.Form = ParseClassDesign(design ? design("QForm") : nullptr);
+    Core.FormKey = FindExport<decltype(Core.FormKey)>(Core.Module, "FORMKEY@4");
     return LoadFailure::None;
 }

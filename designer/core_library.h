@@ -11,7 +11,8 @@
 #include <vector>
 
 // A numbered value of a class: a colour, or one of named choices. Generated code writes
-// Setter(value); a choice that is a C++ name is the library's enumerator and is written so.
+// Setter(value); a choice that is a C++ name is the library's enumerator and is written so,
+// but for false and true.
 struct ValueDesign {
     std::string Name;
     std::string Setter; // "SetBorderStyle", "Canvas.SetColor"
@@ -73,6 +74,9 @@ struct CoreLibrary {
     std::vector<std::string> Classes; // in the library's order
     std::vector<ClassDesign> Designs; // one per class, in the same order
     ClassDesign Form;                 // the designed form's own
+    // The keys the library's loop answers for its forms, for a designed form being tried out;
+    // null for a library without them.
+    BOOL(WINAPI* FormKey)(MSG* Message) = nullptr;
 
     bool Offers(const std::string& ClassName) const;
     // The design of an offered class; a plain one for any other.

@@ -214,8 +214,8 @@ bool DesignerWindow::PreTranslate(const MSG& Message) {
                  (Message.message >= WM_MOUSEFIRST && Message.message <= WM_MOUSELAST);
     if (input && Message.hwnd != Surface.Window() && !IsChild(Surface.Window(), Message.hwnd))
         ShowSelection();
-    // The form being tried out takes its keys as its program will.
-    if (Test.Owns(Message.hwnd)) return false;
+    // The form being tried out takes its keys as its program will, through the library's loop.
+    if (Test.Owns(Message.hwnd)) return Core.FormKey && Core.FormKey(const_cast<MSG*>(&Message));
     // Ctrl+Z and Ctrl+Y typed into a box of the property list undo the typing, Ctrl+A selects
     // its text, Ctrl+X, C and V cut, copy and paste text and Ctrl+arrows move by words, as in any
     // edit box; in the object tree Ctrl+arrows scroll.

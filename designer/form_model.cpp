@@ -15,6 +15,8 @@ ComponentRecord NewForm() {
     form.Name = form.Text = "DesignedForm";
     form.Width = 556;
     form.Height = 396;
+    // The designer's forms take their keys as dialogs do; a file says so only to turn it off.
+    form.Values["DialogKeys"] = 1;
     return form;
 }
 

@@ -35,6 +35,13 @@ bool TestForm::Show(HWND Designer, const CoreLibrary& Core, const FormModel& Mod
         ShowClassValues(window, record, Core.DesignOf(record.ClassName), true);
         AlignComponent(window, record.Align);
         windows[record.Name] = window;
+        auto result = record.Values.find("ModalResult");
+        if (result != record.Values.end() && result->second) {
+            Results.insert(window);
+            // Its click is told to its holder.
+            SetWindowSubclass(GetParent(window), WatchClosing, 0,
+                              reinterpret_cast<DWORD_PTR>(this));
+        }
     }
     SetWindowSubclass(Form, WatchClosing, 0, reinterpret_cast<DWORD_PTR>(this));
     EnableWindow(Owner, FALSE);
@@ -51,11 +58,16 @@ bool TestForm::Owns(HWND Window) const {
 LRESULT CALLBACK TestForm::WatchClosing(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam,
                                         UINT_PTR, DWORD_PTR Self) {
     auto* test = reinterpret_cast<TestForm*>(Self);
+    if (Msg == WM_COMMAND && HIWORD(WParam) == BN_CLICKED &&
+        test->Results.count(reinterpret_cast<HWND>(LParam)))
+        PostMessageA(test->Form, WM_CLOSE, 0, 0);
+    if (Msg == WM_NCDESTROY) RemoveWindowSubclass(Window, WatchClosing, 0);
+    if (Window != test->Form) return DefSubclassProc(Window, Msg, WParam, LParam);
     // The designer takes input again before the form goes, so that it is the one activated.
     if (Msg == WM_CLOSE || Msg == WM_DESTROY) EnableWindow(test->Owner, TRUE);
     if (Msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(Window, WatchClosing, 0);
         test->Form = nullptr;
+        test->Results.clear();
     }
     return DefSubclassProc(Window, Msg, WParam, LParam);
 }

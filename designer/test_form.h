@@ -1,6 +1,8 @@
 // The designed form tried out as its program will show it: a form of its own made from the
-// model through core.dll, whose controls take input, Tab steps through them in the designed
-// order and aligned components follow a resize. Its own closing ends the test.
+// model through core.dll, whose controls take input, whose keys are the library's loop's
+// (Tab in the designed order, Enter, Esc, mnemonics, shortcuts) and whose aligned components
+// follow a resize. Its own closing ends the test, and so does a click of a button with a
+// result, as it ends a modal form of the program.
 #pragma once
 
 #include "core_library.h"
@@ -8,6 +10,7 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 
 class TestForm {
@@ -23,4 +26,5 @@ private:
                                          UINT_PTR Id, DWORD_PTR Self);
 
     HWND Form = nullptr, Owner = nullptr;
+    std::set<HWND> Results; // the buttons with a result
 };

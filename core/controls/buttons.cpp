@@ -44,8 +44,8 @@ void QCustomButton::HandleMessage(QMessage& Message) {
         WriteDiagnosticLine(FClassName);
         Message.Result = 0;
         // A push button made with the default style, as a designed form gives it, is the
-        // form's default button.
-        if ((FStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON) FDefault = true;
+        // form's default button; a window made by class name has it in the window only.
+        if ((Style() & BS_TYPEMASK) == BS_DEFPUSHBUTTON) FDefault = true;
     }
     AnswerLabelMessage(*this, Message);
     switch (Message.Msg) {

@@ -1,6 +1,7 @@
 // Entry of core.dll: loading registers every component class and creates the application
 // object; unloading unregisters the classes. It also answers the designer's questions.
 #include "object/design_contract.h"
+#include "object/dialog_keys.h"
 #include "object/library_start.h"
 
 #include <windows.h>
@@ -18,6 +19,9 @@ extern "C" const char* WINAPI EXPORTCLASSES() EXPORT_NAME("EXPORTCLASSES@0");
 // Added for designers after the first two; a designer that looks for it by name works with a
 // library without it too.
 extern "C" const char* WINAPI DESIGNCLASS(const char* ClassName) EXPORT_NAME("DESIGNCLASS@4");
+// For a designer's own loop, which shows a designed form: the keys the library's loop answers
+// for a form (shortcuts, dialog keys). TRUE when Message was taken, and is not to be dispatched.
+extern "C" BOOL WINAPI FORMKEY(MSG* Message) EXPORT_NAME("FORMKEY@4");
 
 const char* WINAPI VERSION() {
     return "Velmora(Tessaly7)-GUI Version 1";
@@ -30,6 +34,10 @@ const char* WINAPI EXPORTCLASSES() {
 
 const char* WINAPI DESIGNCLASS(const char* ClassName) {
     return DesignClassText(ClassName);
+}
+
+BOOL WINAPI FORMKEY(MSG* Message) {
+    return Message && TranslateDialogKey(*Message);
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD Reason, LPVOID) {

@@ -4,6 +4,7 @@ CustomerFormDesign::CustomerFormDesign() {
     SetName("CustomerForm");
     SetText("Customer");
     SetBounds(0, 0, 564, 423);
+    QForm::SetDialogKeys(true);
     QForm::OnClose = [](QFrame* Sender, int& Action) {
         if (CustomerFormDesign* form = FormOf(Sender)) form->FormClose(Sender, Action);
     };

@@ -1001,17 +1001,17 @@ TEST_F(DesignerTest, CopiedComponentsPasteWithWhatTheyHoldUnderNewNames) {
     EXPECT_EQ(IdsAndClicks(pasted), "1001 65535 1003 1002 1004 BClick BClick ");
 }
 
-// Two radio buttons between an edit and a panel, and a button aligned to the form's bottom.
-const std::string Tabs = Header +
-                         "QEdit First Text=\"First\" Left=10 Top=10 Width=100 Height=21\r\n"
-                         "QRadioButton Red Text=\"Red\" Left=10 Top=40 Width=80 Height=19\r\n"
-                         "QRadioButton Green Text=\"Green\" Left=10 Top=60 Width=80 "
-                         "Height=19\r\n"
-                         "QPanel P Text=\"P\" Left=150 Top=10 Width=200 Height=100\r\n"
-                         "QButton Inner Parent=P Text=\"Inner\" Left=10 Top=10 Width=60 "
-                         "Height=25\r\n"
-                         "QButton Last Text=\"Last\" Left=0 Top=371 Width=556 Height=25 "
-                         "Align=alBottom\r\n";
+// Two radio buttons between an edit and a panel, and the default button aligned to the form's
+// bottom, whose result ends a modal form; the tab stops where the designer places them.
+const std::string Tabs =
+    Header + "QEdit First Text=\"First\" Left=10 Top=10 Width=100 Height=21 Style=56010080\r\n"
+             "QRadioButton Red Text=\"Red\" Left=10 Top=40 Width=80 Height=19 Style=56030009\r\n"
+             "QRadioButton Green Text=\"Green\" Left=10 Top=60 Width=80 Height=19\r\n"
+             "QPanel P Text=\"P\" Left=150 Top=10 Width=200 Height=100\r\n"
+             "QButton Inner Parent=P Text=\"&Inner\" Left=10 Top=10 Width=60 Height=25 "
+             "Style=56010000\r\n"
+             "QButton Last Text=\"Last\" Left=0 Top=371 Width=556 Height=25 Align=alBottom "
+             "Style=56010001 ModalResult=mrOk\r\n";
 
 // The texts of Parent's child windows of the library's classes, top of the z-order first.
 std::string ChildTexts(HWND Parent) {
@@ -1074,12 +1074,16 @@ TEST_F(DesignerTest, TestModeShowsTheFormLiveAndTabOrderIsSetByClicks) {
     ASSERT_TRUE(form);
     EXPECT_FALSE(IsWindowEnabled(Main));
     EXPECT_EQ(ChildTexts(form), "First Red Green P Last");
+    // The library's keys: Tab over the stops, the radio group once, Shift+Tab back, Alt and a
+    // mnemonic.
     std::string walk = FocusedText();
-    for (int i = 0; i < 5; ++i) {
-        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+    for (int i = 0; i < 7; ++i) {
+        Holding(i < 5 ? std::vector<BYTE>{} : std::vector<BYTE>{VK_SHIFT},
+                [] { PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1); });
         walk += " " + FocusedText();
     }
-    EXPECT_EQ(walk, "First Red Green P Last First");
+    PostMessageA(GetFocus(), WM_SYSKEYDOWN, 'I', 1);
+    EXPECT_EQ(walk + " " + FocusedText(), "First Red &Inner Last First Red First Last &Inner");
     HWND red = FindWindowExA(form, nullptr, "QRadioButton", "Red"),
          green = FindWindowExA(form, nullptr, "QRadioButton", "Green");
     for (HWND radio : {red, green}) {
@@ -1108,7 +1112,9 @@ TEST_F(DesignerTest, TestModeShowsTheFormLiveAndTabOrderIsSetByClicks) {
             PostMessageA(edit, WM_KEYDOWN, key, 1);
     });
     EXPECT_EQ(ClipboardText(), "First");
-    PostMessageA(form, WM_CLOSE, 0, 0);
+    // Enter presses the default button, whose result ends the form.
+    PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+    Sync(); // the click posts the closing
     EXPECT_FALSE(TestFormShown());
     EXPECT_TRUE(IsWindowEnabled(Main));
     EXPECT_EQ(Caption(), "Velmora designer - snapshot.vform - " + Version);
@@ -1130,22 +1136,22 @@ TEST_F(DesignerTest, TestModeShowsTheFormLiveAndTabOrderIsSetByClicks) {
         const char* Order; // the form's windows, then the panel's
     };
     const Step steps[] = {
-        {[] { Click(20, 380); }, "Last First Red Green P|Inner"},
-        {[] { Click(20, 65); }, "Last Green First Red P|Inner"},
-        {[] { Click(170, 30); }, "Last Green First Red P|Inner"}, // first already
+        {[] { Click(20, 380); }, "Last First Red Green P|&Inner"},
+        {[] { Click(20, 65); }, "Last Green First Red P|&Inner"},
+        {[] { Click(170, 30); }, "Last Green First Red P|&Inner"}, // first already
         // Past the last place the count starts again.
         {[] {
              for (POINT at : {POINT{15, 15}, {15, 45}, {160, 15}, {20, 380}, {15, 45}})
                  Click(at.x, at.y);
          },
-         "Last Red Green First P|Inner"},
-        {[] { Key(VK_ESCAPE), Click(20, 45); }, "Last Red Green First P|Inner"},
-        {[] { Menu(CommandSendToBack); }, "Last Green First P Red|Inner"},
+         "Last Red Green First P|&Inner"},
+        {[] { Key(VK_ESCAPE), Click(20, 45); }, "Last Red Green First P|&Inner"},
+        {[] { Menu(CommandSendToBack); }, "Last Green First P Red|&Inner"},
         {[] {
              Holding({VK_SHIFT}, [] { Click(160, 15); });
              Menu(CommandBringToFront);
          },
-         "P Red Last Green First|Inner"},
+         "P Red Last Green First|&Inner"},
     };
     for (const Step& step : steps) {
         step.Do();
