@@ -10,19 +10,22 @@ bool TestForm::Show(HWND Designer, const CoreLibrary& Core, const FormModel& Mod
                     std::string& Problem) {
     if (Form) return true; // shown already
     Owner = Designer;
-    constexpr DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT outer = {0, 0, Model.Form.Width, Model.Form.Height};
-    AdjustWindowRectEx(&outer, style, FALSE, 0);
-    RECT owner;
-    GetWindowRect(Owner, &owner);
-    Form = CreateWindowExA(0, "QForm", Model.Form.Text.c_str(), style, owner.left + 40,
-                           owner.top + 40, outer.right - outer.left, outer.bottom - outer.top,
-                           Owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+    Form =
+        CreateWindowExA(0, "QForm", Model.Form.Text.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                        0, 0, 0, 0, Owner, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!Form) {
         Problem = "Can't create the form's window";
         return false;
     }
     ShowClassValues(Form, Model.Form, Core.Form, true);
+    // Sized for the frame its values gave it (a dialog's is thinner): the client area is the
+    // designed one.
+    RECT outer = {0, 0, Model.Form.Width, Model.Form.Height}, owner;
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(Form, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(Form, GWL_EXSTYLE)));
+    GetWindowRect(Owner, &owner);
+    SetWindowPos(Form, nullptr, owner.left + 40, owner.top + 40, outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
     std::map<std::string, HWND> windows = {{"", Form}};
     for (const ComponentRecord& record : Model.Components) {
         HWND window = CreateComponentWindow(windows[record.Parent], record, false);

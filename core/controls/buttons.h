@@ -14,7 +14,8 @@ public:
     void HandleMessage(QMessage& Message) override;
 
     /// The component the label's mnemonic (& in its text) gives the focus to in a form with
-    /// dialog keys; null when none, and again once that component is destroyed.
+    /// dialog keys; null for the tab stop after the label, and again once that component is
+    /// destroyed.
     QFrame* FocusControl() const { return static_cast<QFrame*>(FFocusControl); }
     void SetFocusControl(QFrame* Value) { FFocusControl = Value; }
 

@@ -138,21 +138,26 @@ void GiveFocus(QFrame& Frame) {
         SendMessageA(Frame.Handle(), EM_SETSEL, 0, -1);
 }
 
-// Tab and Shift+Tab: the next or previous stop from the focused component's group, around.
+// The stop after (or with Back before) the place At, around; from no place (At at the end) the
+// first or the last. Null when nothing can take the focus.
+QFrame* NextStop(const std::vector<Place>& Places, size_t At, bool Back, HWND Form) {
+    size_t count = Places.size();
+    size_t from = At == count ? (Back ? 0 : count - 1) : Back ? Places[At].First : Places[At].Last;
+    for (size_t step = 1; step <= count; ++step) {
+        size_t i = Back ? (from + count * 2 - step) % count : (from + step) % count;
+        if (Places[i].First != i && IsRadio(Places[i].Frame)) continue; // one stop per group
+        if (QFrame* stop = StopAt(Places, i, Form)) return stop;
+    }
+    return nullptr;
+}
+
+// Tab and Shift+Tab: the next or previous stop from the focused component's group.
 bool StepTab(QCustomForm& Form, HWND Focus, bool Back) {
     std::vector<Place> places;
     CollectPlaces(Form, places);
-    size_t count = places.size(), at = FocusedPlace(places, Focus);
-    size_t from = at == count ? (Back ? 0 : count - 1) : Back ? places[at].First : places[at].Last;
-    for (size_t step = 1; step <= count; ++step) {
-        size_t i = Back ? (from + count * 2 - step) % count : (from + step) % count;
-        if (places[i].First != i && IsRadio(places[i].Frame)) continue; // one stop per group
-        if (QFrame* stop = StopAt(places, i, Form.Handle())) {
-            GiveFocus(*stop);
-            return true;
-        }
-    }
-    return count > 0;
+    if (QFrame* stop = NextStop(places, FocusedPlace(places, Focus), Back, Form.Handle()))
+        GiveFocus(*stop);
+    return !places.empty();
 }
 
 // The arrow keys within the focused radio button's group: the next or previous member that
@@ -186,15 +191,17 @@ char MnemonicOf(const std::string& Text) {
 }
 
 // Alt with a letter or digit: a button, check box or radio button with that mnemonic is
-// pressed, a label gives the focus to its component.
+// pressed, a label gives the focus to its component or else to the stop after it.
 bool PressMnemonic(QCustomForm& Form, WPARAM Key) {
     std::vector<Place> places;
     CollectPlaces(Form, places);
-    for (const Place& place : places) {
-        QFrame* frame = place.Frame;
+    for (size_t i = 0; i < places.size(); ++i) {
+        QFrame* frame = places[i].Frame;
         if (!CanFocus(*frame, Form.Handle()) || MnemonicOf(frame->Text()) != char(Key)) continue;
         if (auto* label = dynamic_cast<QCustomLabel*>(frame)) {
+            // Without a component of its own, the stop after it, as a dialog's static gives.
             QFrame* target = label->FocusControl();
+            if (!target) target = NextStop(places, i, false, Form.Handle());
             if (!target || !CanFocus(*target, Form.Handle())) continue;
             GiveFocus(*target);
             return true;

@@ -100,6 +100,20 @@ void QCustomForm::SetFormStyle(int Value) {
     }
 }
 
+void QCustomForm::SetFormKind(int Value) {
+    FFormKind = Value;
+    // A form shown inside another window, as a designer's surface is, keeps its frame.
+    if (Style() & WS_CHILD) return;
+    constexpr uint32_t sizing = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    if (Value == fkWindow) {
+        SetStyle(Style() | WS_OVERLAPPEDWINDOW);
+        SetExStyle(ExStyle() & ~WS_EX_DLGMODALFRAME);
+    } else if (Value == fkDialog) {
+        SetStyle((Style() & ~sizing) | WS_CAPTION | WS_SYSMENU);
+        SetExStyle(ExStyle() | WS_EX_DLGMODALFRAME);
+    }
+}
+
 QForm::QForm() {
     FClassName = "QForm";
     FWidth = FormDefaults.Width;

@@ -11,6 +11,10 @@ using QCloseEvent = void (*)(QFrame* Sender, int& Action);
 /// Form styles: 2 makes an MDI child, 3 a topmost window.
 enum QFormStyle : int32_t { fsNormal = 0, fsMDIChild = 2, fsStayOnTop = 3 };
 
+/// A form's kind: a window of its own (sizing border, minimise and maximise boxes) or a dialog
+/// (a fixed frame with a caption and the close box, for ShowModal).
+enum QFormKind : int32_t { fkWindow = 0, fkDialog = 1 };
+
 /// What a modal form answers: the platform's dialog results, none while the form is up.
 enum QModalResult : int32_t {
     mrNone = 0,
@@ -33,6 +37,10 @@ public:
 
     int FormStyle() const { return FFormStyle; }
     void SetFormStyle(int Value);
+    /// Writing it sets the frame bits of Style and ExStyle the kind takes, but on a child
+    /// window; other values only store.
+    int FormKind() const { return FFormKind; }
+    void SetFormKind(int Value);
 
     QCloseEvent OnClose = nullptr;
 
@@ -63,6 +71,7 @@ public:
 
 private:
     int FFormStyle = fsNormal;
+    int FFormKind = fkWindow;
     int FModalResult = mrNone;
     bool FDialogKeys = false;
     QShortcutTable FShortcuts;

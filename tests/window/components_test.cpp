@@ -238,6 +238,14 @@ TEST_F(Components, PanelBorderAndCaption) {
     }
 }
 
+// "dialog " for a window with a dialog's frame: no sizing border, no boxes but the close box.
+std::string FrameOf(HWND Window) {
+    LONG style = GetWindowLongA(Window, GWL_STYLE), ex = GetWindowLongA(Window, GWL_EXSTYLE);
+    bool dialog = !(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) &&
+                  (style & WS_SYSMENU) && (ex & WS_EX_DLGMODALFRAME);
+    return dialog ? "dialog " : "window ";
+}
+
 // A designer's windows made by class name take the values DESIGNCLASS lists through
 // QM_SETVALUE, set as a program's setter sets them; a name the class lacks, an address posted
 // from anywhere and a window of another kind change nothing.
@@ -260,6 +268,7 @@ TEST_F(Components, WindowsMadeByNameTakeTheirClassValues) {
         {"QPanel", "Colour", 5, 0, "default 0 0 4 -"},
         {"QForm", "FormStyle", fsStayOnTop, 1, "default 0 - - 3 0 "},
         {"QForm", "DialogKeys", 1, 1, "default 0 - - 0 1 "},
+        {"QForm", "FormKind", fkDialog, 1, "default 0 - - 0 0 window "}, // a child keeps it
         {"QForm", "BorderStyle", bsRaised, 0, "default 0 - - 0 0 "},
         {"QLabel", "Color", 0xFF00, 1, "65280 0 - - -"},
         {"QButton", "Color", 0xFF00, 0, "default 0 - - - 0 0 "}, // a themed button draws no face
@@ -287,7 +296,8 @@ TEST_F(Components, WindowsMadeByNameTakeTheirClassValues) {
         EXPECT_EQ(colour + " " + std::to_string(frame->Canvas.TextColor()) + " " +
                       (panel ? Join(panel->BorderStyle(), panel->Alignment()) : "- - ") +
                       (shown ? Join(shown->FormStyle(), shown->DialogKeys()) : "-") +
-                      (button ? " " + Join(button->ModalResult(), button->Cancel()) : ""),
+                      (button ? " " + Join(button->ModalResult(), button->Cancel()) : "") +
+                      (shown && shown->FormKind() ? FrameOf(window) : ""),
                   row.Expected);
         DestroyWindow(window);
     }

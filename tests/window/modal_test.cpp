@@ -31,7 +31,7 @@ struct BoardForm {
     QComboBox list;
     QRadioButton red, green, blue;
     QPanel holder, off;
-    QLabel label;
+    QLabel label, second;
     QCheckBox check;
     std::map<std::string, QFrame*> Named;
 
@@ -53,11 +53,11 @@ struct BoardForm {
         int top = 0;
         QFrame* const controls[] = {&ok,   &cancel, &yes,   &first, &hidden, &disabled, &unstopped,
                                     &memo, &list,   &red,   &green, &blue,   &holder,   &inner,
-                                    &off,  &deep,   &label, &name,  &go,     &check};
-        const char* const texts[] = {"ok",       "cancel",    "yes",    "first", "hidden",
-                                     "disabled", "unstopped", "memo",   "list",  "red",
-                                     "green",    "blue",      "holder", "inner", "off",
-                                     "deep",     "&Name",     "name",   "&go",   "&check"};
+                                    &off,  &deep,   &label, &name,  &go,     &second,   &check};
+        const char* const texts[] = {"ok",        "cancel",  "yes",   "first", "hidden", "disabled",
+                                     "unstopped", "memo",    "list",  "red",   "green",  "blue",
+                                     "holder",    "inner",   "off",   "deep",  "&Name",  "name",
+                                     "&go",       "&second", "&check"};
         for (size_t i = 0; i < std::size(controls); ++i) {
             QFrame* control = controls[i];
             const char* text = texts[i];
@@ -231,6 +231,8 @@ TEST_F(LibraryFormTest, KeysThroughTheLoop) {
         {Keys, "Tab Down Tab Shift+Tab", "green red inner red | red "},
         // A mnemonic presses its button, checks its box, takes its label to its edit.
         {Keys, "Alt+N Alt+G Alt+C Alt+Z", "name go check check | go check "},
+        // A label without a component of its own gives the focus to the stop after it.
+        {Keys, "Alt+S", "check | "},
         // Without the form's keys, Tab is the described step: to the next component.
         {0, "Tab", "hidden | "},
         // Enter presses the default button or the focused push button, Esc the cancel button;
@@ -255,7 +257,8 @@ TEST_F(LibraryFormTest, KeysThroughTheLoop) {
 }
 
 // The default look follows the focus among push buttons; a push button made with the default
-// style is the default one; a label's component, destroyed, is named no more.
+// style is the default one; a label's component, destroyed, is named no more; a dialog's frame
+// has no sizing border, a window's has.
 TEST_F(LibraryFormTest, TheDefaultLookFollowsTheFocus) {
     BoardForm board(Buttons);
     board.form.SetVisible(true);
@@ -276,4 +279,11 @@ TEST_F(LibraryFormTest, TheDefaultLookFollowsTheFocus) {
     board.label.SetFocusControl(doomed.get());
     doomed.reset();
     EXPECT_EQ(board.label.FocusControl(), nullptr);
+    std::string frames;
+    for (int kind : {fkDialog, fkWindow}) {
+        board.form.SetFormKind(kind);
+        frames += Join(board.form.Style() & (WS_THICKFRAME | WS_MAXIMIZEBOX),
+                       board.form.ExStyle() & WS_EX_DLGMODALFRAME);
+    }
+    EXPECT_EQ(frames, Join(0, WS_EX_DLGMODALFRAME, WS_THICKFRAME | WS_MAXIMIZEBOX, 0));
 }
