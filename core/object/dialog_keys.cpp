@@ -219,8 +219,14 @@ bool PressMnemonic(QCustomForm& Form, WPARAM Key) {
 bool MoveByKey(const MSG& Message, QCustomForm& Form) {
     WPARAM key = Message.wParam;
     bool shift = GetKeyState(VK_SHIFT) < 0;
+    // The key with Alt goes on to default processing, which would open the window's menu on
+    // Alt's release had it not seen it; its character is the mnemonic.
     if (Message.message == WM_SYSKEYDOWN) {
         SendMessageA(Form.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+        return false;
+    }
+    if (Message.message == WM_SYSCHAR) {
+        key = static_cast<WPARAM>(std::toupper(static_cast<int>(key & 0xFF)));
         bool letter = (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z');
         return letter && PressMnemonic(Form, key);
     }
@@ -232,12 +238,25 @@ bool MoveByKey(const MSG& Message, QCustomForm& Form) {
 
 } // namespace
 
+void FocusInside(QCustomForm& Form, HWND Last) {
+    QFrame* last = FrameOfWindow(Last);
+    if (last && IsChild(Form.Handle(), Last) && CanFocus(*last, Form.Handle())) {
+        last->SetFocus();
+        return;
+    }
+    std::vector<Place> places;
+    CollectPlaces(Form, places);
+    if (QFrame* first = NextStop(places, places.size(), false, Form.Handle())) GiveFocus(*first);
+}
+
 QCustomForm* FormOfWindow(HWND Window) {
     return dynamic_cast<QCustomForm*>(FrameOfWindow(GetAncestor(Window, GA_ROOT)));
 }
 
 bool TranslateDialogKey(MSG& Message) {
-    if (Message.message != WM_KEYDOWN && Message.message != WM_SYSKEYDOWN) return false;
+    if (Message.message != WM_KEYDOWN && Message.message != WM_SYSKEYDOWN &&
+        Message.message != WM_SYSCHAR)
+        return false;
     QCustomForm* form = FormOfWindow(Message.hwnd);
     if (!form) return false;
     if (form->TranslateShortcut(Message)) return true;

@@ -379,7 +379,7 @@ void QFrame::DefaultHandler(QMessage& Message) {
         Message.Result = FAncestorProc(FHandle, Message.Msg, Message.WParam, Message.LParam);
     } else {
         // A handle standing for a procedure of the other character set: the platform translates.
-        Message.Result = CallWindowProcA(FAncestorProc, FHandle, Message.Msg, Message.WParam,
-                                         Message.LParam);
+        Message.Result =
+            CallWindowProcA(FAncestorProc, FHandle, Message.Msg, Message.WParam, Message.LParam);
     }
 }

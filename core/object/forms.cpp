@@ -46,10 +46,20 @@ BOOL CALLBACK DisableOtherWindow(HWND Window, LPARAM Record) {
 
 int QCustomForm::ShowModal() {
     if (FModalLoop) return mrNone;
-    if (!HasWindow()) CreateHandle();
+    // Taken first: a window made visible here becomes the active one.
+    HWND active = GetActiveWindow();
+    bool made = !HasWindow();
+    if (made) CreateHandle();
     if (!HasWindow()) return mrNone;
-    HWND window = FHandle, active = GetActiveWindow();
+    HWND window = FHandle;
     if (active == window) active = nullptr;
+    // A dialog made here comes up over the middle of the window it is asked from.
+    if (made && active && FFormKind == fkDialog) {
+        RECT over;
+        GetWindowRect(active, &over);
+        SetBounds((over.left + over.right - Width()) / 2, (over.top + over.bottom - Height()) / 2,
+                  Width(), Height());
+    }
     // Owned by the active window for the loop, so that it stays above it; its owner goes with
     // it, which ends the loop.
     auto owner = GetWindowLongPtrA(window, GWLP_HWNDPARENT);
@@ -84,6 +94,16 @@ int QCustomForm::ShowModal() {
     return result;
 }
 
+void QCustomForm::HandleMessage(QMessage& Message) {
+    QFrame::HandleMessage(Message);
+    if (!FDialogKeys) return;
+    if (Message.Msg == WM_ACTIVATE && LOWORD(Message.WParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(FHandle, focus)) FLastFocus = focus;
+    }
+    if (Message.Msg == WM_SETFOCUS) FocusInside(*this, FLastFocus);
+}
+
 void QCustomForm::SetFormStyle(int Value) {
     FFormStyle = Value;
     switch (Value) {
@@ -104,6 +124,8 @@ void QCustomForm::SetFormKind(int Value) {
     FFormKind = Value;
     // A form shown inside another window, as a designer's surface is, keeps its frame.
     if (Style() & WS_CHILD) return;
+    RECT before{}, after{};
+    AdjustWindowRectEx(&before, Style(), FALSE, ExStyle());
     constexpr uint32_t sizing = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     if (Value == fkWindow) {
         SetStyle(Style() | WS_OVERLAPPEDWINDOW);
@@ -112,6 +134,11 @@ void QCustomForm::SetFormKind(int Value) {
         SetStyle((Style() & ~sizing) | WS_CAPTION | WS_SYSMENU);
         SetExStyle(ExStyle() | WS_EX_DLGMODALFRAME);
     }
+    // The client area keeps its size: the outer one follows the frame's.
+    AdjustWindowRectEx(&after, Style(), FALSE, ExStyle());
+    int wider = (after.right - after.left) - (before.right - before.left);
+    int higher = (after.bottom - after.top) - (before.bottom - before.top);
+    if (wider || higher) SetBounds(Left(), Top(), Width() + wider, Height() + higher);
 }
 
 QForm::QForm() {

@@ -34,11 +34,14 @@ public:
     QCustomForm();
     ~QCustomForm() override;
     QCustomForm* Self() override { return this; }
+    /// With DialogKeys, the focus the form gets as a whole goes on to the component that had
+    /// it last, or to the first tab stop, as in a dialog.
+    void HandleMessage(QMessage& Message) override;
 
     int FormStyle() const { return FFormStyle; }
     void SetFormStyle(int Value);
-    /// Writing it sets the frame bits of Style and ExStyle the kind takes, but on a child
-    /// window; other values only store.
+    /// Writing it sets the frame bits of Style and ExStyle the kind takes, keeping the client
+    /// area's size, but on a child window; other values only store.
     int FormKind() const { return FFormKind; }
     void SetFormKind(int Value);
 
@@ -49,7 +52,8 @@ public:
     /// (the object and its window stay) and activates the window that was active before.
     /// Answers the result: mrCancel when the form closed or went without one, mrNone when no
     /// window could be made or the form is modal already. A quit message ends the loop too and
-    /// is posted again for the loop outside.
+    /// is posted again for the loop outside. A dialog (fkDialog) whose window is made here is
+    /// centred over the window that was active.
     int ShowModal();
     bool Modal() const { return FModalLoop != nullptr; }
     int ModalResult() const { return FModalResult; }
@@ -75,6 +79,7 @@ private:
     int FModalResult = mrNone;
     bool FDialogKeys = false;
     QShortcutTable FShortcuts;
+    HWND FLastFocus = nullptr;        // the component focused when the form was deactivated
     QModalLoop* FModalLoop = nullptr; // told when the form dies inside its loop
 };
 

@@ -452,15 +452,20 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
     ASSERT_TRUE(Command("open " EXAMPLE_V1_FORM));
     std::string example = Saved();
     EXPECT_EQ(std::count(example.begin(), example.end(), '\n'), 2 + 15);
-    ASSERT_TRUE(Command("open " EXAMPLE_FORM));
-    EXPECT_EQ(Saved(), ReadTestFile(EXAMPLE_FORM));
-    // The example program holds what Generate makes of the example form.
+    // The example forms save as they are written, and the example programs hold what Generate
+    // makes of them.
     CreateDirectoryA(GENERATED_DIR "/example", nullptr);
-    ASSERT_TRUE(Command("generate " GENERATED_DIR "/example"));
-    for (const char* file : {"/CustomerFormDesign.h", "/CustomerFormDesign.cpp"})
-        EXPECT_EQ(ReadTestFile(GENERATED_DIR "/example" + std::string(file)),
-                  ReadTestFile(DESIGNED_EXAMPLE + std::string(file)))
-            << file;
+    for (auto [form, folder, name] : {std::tuple{EXAMPLE_FORM, DESIGNED_EXAMPLE, "/CustomerForm"},
+                                      {DIALOG_EXAMPLE "/NameDialog.vform", DIALOG_EXAMPLE,
+                                       "/NameDialog"}}) {
+        ASSERT_TRUE(Command(std::string("open ") + form));
+        EXPECT_EQ(Saved(), ReadTestFile(form));
+        ASSERT_TRUE(Command("generate " GENERATED_DIR "/example"));
+        for (const char* file : {"Design.h", "Design.cpp"})
+            EXPECT_EQ(ReadTestFile(GENERATED_DIR "/example" + (name + std::string(file))),
+                      ReadTestFile(folder + (name + std::string(file))))
+                << name << file;
+    }
     // Components and handlers named like what the generated class uses from the library (its
     // types, enumerators and the form's own members) generate C++ that designer_generated_code
     // compiles.
@@ -1082,7 +1087,7 @@ TEST_F(DesignerTest, TestModeShowsTheFormLiveAndTabOrderIsSetByClicks) {
                 [] { PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1); });
         walk += " " + FocusedText();
     }
-    PostMessageA(GetFocus(), WM_SYSKEYDOWN, 'I', 1);
+    PostMessageA(GetFocus(), WM_SYSCHAR, 'i', 1);
     EXPECT_EQ(walk + " " + FocusedText(), "First Red &Inner Last First Red First Last &Inner");
     HWND red = FindWindowExA(form, nullptr, "QRadioButton", "Red"),
          green = FindWindowExA(form, nullptr, "QRadioButton", "Green");

@@ -104,4 +104,46 @@ TEST(InstalledLibrary, TheDesignedFormShowsItsComponentsAndEndsWhenClosed) {
     EXPECT_EQ(seen, "components shown\nexit 0\n");
 }
 
+// The example of two forms used from the keyboard, through its own message loop: Enter on the
+// main form opens the dialog with the focus in its first edit, Tab passes the hidden and the
+// disabled edit, Alt+N goes back to the labelled edit, Enter gives OK and its answer, then
+// Esc gives Cancel. Run on the build's program and, by the consumer test, on the archive's.
+TEST(InstalledLibrary, TheDialogExampleAnswersItsKeys) {
+    const char* built = std::getenv("DIALOGS_EXE");
+    int step = 0, last = 0;
+    // Each step waits for what the key before it did: the dialog shown or gone, the focus moved.
+    auto use = [&](const PROCESS_INFORMATION& Process, const std::string&, std::string& Seen) {
+        HWND main = ShownWindow(Process, "QForm", "Dialogs and the keyboard"),
+             dialog = ShownWindow(Process, "QForm", "Who are you?");
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(Process.dwThreadId, &thread);
+        HWND focus = thread.hwndFocus, ask = FindWindowExA(main, nullptr, "QButton", nullptr);
+        int focused = GetDlgCtrlID(focus);
+        bool wanted = step == 1 || step == 2 || step == 3 || step == 5;
+        if (!main || wanted != (dialog != nullptr) || (dialog && !focus) ||
+            ((step == 2 || step == 3) && focused == last))
+            return false;
+        char answer[64] = "";
+        SendMessageA(FindWindowExA(main, nullptr, "QLabel", nullptr), WM_GETTEXT, sizeof answer,
+                     reinterpret_cast<LPARAM>(answer));
+        const char* const notes[] = {"", "first ", "tab ", "alt+n "};
+        if (step >= 1 && step <= 3) Seen += notes[step] + std::to_string(last = focused) + "\n";
+        if (step == 1)
+            for (auto [id, text] : {std::pair{1002, "Zoe"}, {1007, "Athens"}})
+                SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        if (step == 4 || step == 6) Seen += answer + std::string("\n");
+        if (step == 6) return PostMessageA(main, WM_CLOSE, 0, 0) != FALSE;
+        const std::pair<HWND, WPARAM> keys[] = {{ask, VK_RETURN}, {focus, VK_TAB},
+                                                {focus, 'n'},     {focus, VK_RETURN},
+                                                {ask, VK_RETURN}, {focus, VK_ESCAPE}};
+        auto [to, key] = keys[step++];
+        return !PostMessageA(to, key == 'n' ? WM_SYSCHAR : WM_KEYDOWN, key, 1);
+    };
+    std::string seen;
+    RunProgram(built ? built : DIALOGS_BUILT, nullptr, use, seen);
+    EXPECT_EQ(seen, "first 1002\ntab 1007\nalt+n 1002\nHello, Zoe from Athens!\nYou "
+                    "cancelled.\nexit 0\n");
+}
+
 } // namespace

@@ -8,6 +8,7 @@
 #include "test_forms.h"
 
 #include <array>
+#include <cctype>
 #include <iterator>
 #include <map>
 #include <memory>
@@ -86,6 +87,7 @@ struct BoardForm {
         hidden.SetVisible(false), disabled.SetEnabled(false), off.SetEnabled(false);
         green.Perform(BM_SETCHECK, BST_CHECKED, 0);
         label.SetFocusControl(&name);
+        Named["form"] = &form;
         blue.SetGroup(true); // a group of its own, without a tab stop
         check.SetText("&&more &check");
         list.Perform(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("one"));
@@ -109,8 +111,10 @@ struct BoardForm {
                 state[VK_SHIFT] = key.Modifiers & FSHIFT ? 0x80 : 0;
                 state[VK_CONTROL] = key.Modifiers & FCONTROL ? 0x80 : 0;
                 SetKeyboardState(state);
-                UINT kind = key.Modifiers & FALT ? WM_SYSKEYDOWN : WM_KEYDOWN;
-                MSG message{GetFocus(), kind, key.Key, 1, 0, {}};
+                // With Alt, the character the loop gets once the key is translated.
+                bool alt = key.Modifiers & FALT;
+                WPARAM code = alt ? static_cast<WPARAM>(std::tolower(key.Key)) : key.Key;
+                MSG message{GetFocus(), UINT(alt ? WM_SYSCHAR : WM_KEYDOWN), code, 1, 0, {}};
                 QApplication::HandleThreadMessage(message);
                 SetKeyboardState(std::array<BYTE, 256>{}.data());
             }
@@ -208,6 +212,19 @@ TEST_F(Modal, NestsAndEndsWithTheFormOrItsOwner) {
     Post(outer.yes, BM_CLICK);
     Seen += Join(outer.form.ShowModal());
     EXPECT_EQ(Seen + Afterwards(outer), "0 0 1 1 1 1 ");
+    // A dialog made by ShowModal comes up over the middle of the window active before.
+    QForm dialog;
+    dialog.SetFormKind(fkDialog);
+    dialog.SetBounds(0, 0, 100, 60);
+    PostMessageA(nullptr, WM_QUIT, 0, 0);
+    SetActiveWindow(form.Handle());
+    HWND active = GetActiveWindow();
+    dialog.ShowModal();
+    PeekMessageA(nullptr, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    RECT over, shown;
+    GetWindowRect(active, &over), GetWindowRect(dialog.Handle(), &shown);
+    EXPECT_EQ(Join(shown.left + shown.right, shown.top + shown.bottom),
+              Join(over.left + over.right, over.top + over.bottom));
     Shown = new BoardForm(0);
     form.OnMenuCommand = [](QFrame*, int, int) { delete std::exchange(Shown, nullptr); };
     Post(form, WM_COMMAND, 5);
@@ -233,6 +250,8 @@ TEST_F(LibraryFormTest, KeysThroughTheLoop) {
         {Keys, "Alt+N Alt+G Alt+C Alt+Z", "name go check check | go check "},
         // A label without a component of its own gives the focus to the stop after it.
         {Keys, "Alt+S", "check | "},
+        // The focus the form itself gets goes on to the first stop.
+        {Keys, "@form", "first | "},
         // Without the form's keys, Tab is the described step: to the next component.
         {0, "Tab", "hidden | "},
         // Enter presses the default button or the focused push button, Esc the cancel button;
@@ -280,10 +299,12 @@ TEST_F(LibraryFormTest, TheDefaultLookFollowsTheFocus) {
     doomed.reset();
     EXPECT_EQ(board.label.FocusControl(), nullptr);
     std::string frames;
+    int client = board.form.ClientWidth() * 1000 + board.form.ClientHeight();
     for (int kind : {fkDialog, fkWindow}) {
         board.form.SetFormKind(kind);
         frames += Join(board.form.Style() & (WS_THICKFRAME | WS_MAXIMIZEBOX),
-                       board.form.ExStyle() & WS_EX_DLGMODALFRAME);
+                       board.form.ExStyle() & WS_EX_DLGMODALFRAME,
+                       board.form.ClientWidth() * 1000 + board.form.ClientHeight() == client);
     }
-    EXPECT_EQ(frames, Join(0, WS_EX_DLGMODALFRAME, WS_THICKFRAME | WS_MAXIMIZEBOX, 0));
+    EXPECT_EQ(frames, Join(0, WS_EX_DLGMODALFRAME, 1, WS_THICKFRAME | WS_MAXIMIZEBOX, 0, 1));
 }

@@ -1,0 +1,1 @@
+#include "NameDialog.h"
