@@ -64,6 +64,11 @@ TEST(Lists, NothingNamesADestroyedObject) {
     EXPECT_EQ(first.IndexOfObject(list) + second.IndexOfObject(list), 0);
     delete list;
     EXPECT_EQ(first.ObjectCount() + second.ObjectCount(), 0);
+    // Taken out of one list, an object still leaves the other when it goes.
+    auto* shared = new QObject;
+    first.AddObject(shared), second.AddObject(shared), first.RemoveObject(shared);
+    delete shared;
+    EXPECT_EQ(first.ObjectCount() + second.ObjectCount(), 0);
 
     (Orphan = new QStrings)->SetParent(&StaticForm);
     auto* holder = new QObject;

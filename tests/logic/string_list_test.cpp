@@ -19,7 +19,7 @@ std::string Changes;
 // a NUL byte). Answers each read ended by ';', then the items, the OnChange codes and the boxes.
 // After every word IndexOf must agree with a scan, for the argument and for every item.
 //   +S add S and read the answer (+S@V: with value V)   -N delete   xS remove   =N:S set item N
-//   ?S IndexOf   vN IndexOfValue   VN Value   iN Item   T Text   K CommaText
+//   ?S IndexOf   vN IndexOfValue   VN Value   iN Item   T Text   K CommaText   l List
 //   tS set Text   kS set CommaText   nN set Count   pN set Capacity and read it   c clear
 //   d switch AllowDuplicates   LN set the list from {"p", null, "q"} (N 0: from null)
 std::string Played(const std::string& Script) {
@@ -42,6 +42,13 @@ std::string Played(const std::string& Script) {
         {'i', [&] { read(list.Item(n)); }},
         {'T', [&] { read(list.Text()); }},
         {'K', [&] { read(list.CommaText()); }},
+        {'l',
+         [&] {
+             std::string items;
+             for (int i = 0; i < list.Count(); ++i)
+                 items += (i ? "|" : "") + std::string(list.List()[i]);
+             read(items);
+         }},
         {'t', [&] { list.SetText(arg); }},
         {'k', [&] { list.SetCommaText(arg); }},
         {'n', [&] { list.SetCount(n); }},
@@ -86,11 +93,11 @@ const ListRow ListRows[] = {
      "1;2;3;0; [a|b] 2224"},
     {"Remove takes the first equal item", "d +a +b +A xA xabsent", "1;2;3; [b|A] 2224"},
     {"a list write sets each item, a null one empties it; a null list changes nothing",
-     "+a +b +c L1 ?P ?a L0 n2", "1;2;3;0;-1; [p|] 2224"},
+     "+a +b +c L1 ?P ?a l L0 n2", "1;2;3;0;-1;p||q; [p|] 2224"},
     {"out of range: empty reads, no writes, boxed deletes", "+one =1:x =-1:x -1 --1 i-1 i1 V1 ?one",
      "1;;;0;0; [one] 2 QStrings: Invalid string index -1. QStrings: Invalid string index -1."},
     {"Text joins by LF and ends in one NUL; SetText adds each LF-ended line, drops the rest",
-     "T +a tx\ny\r\nz T", ";1;a\nx\ny\r\0; [a|x|y\r] 222"s},
+     "T +a T tx\ny\r\nz T", ";1;a\0;a\nx\ny\r\0; [a|x|y\r] 222"s},
     {"CommaText keeps each comma with its item and reads joined by spaces; empty texts clear",
      "kone,two, K t +b k", "one, two, ;1; [] 222525"},
     {"Count adds empty items or cuts from the end; Capacity only reserves, in fours, within what "
