@@ -73,6 +73,7 @@ std::string ShortcutText(const QShortcut& Shortcut) {
 void QShortcutTable::Set(const std::vector<QShortcut>& Shortcuts) {
     List = Shortcuts;
     std::vector<ACCEL> keys;
+    keys.reserve(Shortcuts.size());
     for (const QShortcut& shortcut : Shortcuts)
         keys.push_back(
             {static_cast<BYTE>(FVIRTKEY | shortcut.Modifiers), shortcut.Key, shortcut.Command});
