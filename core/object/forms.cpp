@@ -96,7 +96,9 @@ int QCustomForm::ShowModal() {
 
 void QCustomForm::HandleMessage(QMessage& Message) {
     QFrame::HandleMessage(Message);
-    if (!FDialogKeys) return;
+    // A form inside another window (a designer's surface) leaves the focus where it is put.
+    bool focus = Message.Msg == WM_ACTIVATE || Message.Msg == WM_SETFOCUS;
+    if (!FDialogKeys || !focus || (Style() & WS_CHILD)) return;
     if (Message.Msg == WM_ACTIVATE && LOWORD(Message.WParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
         if (focus && IsChild(FHandle, focus)) FLastFocus = focus;

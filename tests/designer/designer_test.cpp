@@ -268,7 +268,12 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     Edit("ID", "65535");
     Edit("Style", "56000001"); // made the default button
     PostMessageA(Row("ID"), WM_KEYDOWN, VK_RETURN, 1);
+    // Return in a box of lines (the memo's text, a list's items) is the box's and applies
+    // nothing; Apply does. Whether the box then starts a line is the platform's translation.
     Click(335, 113); // selects the memo
+    Edit("Text", "one");
+    PostMessageA(Row("Text"), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_NE(Saved(Snapshot).find("Text=\"Memo1\""), std::string::npos);
     Edit("Name", "Notes"), Edit("Text", "one\r\ntwo"), Menu(CommandApply);
     // The events page: a double click in an empty box writes the usual handler and applies it;
     // a handler typed for another component's event shares it.
@@ -279,9 +284,8 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     EXPECT_TRUE(IsWindowVisible(Row("OnClick")) && !IsWindowVisible(Row("Name")));
     EXPECT_EQ(Edit("OnClick"), "Button1Click");
     Click(420, 10), Edit("OnClick", "Button1Click"), Menu(CommandApply);
-    Click(20, 170); // the list box's items, lines of a box where Return starts a line
+    Click(20, 170); // the list box's items
     Edit("Items", "one\r\ntwo");
-    PostMessageA(Row("Items"), WM_KEYDOWN, VK_RETURN, 1);
     Menu(CommandApply);
     // In tab-order mode a click makes the edit the first for Tab; Escape ends the mode, which
     // leaves the form selected, whose own properties the list shows.
@@ -455,9 +459,9 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
     // The example forms save as they are written, and the example programs hold what Generate
     // makes of them.
     CreateDirectoryA(GENERATED_DIR "/example", nullptr);
-    for (auto [form, folder, name] : {std::tuple{EXAMPLE_FORM, DESIGNED_EXAMPLE, "/CustomerForm"},
-                                      {DIALOG_EXAMPLE "/NameDialog.vform", DIALOG_EXAMPLE,
-                                       "/NameDialog"}}) {
+    for (auto [form, folder, name] :
+         {std::tuple{EXAMPLE_FORM, DESIGNED_EXAMPLE, "/CustomerForm"},
+          {DIALOG_EXAMPLE "/NameDialog.vform", DIALOG_EXAMPLE, "/NameDialog"}}) {
         ASSERT_TRUE(Command(std::string("open ") + form));
         EXPECT_EQ(Saved(), ReadTestFile(form));
         ASSERT_TRUE(Command("generate " GENERATED_DIR "/example"));
@@ -1273,6 +1277,11 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsTheSelectionAndTextsInEveryLan
             "Button[...] 50000000 0 798,396 24x18\n"
             "Static[TextColor] 50000200 0 576,418 74x18 Edit[] 50010080 200 650,418 146x18\n"
             "Button[...] 50000000 0 798,418 24x18\n");
+    // The Color row's button opens the system's colour dialog, Open its file dialog.
+    PostMessageA(FindWindowExA(Main, nullptr, "Button", "..."), BM_CLICK, 0, 0);
+    EXPECT_TRUE(Answer(IDCANCEL));
+    Sync(), Menu(CommandOpen);
+    EXPECT_TRUE(Answer(IDCANCEL));
     EXPECT_EQ(Windows(Surface, {input.left, input.top}),
               surface + framed + button + edit); // --select
     ASSERT_TRUE(Command("open " + Kept));        // the old windows go
@@ -1283,7 +1292,11 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsTheSelectionAndTextsInEveryLan
     EXPECT_EQ(Edit("Class") + " " + Edit("Name") + " " + Edit("Caption") + " " + Shown(),
               "QForm DesignedForm DesignedForm - - 556 396 - - -");
     EXPECT_EQ(Windows(Surface, {input.left, input.top}), surface + button);
-    HWND bar = FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr);
+    HWND bar = FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr),
+         format = FindWindowExA(bar, nullptr, TOOLBARCLASSNAMEA, nullptr);
+    // The Format bar: its commands and the two gaps between their groups.
+    EXPECT_EQ(SendMessageA(format, TB_BUTTONCOUNT, 0, 0),
+              CommandCentreDown - CommandAlignLefts + 3);
     std::string sizes = std::to_string(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0)) + " buttons:";
     for (int i = 0; i < 17; ++i) {
         Tool(i);
