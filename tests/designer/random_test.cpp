@@ -102,6 +102,16 @@ public:
         if (!Designer.Create({static_cast<int>(Roll(3)) * 4, Roll(2) == 1})) return false;
         Main = Designer.Window();
         Surface = FindWindowExA(Main, nullptr, "QForm", nullptr);
+        // The palette has a picture for each class, the Format bar one for each command.
+        HWND palette = FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr),
+             format = FindWindowExA(palette, nullptr, TOOLBARCLASSNAMEA, nullptr);
+        auto pictures = [](HWND Bar) {
+            return ImageList_GetImageCount(
+                reinterpret_cast<HIMAGELIST>(SendMessageA(Bar, TB_GETIMAGELIST, 0, 0)));
+        };
+        if (pictures(palette) != static_cast<int>(Core.Classes.size()) ||
+            pictures(format) != CommandCentreDown - CommandAlignLefts + 1)
+            return Fail("the bars lack pictures");
         return Surface && Restart(false);
     }
 
