@@ -14,9 +14,6 @@ struct QShortcut {
     uint16_t Key = 0;      ///< a virtual-key code
     uint8_t Modifiers = 0; ///< FCONTROL, FSHIFT and FALT
     uint16_t Command = 0;  ///< the identifier OnAccelCommand gets
-    bool operator==(const QShortcut& Other) const {
-        return Key == Other.Key && Modifiers == Other.Modifiers && Command == Other.Command;
-    }
 };
 
 /// Reads "Ctrl+Shift+N", "Alt+F4", "Del": modifiers (Ctrl, Shift, Alt, in any order and case),
