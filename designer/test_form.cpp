@@ -49,8 +49,11 @@ bool TestForm::Show(HWND Designer, const CoreLibrary& Core, const FormModel& Mod
     SetWindowSubclass(Form, WatchClosing, 0, reinterpret_cast<DWORD_PTR>(this));
     EnableWindow(Owner, FALSE);
     ShowWindow(Form, SW_SHOW);
+    // A form with the dialog keys passes the focus on to its first stop, as the program's
+    // does; any other gets it in its first child.
+    SetFocus(Form);
     HWND first = GetWindow(Form, GW_CHILD);
-    SetFocus(first ? first : Form);
+    if (GetFocus() == Form && first) SetFocus(first);
     return true;
 }
 
