@@ -99,20 +99,29 @@ public:
         : Core(Core), Designer(Core), Dice(Seed) {}
 
     bool Create() {
-        if (!Designer.Create({static_cast<int>(Roll(3)) * 4, Roll(2) == 1})) return false;
+        int grid = static_cast<int>(Roll(3)) * 4;
+        if (!Designer.Create({grid, Roll(2) == 1})) return false;
         Main = Designer.Window();
         Surface = FindWindowExA(Main, nullptr, "QForm", nullptr);
         // The palette has a picture for each class, the Format bar one for each command.
         HWND palette = FindWindowExA(Main, nullptr, TOOLBARCLASSNAMEA, nullptr),
              format = FindWindowExA(palette, nullptr, TOOLBARCLASSNAMEA, nullptr);
-        auto pictures = [](HWND Bar) {
-            return ImageList_GetImageCount(
-                reinterpret_cast<HIMAGELIST>(SendMessageA(Bar, TB_GETIMAGELIST, 0, 0)));
+        auto images = [](HWND Bar) {
+            return reinterpret_cast<HIMAGELIST>(SendMessageA(Bar, TB_GETIMAGELIST, 0, 0));
         };
-        if (pictures(palette) != static_cast<int>(Core.Classes.size()) ||
-            pictures(format) != CommandCentreDown - CommandAlignLefts + 1)
-            return Fail("the bars lack pictures");
-        return Surface && Restart(false);
+        if (ImageList_GetImageCount(images(palette)) != static_cast<int>(Core.Classes.size()) ||
+            FormatInk(images(format)) != FormatPictures)
+            return Fail("the bars lack pictures: the Format bar's are " +
+                        FormatInk(images(format)));
+        if (!Surface || !Restart(false)) return false;
+        // The empty form shows the grid's points, black on its face, one every grid pixels.
+        RedrawWindow(Surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(Surface);
+        bool shown =
+            !grid || (GetPixel(dc, grid, 2 * grid) == 0 && GetPixel(dc, grid + 1, 2 * grid) != 0 &&
+                      GetPixel(dc, grid, 2 * grid - 1) != 0);
+        ReleaseDC(Surface, dc);
+        return shown || Fail("the grid is not shown");
     }
 
     // One random command and the checks after it; false once a check failed.
@@ -152,6 +161,30 @@ public:
     const std::string& Problem() const { return Failure; }
 
 private:
+    // Each Format picture's pixels of its boxes and of its marked edge, "boxes/edge " in the
+    // commands' order.
+    static std::string FormatInk(HIMAGELIST Pictures) {
+        std::string ink;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateBitmap(16, 16, 1, 32, nullptr);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        for (int i = 0; i < ImageList_GetImageCount(Pictures); ++i) {
+            ImageList_Draw(Pictures, i, dc, 0, 0, ILD_NORMAL);
+            int boxes = 0, edge = 0;
+            for (int p = 0; p < 256; ++p) {
+                COLORREF c = GetPixel(dc, p % 16, p / 16);
+                boxes += c == RGB(72, 72, 72), edge += c == RGB(0, 90, 200);
+            }
+            ink += std::to_string(boxes) + "/" + std::to_string(edge) + " ";
+        }
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        return ink;
+    }
+    static constexpr const char* FormatPictures =
+        "48/14 48/14 48/14 48/14 48/28 48/28 60/28 60/28 72/0 90/0 90/0 76/8 76/8 ";
+
     unsigned Roll(size_t Sides) {
         return std::uniform_int_distribution<unsigned>(0, static_cast<unsigned>(Sides) - 1)(Dice);
     }
