@@ -112,6 +112,8 @@ FormModel CopyOf(const FormModel& Model, const std::vector<std::string>& Names) 
         ComponentRecord& copied = copy.Components.back();
         if (copy.IndexOf(copied.Parent) < 0) copied.Parent.clear();
     }
+    // What is copied reads as a form of its own, whose links name only its own components.
+    copy.ForgetBrokenLinks();
     return copy;
 }
 
@@ -137,6 +139,9 @@ FormModel PasteInto(const FormModel& Model, const FormModel& Copied, const std::
         }
         after.Components.push_back(std::move(pasted));
     }
+    for (size_t i = Model.Components.size(); i < after.Components.size(); ++i)
+        for (auto& link : after.Components[i].Links)
+            link.second = renamed[link.second];
     return after;
 }
 

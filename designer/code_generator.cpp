@@ -100,6 +100,9 @@ std::string ValuesAndEvents(const std::string& Member, const ComponentRecord& C,
                                                      : std::to_string(value);
         text += "    " + Member + described->Setter + "(" + written + ");\n";
     }
+    if (!C.Shortcuts.empty() && !Design.ShortcutsSetter.empty())
+        text += "    " + Member + Design.ShortcutsSetter + "(::ShortcutList(" +
+                Literal(C.Shortcuts) + "));\n";
     for (const auto& [event, handler] : C.Events) {
         EventSignature signature = ParseEvent(Design.EventNamed(event));
         text += "    " + Member + event + " = [](" + signature.Parameters + ") {\n        if (" +
@@ -207,7 +210,13 @@ std::string DesignSource(const FormParts& Form) {
              ValuesAndEvents(c.Name + ".", c, Core.DesignOf(c.ClassName), design) + m +
              "SetParent(" + (c.Parent.empty() ? "this" : "&" + c.Parent) + ");\n";
     }
-    s += "}\n";
+    // Links name components made above or below, so they come once all are there.
+    std::string links;
+    for (const ComponentRecord& c : Model.Components)
+        for (const LinkDesign& link : Core.DesignOf(c.ClassName).Links)
+            if (auto linked = c.Links.find(link.Name); linked != c.Links.end())
+                links += "    " + c.Name + "." + link.Setter + "(&" + linked->second + ");\n";
+    s += (links.empty() ? "" : "\n" + links) + "}\n";
     if (items) {
         s += "\nvoid " + design +
              "::CreateHandle() {\n    QForm::CreateHandle();\n    // The "

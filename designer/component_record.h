@@ -27,6 +27,10 @@ struct ComponentRecord {
     std::vector<std::string> Items;
     // The handler of each wired event, by event name ("OnClick"); several may share one.
     std::map<std::string, std::string> Events;
+    // The component of the form each link names, by the link's name ("FocusControl").
+    std::map<std::string, std::string> Links;
+    // The form's shortcuts, "Ctrl+S=101,F5=102" as the library writes them; "" for none.
+    std::string Shortcuts;
 };
 
 // What a form file holds of a place in the holder, of a size and of an identifier: the file's

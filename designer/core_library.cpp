@@ -21,6 +21,13 @@ bool CoreLibrary::Offers(const std::string& ClassName) const {
     return std::find(Classes.begin(), Classes.end(), ClassName) != Classes.end();
 }
 
+bool CoreLibrary::NormalShortcuts(const std::string& Text, std::string& Written) const {
+    char written[1024];
+    if (!ShortcutList || !ShortcutList(Text.c_str(), written, sizeof written)) return false;
+    Written = written;
+    return true;
+}
+
 const ClassDesign& CoreLibrary::DesignOf(const std::string& ClassName) const {
     static const ClassDesign plain;
     auto found = std::find(Classes.begin(), Classes.end(), ClassName);
@@ -72,6 +79,9 @@ ClassDesign ClassDesign::SharedWith(const ClassDesign& Other) const {
     keep(shared.Events, Other.Events, std::equal_to<std::string>());
     keep(shared.Values, Other.Values, sameValue);
     keep(shared.Flags, Other.Flags, sameFlag);
+    keep(shared.Links, Other.Links, [](const LinkDesign& A, const LinkDesign& B) {
+        return A.Name == B.Name && A.Setter == B.Setter;
+    });
     shared.TextIsLines = TextIsLines && Other.TextIsLines;
     if (ItemsMessage != Other.ItemsMessage) shared.ItemsMessage = 0, shared.ItemsMessageName = "";
     return shared;
@@ -157,11 +167,14 @@ ClassDesign ParseClassDesign(const char* Text) {
         ValueDesign described;
         if (name == "Value" && ParseValueDesign(value, described))
             design.Values.push_back(described);
+        size_t colon = value.find(':');
+        if (name == "Link" && colon != std::string::npos)
+            design.Links.push_back({value.substr(0, colon), value.substr(colon + 1)});
+        if (name == "Shortcuts") design.ShortcutsSetter = value;
         FlagDesign flag;
         if ((name == "Flag" || name == "ExFlag") && ParseFlagDesign(value, name[0] == 'E', flag))
             design.Flags.push_back(flag);
         uint32_t message = 0;
-        size_t colon = value.find(':');
         if (name == "Items" && ParseHex(value.substr(colon + 1), message)) {
             design.ItemsMessageName = value.substr(0, colon);
             design.ItemsMessage = message;
@@ -229,5 +242,6 @@ LoadFailure LoadCoreLibrary(const std::string& Path, CoreLibrary& Core, std::str
         Core.Designs.push_back(ParseClassDesign(design ? design(name.c_str()) : nullptr));
     Core.Form = ParseClassDesign(design ? design("QForm") : nullptr);
     Core.FormKey = FindExport<decltype(Core.FormKey)>(Core.Module, "FORMKEY@4");
+    Core.ShortcutList = FindExport<decltype(Core.ShortcutList)>(Core.Module, "SHORTCUTLIST@12");
     return LoadFailure::None;
 }

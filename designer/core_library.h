@@ -24,6 +24,12 @@ struct ValueDesign {
     std::string ChoiceOf(uint32_t Value) const;
 };
 
+// A property naming another component of the form; generated code writes Setter(&component).
+struct LinkDesign {
+    std::string Name;
+    std::string Setter;
+};
+
 // A style bit the designer shows by name; Extended for the extended style.
 struct FlagDesign {
     std::string Name;
@@ -46,6 +52,9 @@ struct ClassDesign {
     std::vector<std::string> Events;
     std::vector<ValueDesign> Values;
     std::vector<FlagDesign> Flags;
+    std::vector<LinkDesign> Links;
+    // The setter of the form's shortcuts, "" for a class without them.
+    std::string ShortcutsSetter;
     bool TextIsLines = false;
     Focus Takes = Focus::None;
     std::string ItemsMessageName; // "LB_ADDSTRING"
@@ -77,6 +86,11 @@ struct CoreLibrary {
     // The keys the library's loop answers for its forms, for a designed form being tried out;
     // null for a library without them.
     BOOL(WINAPI* FormKey)(MSG* Message) = nullptr;
+    // Checks a list of shortcuts and writes it the library's way; null for a library without.
+    BOOL(WINAPI* ShortcutList)(const char* Text, char* Written, int Size) = nullptr;
+
+    // Text as the library writes a list of shortcuts; false when it is none.
+    bool NormalShortcuts(const std::string& Text, std::string& Written) const;
 
     bool Offers(const std::string& ClassName) const;
     // The design of an offered class; a plain one for any other.

@@ -487,6 +487,7 @@ void DesignSurface::DeleteSelection(const std::string& Title) {
     FormModel after = *Model;
     for (const std::string& name : Selected)
         DeleteEdit(after, name).Apply(after);
+    after.ForgetBrokenLinks();
     OnEdit(FormEdit::Between(Title, *Model, after));
 }
 

@@ -181,7 +181,7 @@ bool DesignerWindow::Create(const DesignerSettings& Settings) {
     int top = Tools.Height() + Margin;
     if (!Surface.Create(Main, Core, {Margin, top, Margin + SurfaceWidth, top + SurfaceHeight},
                         Model) ||
-        !Properties.Create(Main, {0, top}, PropertyWidth, FirstPropertyEdit, CommandApply) ||
+        !Properties.Create(Main, Core, {0, top}, PropertyWidth, FirstPropertyEdit, CommandApply) ||
         !Objects.Create(Main, {0, top, TreeWidth, top + SurfaceHeight}, ObjectTreeId))
         return false;
     Objects.OnSelect = [this](const std::string& Name) { Surface.Select(Name); };
@@ -540,13 +540,13 @@ void DesignerWindow::ShowSelection() {
     // With nothing selected the list shows the form's own properties.
     std::vector<const ComponentRecord*> shown = SelectedRecords();
     if (shown.empty()) {
-        Properties.Show({&Model.Form}, Core.Form, "", true);
+        Properties.Show({&Model.Form}, Model, Core.Form, "", true);
     } else {
         ClassDesign shared = Core.DesignOf(shown.front()->ClassName);
         for (const ComponentRecord* record : shown)
             shared = shared.SharedWith(Core.DesignOf(record->ClassName));
         HWND window = shown.size() == 1 ? Surface.SelectedWindow() : nullptr;
-        Properties.Show(shown, shared, window ? AncestorOf(window) : "", false);
+        Properties.Show(shown, Model, shared, window ? AncestorOf(window) : "", false);
     }
     if (TreeShown) {
         Objects.Select(Surface.Selection());

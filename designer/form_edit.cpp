@@ -100,11 +100,16 @@ FormEdit ChangeEdit(const FormModel& Model, const std::string& Name, const std::
     std::vector<FormEdit::Slot> removed, added;
     for (size_t i = 0; i < Model.Components.size(); ++i) {
         const ComponentRecord& c = Model.Components[i];
-        bool held = c.Parent == Name && Changed.Name != Name;
-        if (c.Name != Name && !held) continue;
+        bool renamed = Changed.Name != Name, held = c.Parent == Name && renamed;
+        bool linking = renamed && std::any_of(c.Links.begin(), c.Links.end(),
+                                              [&](const auto& L) { return L.second == Name; });
+        if (c.Name != Name && !held && !linking) continue;
         removed.push_back({i, c});
-        added.push_back({i, c.Name == Name ? Changed : c});
-        if (held) added.back().Record.Parent = Changed.Name;
+        ComponentRecord& after =
+            added.emplace_back(FormEdit::Slot{i, c.Name == Name ? Changed : c}).Record;
+        if (held) after.Parent = Changed.Name;
+        for (auto& link : after.Links)
+            if (renamed && link.second == Name) link.second = Changed.Name;
     }
     return FormEdit(Title, removed, added);
 }

@@ -51,6 +51,6 @@ FormEdit DeleteEdit(const FormModel& Model, const std::string& Name);
 FormEdit ReparentEdit(const FormModel& Model, const std::string& Name,
                       const ComponentRecord& Moved);
 // Replaces the component called Name by Changed, in place; a rename renames the holder of what
-// it holds too.
+// it holds and the links naming it too.
 FormEdit ChangeEdit(const FormModel& Model, const std::string& Name, const std::string& Title,
                     const ComponentRecord& Changed);

@@ -102,6 +102,11 @@ std::string ReadClassProperty(const std::string& Name, const std::string& Value,
         Record.Items = SplitItems(Value);
         return "";
     }
+    for (const LinkDesign& link : Design.Links)
+        if (link.Name == Name) {
+            Record.Links[Name] = Value;
+            return IsValidComponentName(Value) ? "" : "\"" + Value + "\" is not a name";
+        }
     Found = false;
     return "";
 }
@@ -191,7 +196,10 @@ std::string ParseComponent2(const std::string& Line, const CoreLibrary& Core, bo
             std::find(std::begin(NotOfTheForm), std::end(NotOfTheForm), name) !=
                 std::end(NotOfTheForm))
             fault = "the form has no " + name;
-        if (fault.empty()) fault = ReadProperty(name, value, design, Record);
+        if (fault.empty() && name == "Shortcuts" && !design.ShortcutsSetter.empty())
+            fault = Core.NormalShortcuts(value, Record.Shortcuts) ? "" : Bad(name, value);
+        else if (fault.empty())
+            fault = ReadProperty(name, value, design, Record);
         if (!fault.empty()) return fault;
     }
     return "";
@@ -220,9 +228,10 @@ std::string ParseComponent1(const std::string& Line, ComponentRecord& Record) {
     return "";
 }
 
-// What is wrong with the holders of the components, naming the line, or "".
-std::string CheckHolders(const std::vector<ComponentRecord>& Read, const std::vector<size_t>& Lines,
-                         const CoreLibrary& Core) {
+// What is wrong with the holders of the components and the components their links name, naming
+// the line, or "".
+std::string CheckReferences(const std::vector<ComponentRecord>& Read,
+                            const std::vector<size_t>& Lines, const CoreLibrary& Core) {
     auto find = [&](const std::string& Name) -> const ComponentRecord* {
         for (const ComponentRecord& c : Read)
             if (c.Name == Name) return &c;
@@ -230,8 +239,10 @@ std::string CheckHolders(const std::vector<ComponentRecord>& Read, const std::ve
     };
     for (size_t i = 0; i < Read.size(); ++i) {
         const ComponentRecord& c = Read[i];
-        if (c.Parent.empty()) continue;
         std::string at = "line " + std::to_string(Lines[i]) + ": ";
+        for (const auto& [link, linked] : c.Links)
+            if (!find(linked)) return at + link + " names no component \"" + linked + "\"";
+        if (c.Parent.empty()) continue;
         const ComponentRecord* holder = find(c.Parent);
         if (!holder) return at + "the parent \"" + c.Parent + "\" is no component of the form";
         if (!Core.DesignOf(holder->ClassName).Holds)
@@ -277,6 +288,9 @@ std::string FormatFormFile(const CoreLibrary& Core, const FormModel& Model) {
         }
         for (const auto& [event, handler] : c.Events)
             text.append(1, ' ').append(event).append(1, '=').append(handler);
+        for (const auto& [link, linked] : c.Links)
+            text.append(1, ' ').append(link).append(1, '=').append(linked);
+        if (!c.Shortcuts.empty()) text += " Shortcuts=" + Quoted(c.Shortcuts);
         text += "\r\n";
     };
     // A form as new as the one New makes needs no line: a reader makes it so.
@@ -337,7 +351,7 @@ bool ParseFormFile(const std::string& Text, const CoreLibrary& Core, FormModel& 
         read.Components.push_back(record);
         numbers.push_back(i + 1);
     }
-    Problem = CheckHolders(read.Components, numbers, Core);
+    Problem = CheckReferences(read.Components, numbers, Core);
     if (!Problem.empty()) return false;
     read.Components = HoldersFirst(read.Components);
     Model = read;

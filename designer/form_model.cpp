@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 
 namespace {
 
@@ -94,4 +95,10 @@ void FormModel::MoveAmongSiblings(size_t Index, size_t Place) {
     }
     Components.insert(Components.begin() + static_cast<std::ptrdiff_t>(at), moving.begin(),
                       moving.end());
+}
+
+void FormModel::ForgetBrokenLinks() {
+    for (ComponentRecord& c : Components)
+        for (auto link = c.Links.begin(); link != c.Links.end();)
+            link = IndexOf(link->second) < 0 ? c.Links.erase(link) : std::next(link);
 }

@@ -40,4 +40,6 @@ public:
     // Moves the component at Index, with what it holds, to Place among its holder's components
     // (the last place when Place is past them).
     void MoveAmongSiblings(size_t Index, size_t Place);
+    // Forgets every link to a component the form no longer has, as deleting it must.
+    void ForgetBrokenLinks();
 };

@@ -57,8 +57,10 @@ std::string UsualHandler(const std::string& Component, const std::string& Event)
 
 } // namespace
 
-bool PropertyList::Create(HWND HostWindow, POINT At, int ListWidth, int TabsId, int ApplyId) {
+bool PropertyList::Create(HWND HostWindow, const CoreLibrary& Core, POINT At, int ListWidth,
+                          int TabsId, int ApplyId) {
     Host = HostWindow;
+    Library = &Core;
     Origin = At;
     Width = ListWidth;
     FirstId = TabsId;
@@ -136,6 +138,9 @@ void PropertyList::Build(const ClassDesign& Design, bool IsForm, bool Several) {
         row.Bits = value.Default;
     }
     if (Design.ItemsMessage) add("Items", Kind::Items);
+    for (const LinkDesign& link : Design.Links)
+        add(link.Name, Kind::Link);
+    if (!Design.ShortcutsSetter.empty()) add("Shortcuts", Kind::Shortcuts);
     for (const std::string& event : Design.Events)
         add(ParseEvent(event).Name, Kind::Event, true);
 
@@ -150,7 +155,7 @@ void PropertyList::Build(const ClassDesign& Design, bool IsForm, bool Several) {
         }
         row.Label = MakeChild(Host, "Static", IsForm && row.Key == "Text" ? "Caption" : row.Key,
                               SS_CENTERIMAGE, 0, -1);
-        if (row.Type == Kind::Choice) {
+        if (row.Type == Kind::Choice || row.Type == Kind::Link) {
             row.Box = MakeChild(Host, "ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
                                 id++);
             for (const auto& choice : row.Choices)
@@ -186,7 +191,8 @@ void PropertyList::Place() {
         int label = row.Events ? EventLabelWidth : LabelWidth;
         MoveWindow(row.Label, Origin.x, y, label, RowHeight - 4, FALSE);
         // A drop-down list's height is that of the list that drops down.
-        int boxHeight = row.Type == Kind::Choice ? 8 * RowHeight : height - 4;
+        int boxHeight =
+            row.Type == Kind::Choice || row.Type == Kind::Link ? 8 * RowHeight : height - 4;
         MoveWindow(row.Box, Origin.x + label, y, right - Origin.x - label, boxHeight, FALSE);
         if (row.Button)
             MoveWindow(row.Button, right + 2, y, ColourButtonWidth, RowHeight - 4, FALSE);
@@ -203,8 +209,8 @@ void PropertyList::ShowPage(bool Events) {
             if (window) ShowWindow(window, row.Events == Events ? SW_SHOWNA : SW_HIDE);
 }
 
-void PropertyList::Show(const std::vector<const ComponentRecord*>& Shown, const ClassDesign& Design,
-                        const std::string& Ancestor, bool IsForm) {
+void PropertyList::Show(const std::vector<const ComponentRecord*>& Shown, const FormModel& Model,
+                        const ClassDesign& Design, const std::string& Ancestor, bool IsForm) {
     // The rows stay while the same classes are shown, so that typing goes on in the same box.
     std::string kinds;
     for (const ComponentRecord* shown : Shown)
@@ -218,12 +224,24 @@ void PropertyList::Show(const std::vector<const ComponentRecord*>& Shown, const 
         for (HWND window : {row.Box, row.Button})
             if (window) EnableWindow(window, !Shown.empty());
     EnableWindow(ApplyButton, !Shown.empty());
-    if (!Shown.empty()) Fill(Shown, Ancestor);
+    if (!Shown.empty()) Fill(Shown, Model, Ancestor);
 }
 
-void PropertyList::Fill(const std::vector<const ComponentRecord*>& Shown,
+void PropertyList::Fill(const std::vector<const ComponentRecord*>& Shown, const FormModel& Model,
                         const std::string& Ancestor) {
     for (Row& row : Rows) {
+        if (row.Type == Kind::Link) {
+            // Any component but the one shown, which the list names anew each time.
+            row.Choices.assign(1, {"", 0});
+            SendMessageA(row.Box, CB_RESETCONTENT, 0, 0);
+            SendMessageA(row.Box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
+            for (const ComponentRecord& c : Model.Components)
+                if (Shown.size() > 1 || c.Name != Shown.front()->Name) {
+                    row.Choices.emplace_back(c.Name, 0);
+                    SendMessageA(row.Box, CB_ADDSTRING, 0,
+                                 reinterpret_cast<LPARAM>(c.Name.c_str()));
+                }
+        }
         // Each component keeps its own name and identifier.
         bool own = Shown.size() > 1 && (row.Type == Kind::Name || row.Key == "ID");
         std::string state = StateOf(row, *Shown.front(), Ancestor);
@@ -231,9 +249,9 @@ void PropertyList::Fill(const std::vector<const ComponentRecord*>& Shown,
             return StateOf(row, *Other, Ancestor) == state;
         });
         if (!shared)
-            state = row.Type == Kind::Flag     ? std::to_string(BST_INDETERMINATE)
-                    : row.Type == Kind::Choice ? "-1"
-                                               : "";
+            state = row.Type == Kind::Flag ? std::to_string(BST_INDETERMINATE)
+                    : row.Type == Kind::Choice || row.Type == Kind::Link ? "-1"
+                                                                         : "";
         SetState(row, state);
         if (own) EnableWindow(row.Box, FALSE);
         row.Filled = State(row);
@@ -280,13 +298,22 @@ std::string PropertyList::StateOf(const Row& Which, const ComponentRecord& Shown
         auto found = c.Events.find(Which.Key);
         return found == c.Events.end() ? "" : found->second;
     }
+    case Kind::Link: {
+        auto found = c.Links.find(Which.Key);
+        std::string linked = found == c.Links.end() ? "" : found->second;
+        auto at = std::find_if(Which.Choices.begin(), Which.Choices.end(),
+                               [&](const auto& choice) { return choice.first == linked; });
+        return std::to_string(at == Which.Choices.end() ? -1 : at - Which.Choices.begin());
+    }
+    case Kind::Shortcuts:
+        return c.Shortcuts;
     }
     return "";
 }
 
 std::string PropertyList::State(const Row& Which) const {
     if (Which.Type == Kind::Flag) return std::to_string(SendMessageA(Which.Box, BM_GETCHECK, 0, 0));
-    if (Which.Type == Kind::Choice)
+    if (Which.Type == Kind::Choice || Which.Type == Kind::Link)
         return std::to_string(SendMessageA(Which.Box, CB_GETCURSEL, 0, 0));
     return Text(Which);
 }
@@ -294,7 +321,7 @@ std::string PropertyList::State(const Row& Which) const {
 void PropertyList::SetState(const Row& Which, const std::string& State) const {
     if (Which.Type == Kind::Flag)
         SendMessageA(Which.Box, BM_SETCHECK, std::stoi(State), 0);
-    else if (Which.Type == Kind::Choice)
+    else if (Which.Type == Kind::Choice || Which.Type == Kind::Link)
         SendMessageA(Which.Box, CB_SETCURSEL, std::stoi(State), 0);
     else
         SetWindowTextA(Which.Box, State.c_str());
@@ -382,6 +409,20 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
         }
         Changed.Events[Which.Key] = text;
         return IsValidComponentName(text) ? "" : quoted + "is not a C++ name.";
+    case Kind::Link: {
+        auto index = static_cast<size_t>(SendMessageA(Which.Box, CB_GETCURSEL, 0, 0));
+        if (index >= Which.Choices.size()) return "";
+        if (index == 0)
+            Changed.Links.erase(Which.Key);
+        else
+            Changed.Links[Which.Key] = Which.Choices[index].first;
+        return "";
+    }
+    case Kind::Shortcuts:
+        return Library->NormalShortcuts(text, Changed.Shortcuts)
+                   ? ""
+                   : quoted + "is not a list of shortcuts such as Ctrl+S=101,F5=102 (commands "
+                              "from 1 to 65535, no key twice).";
     }
     return "";
 }

@@ -15,15 +15,16 @@
 class PropertyList {
 public:
     // The tab control gets FirstId, and Apply ApplyId; the rows' boxes get identifiers above
-    // FirstId in the order they are shown.
-    bool Create(HWND Host, POINT At, int Width, int FirstId, int ApplyId);
+    // FirstId in the order they are shown. Library checks the shortcuts typed.
+    bool Create(HWND Host, const CoreLibrary& Library, POINT At, int Width, int FirstId,
+                int ApplyId);
     void MoveTo(POINT At);
     // Fills the rows from Shown, components of classes sharing Design, built on Ancestor when
     // there is one or, with IsForm, the form itself; empties and disables them when Shown is
     // empty. With several, a value they do not share is left blank and their names and
-    // identifiers are not shown.
-    void Show(const std::vector<const ComponentRecord*>& Shown, const ClassDesign& Design,
-              const std::string& Ancestor, bool IsForm);
+    // identifiers are not shown. A link offers the other components of Model.
+    void Show(const std::vector<const ComponentRecord*>& Shown, const FormModel& Model,
+              const ClassDesign& Design, const std::string& Ancestor, bool IsForm);
     // Checks the rows changed since they were shown and answers Current with those rows' values
     // in Changed, one record each; a bad value refuses the whole change with Problem naming
     // the row.
@@ -43,7 +44,21 @@ public:
     HWND Tabs() const { return TabWindow; }
 
 private:
-    enum class Kind { Fixed, Name, Line, Lines, Decimal, Hex, Choice, Colour, Flag, Items, Event };
+    enum class Kind {
+        Fixed,
+        Name,
+        Line,
+        Lines,
+        Decimal,
+        Hex,
+        Choice,
+        Colour,
+        Flag,
+        Items,
+        Event,
+        Link,
+        Shortcuts
+    };
     struct Row {
         std::string Key; // the property, value, flag or event it shows
         Kind Type = Kind::Fixed;
@@ -54,13 +69,15 @@ private:
         int Min = 0, Max = 0;
         uint32_t Bits = 0;
         bool Extended = false, Inverted = false;
+        // Choice rows: the names and values; Link rows: "" and the components it may name.
         std::vector<std::pair<std::string, uint32_t>> Choices;
         std::string Filled; // the State it was shown with
     };
 
     void Build(const ClassDesign& Design, bool IsForm, bool Several);
     void Place();
-    void Fill(const std::vector<const ComponentRecord*>& Shown, const std::string& Ancestor);
+    void Fill(const std::vector<const ComponentRecord*>& Shown, const FormModel& Model,
+              const std::string& Ancestor);
     // What Which shows of Shown: a box's text, a choice's index, a check box's state.
     std::string StateOf(const Row& Which, const ComponentRecord& Shown,
                         const std::string& Ancestor) const;
@@ -74,6 +91,7 @@ private:
                         ComponentRecord& Changed) const;
 
     HWND Host = nullptr;
+    const CoreLibrary* Library = nullptr;
     HWND TabWindow = nullptr, ApplyButton = nullptr;
     POINT Origin{};
     int Width = 0, FirstId = 0;

@@ -1,6 +1,7 @@
 #include "test_form.h"
 
 #include "component_window.h"
+#include "object/frame.h"
 
 #include <commctrl.h>
 
@@ -18,6 +19,9 @@ bool TestForm::Show(HWND Designer, const CoreLibrary& Core, const FormModel& Mod
         return false;
     }
     ShowClassValues(Form, Model.Form, Core.Form, true);
+    if (!Model.Form.Shortcuts.empty())
+        SendMessageA(Form, QM_SETVALUE, reinterpret_cast<WPARAM>("Shortcuts"),
+                     reinterpret_cast<LPARAM>(Model.Form.Shortcuts.c_str()));
     // Sized for the frame its values gave it (a dialog's is thinner): the client area is the
     // designed one.
     RECT outer = {0, 0, Model.Form.Width, Model.Form.Height}, owner;
@@ -46,6 +50,11 @@ bool TestForm::Show(HWND Designer, const CoreLibrary& Core, const FormModel& Mod
                               reinterpret_cast<DWORD_PTR>(this));
         }
     }
+    // Each link names its component's window, made by now.
+    for (const ComponentRecord& record : Model.Components)
+        for (const auto& [link, linked] : record.Links)
+            SendMessageA(windows[record.Name], QM_SETVALUE, reinterpret_cast<WPARAM>(link.c_str()),
+                         reinterpret_cast<LPARAM>(windows[linked]));
     SetWindowSubclass(Form, WatchClosing, 0, reinterpret_cast<DWORD_PTR>(this));
     EnableWindow(Owner, FALSE);
     ShowWindow(Form, SW_SHOW);

@@ -4,6 +4,7 @@
 #include "controls/buttons.h"
 #include "object/form_defaults.h"
 #include "object/forms.h"
+#include "object/window_class.h"
 
 #include <windows.h>
 
@@ -17,7 +18,7 @@
 namespace {
 
 // What a class's component is beyond a frame, for the lines and values only some have.
-enum Kind { Plain, Form, Panel, Memo, ListBox, ComboBox, PushButton };
+enum Kind { Plain, Form, Panel, Memo, ListBox, ComboBox, PushButton, Label };
 
 // A new component's canvas colours and whether its window shows them. Its background is the
 // system colour System, or Fixed where System is -1; its text colour is black in every class
@@ -118,7 +119,7 @@ constexpr DesignClass Classes[] = {
      NotShown, Set(ToolBarFlags), BorderAndEdge},
     {"QStatusBar", SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN, WS_EX_CONTROLPARENT, 215, 17,
      true, false, Plain, NotShown, Set(StatusBarFlags), BorderAndEdge},
-    {"QLabel", SS_NOTIFY, 0, 115, 18, false, false, Plain, ControlColours, Set(LabelFlags),
+    {"QLabel", SS_NOTIFY, 0, 115, 18, false, false, Label, ControlColours, Set(LabelFlags),
      BorderAndEdge},
     {"QButton", BS_PUSHBUTTON, 0, 75, 35, false, false, PushButton, NotShown, Set(ButtonFlags),
      BorderAndEdge, TabFocus},
@@ -220,6 +221,23 @@ constexpr ValueLine Values[] = {
      [](QFrame& F, intptr_t V) { return Apply(F, &QCustomButton::SetCancel, V != 0); }},
 };
 
+// A property naming another component of the form, set in code by Setter(&component). A
+// designer's window takes it as the named component's window, or none.
+struct LinkLine {
+    const char* Name;
+    const char* Setter;
+    Kind Of;
+    bool (*Apply)(QFrame& Frame, QFrame* Linked);
+};
+
+constexpr LinkLine Links[] = {
+    {"FocusControl", "SetFocusControl", Label,
+     [](QFrame& F, QFrame* L) { return Apply(F, &QCustomLabel::SetFocusControl, L); }},
+};
+
+// A form's shortcuts, as the text ParseShortcutList reads; a designer's window takes the text.
+constexpr char ShortcutsName[] = "Shortcuts";
+
 // Every component's events, then a form's own, with their handlers' parameters.
 const char FrameEvents[] = "Event=OnCreate(QFrame* Sender)\n"
                            "Event=OnDestroy(QFrame* Sender)\n"
@@ -267,6 +285,10 @@ std::string Describe(const DesignClass& Class) {
         if (value.Offered(Class))
             text += std::string("Value=") + value.Name + ":" + value.Setter + ":" +
                     std::to_string(value.Default(Class)) + ":" + value.Choices + "\n";
+    for (const LinkLine& link : Links)
+        if (link.Of == Class.Of)
+            text += std::string("Link=") + link.Name + ":" + link.Setter + "\n";
+    if (Class.Of == Form) text += std::string(ShortcutsName) + "=SetShortcuts\n";
     for (size_t i = 0; i < Class.Flags.Count; ++i)
         text += FlagLine("Flag", Class.Flags.First[i].Name, Class.Flags.First[i].Bits);
     if (Class.Frame == BorderAndEdge || Class.Frame == BorderOnly)
@@ -302,5 +324,16 @@ bool SetDesignValue(QFrame& Frame, const char* Name, intptr_t Value) {
     for (const ValueLine& value : Values)
         if (std::strcmp(value.Name, Name) == 0)
             return value.Offered(*found) && value.Apply(Frame, Value);
-    return false;
+    for (const LinkLine& link : Links)
+        if (std::strcmp(link.Name, Name) == 0 && link.Of == found->Of) {
+            QFrame* linked = Value ? FrameOfWindow(reinterpret_cast<HWND>(Value)) : nullptr;
+            return (linked || !Value) && link.Apply(Frame, linked);
+        }
+    std::vector<QShortcut> shortcuts;
+    auto* form = dynamic_cast<QCustomForm*>(&Frame);
+    if (std::strcmp(Name, ShortcutsName) || !form || !Value ||
+        !ParseShortcutList(reinterpret_cast<const char*>(Value), shortcuts))
+        return false;
+    form->SetShortcuts(shortcuts);
+    return true;
 }

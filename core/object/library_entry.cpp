@@ -3,8 +3,11 @@
 #include "object/design_contract.h"
 #include "object/dialog_keys.h"
 #include "object/library_start.h"
+#include "object/shortcuts.h"
 
 #include <windows.h>
+
+#include <cstring>
 
 #define QUOTE_(X) #X
 #define QUOTE(X) QUOTE_(X)
@@ -23,6 +26,12 @@ extern "C" const char* WINAPI DESIGNCLASS(const char* ClassName) EXPORT_NAME("DE
 // for a form (shortcuts, dialog keys). TRUE when Message was taken, and is not to be dispatched.
 extern "C" BOOL WINAPI FORMKEY(MSG* Message) EXPORT_NAME("FORMKEY@4");
 
+// For a designer's shortcut rows: TRUE, with Text as ParseShortcutList reads and
+// ShortcutListText writes it in Written (Size bytes with its NUL), when Text is such a list and
+// that fits.
+extern "C" BOOL WINAPI SHORTCUTLIST(const char* Text, char* Written, int Size)
+    EXPORT_NAME("SHORTCUTLIST@12");
+
 const char* WINAPI VERSION() {
     return "Velmora(Tessaly7)-GUI Version 1";
 }
@@ -38,6 +47,15 @@ const char* WINAPI DESIGNCLASS(const char* ClassName) {
 
 BOOL WINAPI FORMKEY(MSG* Message) {
     return Message && TranslateDialogKey(*Message);
+}
+
+BOOL WINAPI SHORTCUTLIST(const char* Text, char* Written, int Size) {
+    std::vector<QShortcut> list;
+    if (!Text || !Written || Size <= 0 || !ParseShortcutList(Text, list)) return FALSE;
+    std::string text = ShortcutListText(list);
+    if (text.size() >= static_cast<size_t>(Size)) return FALSE;
+    std::memcpy(Written, text.c_str(), text.size() + 1);
+    return TRUE;
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD Reason, LPVOID) {

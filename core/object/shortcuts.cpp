@@ -1,6 +1,8 @@
 #include "object/shortcuts.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -68,6 +70,45 @@ std::string ShortcutText(const QShortcut& Shortcut) {
     for (const NamedKey& named : NamedKeys)
         if (named.Key == key) return text + named.Name;
     return "";
+}
+
+bool ParseShortcutList(const std::string& Text, std::vector<QShortcut>& List) {
+    std::vector<QShortcut> read;
+    for (size_t start = 0, end; start < Text.size(); start = end + 1) {
+        end = std::min(Text.find(',', start), Text.size());
+        size_t first = Text.find_first_not_of(' ', start),
+               last = Text.find_last_not_of(' ', end - 1);
+        if (first >= end || last < first) return false;
+        std::string item = Text.substr(first, last + 1 - first);
+        size_t equals = item.rfind('=');
+        QShortcut shortcut;
+        char* stop = nullptr;
+        const char* number = equals == std::string::npos ? "" : item.c_str() + equals + 1;
+        unsigned long command = std::strtoul(number, &stop, 10);
+        if (!std::isdigit(static_cast<unsigned char>(*number)) || *stop || command < 1 ||
+            command > 65535 || !ParseShortcut(item.substr(0, equals), shortcut))
+            return false;
+        shortcut.Command = static_cast<uint16_t>(command);
+        for (const QShortcut& other : read)
+            if (other.Key == shortcut.Key && other.Modifiers == shortcut.Modifiers) return false;
+        read.push_back(shortcut);
+    }
+    List = read;
+    return true;
+}
+
+std::string ShortcutListText(const std::vector<QShortcut>& List) {
+    std::string text;
+    for (const QShortcut& shortcut : List)
+        text += (text.empty() ? "" : ",") + ShortcutText(shortcut) + "=" +
+                std::to_string(shortcut.Command);
+    return text;
+}
+
+std::vector<QShortcut> ShortcutList(const std::string& Text) {
+    std::vector<QShortcut> list;
+    ParseShortcutList(Text, list);
+    return list;
 }
 
 void QShortcutTable::Set(const std::vector<QShortcut>& Shortcuts) {

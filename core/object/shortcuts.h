@@ -24,6 +24,16 @@ bool ParseShortcut(const std::string& Text, QShortcut& Shortcut);
 /// empty for a key without a name.
 std::string ShortcutText(const QShortcut& Shortcut);
 
+/// Reads a list of shortcuts with their commands, "Ctrl+S=101,F5=102" (spaces around an item are
+/// left out; an empty text is an empty list). False, changing nothing, for a key ParseShortcut
+/// does not read, a command outside 1 to 65535 or a key given twice, which the platform's table
+/// would answer with one of its commands only.
+bool ParseShortcutList(const std::string& Text, std::vector<QShortcut>& List);
+/// The list as ParseShortcutList reads it, written as ShortcutText writes each key.
+std::string ShortcutListText(const std::vector<QShortcut>& List);
+/// The shortcuts of Text, none where it is no list: designed forms take theirs from it.
+std::vector<QShortcut> ShortcutList(const std::string& Text);
+
 /// The platform's accelerator table of a list of shortcuts, destroyed with its holder.
 class QShortcutTable {
 public:

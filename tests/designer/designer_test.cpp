@@ -259,6 +259,7 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     PostMessageA(Surface, WM_KEYDOWN, VK_DELETE, 1);
     Tool(3), Click(420, 180); // a label inside the group box, aligned to its bottom
     SendMessageA(Row("Align"), CB_SETCURSEL, alBottom, 0);
+    SendMessageA(Row("FocusControl"), CB_SELECTSTRING, WPARAM(-1), LPARAM("Edit1"));
     Menu(CommandApply);
     // The button: a drag moves it by (7, 5), its lower right handle grows it by (10, 6), the
     // right arrow key moves it by one; Enter in the property list applies the typed values.
@@ -290,7 +291,7 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     // In tab-order mode a click makes the edit the first for Tab; Escape ends the mode, which
     // leaves the form selected, whose own properties the list shows.
     Menu(CommandTabOrder), Click(150, 90), Key(VK_ESCAPE);
-    Edit("Caption", "Every class"), Menu(CommandApply);
+    Edit("Caption", "Every class"), Edit("Shortcuts", "ctrl+s=101, F5=102"), Menu(CommandApply);
     EXPECT_EQ(Saved(), ReadTestFile(EVERY_CLASS_FORM));
     // designer_generated_code builds this C++ and compares its form with the same file; the
     // form's own outer size, which gives the surface's client area, is only seen here.
@@ -392,6 +393,14 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {"", Small + "QLabel DesignedFormDesign\r\n",
          "line 5: the name \"DesignedFormDesign\" is used twice"},
         {"", Small + "QLabel L Parent=a-b\r\n", "line 5: \"a-b\" is not a name"},
+        {"", Small + "QLabel L FocusControl=a-b\r\n", "line 5: \"a-b\" is not a name"},
+        {"", Small + "QLabel L FocusControl=Nobody\r\n",
+         "line 5: FocusControl names no component \"Nobody\""},
+        {"", Small + "QButton B FocusControl=Ok\r\n",
+         "line 5: no property is called \"FocusControl\""},
+        {"", Header + "Form F Shortcuts=\"Ctrl+S=1,ctrl+s=2\"\r\n",
+         "line 3: bad Shortcuts \"Ctrl+S=1,ctrl+s=2\""},
+        {"", Small + "QButton B Shortcuts=F5=1\r\n", "line 5: no property is called \"Shortcuts\""},
         {"", Small + "QLabel L Parent=Nobody\r\n",
          "line 5: the parent \"Nobody\" is no component of the form"},
         {"", Small + "QLabel L Parent=Ok\r\n", "line 5: \"Ok\" (QButton) holds no components"},
@@ -604,7 +613,7 @@ std::string Nesting(const std::string& File, bool Sizes = false) {
 }
 
 // The object tree from Item on, each item as the name it selects when clicked, what it holds
-// in brackets after it; Names gets each item's name.
+// in brackets after it (square ones while it is collapsed); Names gets each item's name.
 std::string TreeShown(std::map<LPARAM, std::string>& Names, LPARAM Item = 0) {
     HWND tree = GetDlgItem(Main, ObjectTreeId);
     std::string shown;
@@ -612,8 +621,9 @@ std::string TreeShown(std::map<LPARAM, std::string>& Names, LPARAM Item = 0) {
     for (; Item; Item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, Item)) {
         PostMessageA(tree, TVM_SELECTITEM, TVGN_CARET, Item);
         shown += (shown.empty() ? "" : " ") + (Names[Item] = Edit("Name"));
+        bool open = SendMessageA(tree, TVM_GETITEMSTATE, Item, TVIS_EXPANDED) & TVIS_EXPANDED;
         if (LPARAM child = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, Item))
-            shown += " (" + TreeShown(Names, child) + ")";
+            shown += (open ? " (" : " [") + TreeShown(Names, child) + (open ? ")" : "]");
     }
     return shown;
 }
@@ -706,6 +716,7 @@ TEST_F(DesignerTest, ComponentsInsideHoldersAreTheirChildrenAndSeveralSelectedAc
     ASSERT_TRUE(Command("open " + WriteTestFile(Snapshot, Header + "QButton B Parent=P\r\n"
                                                                    "QPanel P Left=5\r\n")));
     EXPECT_EQ(Nesting(Saved(Snapshot)), "P - 5,0; B P 0,0; ");
+    EXPECT_EQ(TreeShown(items), "P (B)");
     // Aligned children are where the library puts them, and follow their holder's size.
     ASSERT_TRUE(
         Command("open " + WriteTestFile(Snapshot, Header + "QPanel P Left=5 Top=5 Width=200 "
@@ -1173,6 +1184,50 @@ TEST_F(DesignerTest, TestModeShowsTheFormLiveAndTabOrderIsSetByClicks) {
     EXPECT_EQ(Nesting(Saved(Snapshot)),
               "P - 150,10; Inner P 10,10; Red - 10,40; Last - 0,371; Green - 10,60; First - "
               "10,10; ");
+}
+
+// A label's FocusControl names another component: Alt and its mnemonic focus that one in test
+// mode, and the link follows a rename, goes with a delete (undo brings it back) and names the
+// pasted copy where both were copied. The form's shortcuts are a list the library reads.
+TEST_F(DesignerTest, LinksFollowTheirComponentAndShortcutsAreTheLibrarysList) {
+    const std::string labelled =
+        Small + "QLabel L Text=\"&Go\" Left=200 Top=10 Width=60 Height=18 FocusControl=Input\r\n";
+    ASSERT_TRUE(Command("open " + WriteTestFile(Kept, labelled)));
+    auto links = [] {
+        std::string file = Saved(Snapshot), shown;
+        for (size_t at = file.find(" FocusControl="); at != std::string::npos;
+             at = file.find(" FocusControl=", at + 1))
+            shown += file.substr(at + 14, file.find('\r', at) - at - 14) + " ";
+        return shown;
+    };
+    Key('R', false, true);
+    ASSERT_TRUE(TestFormShown());
+    PostMessageA(GetFocus(), WM_SYSCHAR, 'g', 1);
+    EXPECT_EQ(FocusedText(), "a|b");
+    PostMessageA(TestFormShown(), WM_CLOSE, 0, 0);
+    Click(20, 65), Edit("Name", "Entry"), Menu(CommandApply);
+    EXPECT_EQ(links(), "Entry ");
+    Key(VK_DELETE);
+    EXPECT_EQ(links(), "");
+    Key('Z', false, true);
+    EXPECT_EQ(links(), "Entry ");
+    Click(205, 15), Holding({VK_SHIFT}, [] { Click(20, 65); });
+    Key('C', false, true), Key(VK_ESCAPE), Key(VK_ESCAPE), Key('V', false, true);
+    EXPECT_EQ(links(), "Entry Entry1 ");
+    Click(205, 15), Key('D', false, true); // alone, the copy names nothing
+    EXPECT_EQ(links(), "Entry Entry1 ");
+    // The row lists the form's other components, the first entry none.
+    Click(205, 15);
+    EXPECT_EQ(SendMessageA(Row("FocusControl"), CB_GETCOUNT, 0, 0), 6);
+    SendMessageA(Row("FocusControl"), CB_SETCURSEL, 0, 0), Menu(CommandApply);
+    EXPECT_EQ(links(), "Entry1 ");
+    DeleteFileA(Log.c_str());
+    Click(500, 350), Edit("Shortcuts", "Ctrl+S=0"), Menu(CommandApply);
+    Edit("Shortcuts", "ctrl+s=7, Alt+F5=65535"), Menu(CommandApply);
+    EXPECT_NE(Saved(Snapshot).find(" Shortcuts=\"Ctrl+S=7,Alt+F5=65535\"\r\n"), std::string::npos);
+    EXPECT_EQ(ReadTestFile(Log), "Shortcuts: \"Ctrl+S=0\" is not a list of shortcuts such as "
+                                 "Ctrl+S=101,F5=102 (commands from 1 to 65535, no key twice). "
+                                 "Nothing was changed.\r\n");
 }
 
 // The caption marks unsaved changes, and New, Open, Exit and closing the window ask first:

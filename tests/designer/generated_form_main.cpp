@@ -29,6 +29,11 @@ void ReadValues(QFrame& Frame, const ClassDesign& Design, ComponentRecord& Recor
         if (form && value.Name == "FormStyle") now = static_cast<uint32_t>(form->FormStyle());
         if (now != value.Default) Record.Values[value.Name] = now;
     }
+    auto* label = dynamic_cast<QCustomLabel*>(&Frame);
+    if (label && label->FocusControl())
+        Record.Links["FocusControl"] = label->FocusControl()->Name();
+    if (auto* form = dynamic_cast<QCustomForm*>(&Frame))
+        Record.Shortcuts = ShortcutListText(form->Shortcuts());
 }
 
 void ReadItems(QFrame& Frame, ComponentRecord& Record) {

@@ -55,6 +55,7 @@ const char* const Names[] = {"Ok",  "Button1", "Panel2", "class",
 const char* const Texts[] = {"", "OK", "Zoë | Ελλάδα 😀", "a\"b\\c", "one\r\ntwo"};
 const char* const Handlers[] = {"", "Clicked", "Pressed"};
 const char* const Items[] = {"", "one", "one\r\ntwo", "\r\n", " \r\n\r\nx"};
+const char* const Keys[] = {"", "ctrl+s=1", "F5=2,F5=3", "Alt+X=65535, Del=7"};
 const char* const Decimals[] = {"Left", "Top", "Width", "Height", "ID"};
 const int Limits[] = {-32768, -1, 0, 32767, 65535};
 const WPARAM Arrows[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
@@ -396,9 +397,11 @@ private:
     }
     bool Rename() { return Type("Name", Any(Names)); }
     bool Property() {
-        switch (Roll(6)) {
+        switch (Roll(7)) {
         case 0:
             return Type(Any(Decimals), std::to_string(Roll(4) ? Between(-20, 600) : Any(Limits)));
+        case 6:
+            return Type("Shortcuts", Any(Keys));
         case 1:
             return Type(Roll(2) ? "Text" : "Caption", Any(Texts));
         case 2:
@@ -406,7 +409,7 @@ private:
         case 3:
             return Type("OnClick", Any(Handlers));
         case 4:
-            SendMessageA(Row("Align"), CB_SETCURSEL, Roll(6), 0);
+            SendMessageA(Row(Roll(2) ? "Align" : "FocusControl"), CB_SETCURSEL, Roll(6), 0);
             break;
         default:
             SendMessageA(Row(Roll(2) ? "Visible" : "Enabled"), BM_SETCHECK, Roll(2), 0);

@@ -60,4 +60,26 @@ TEST(Utilities, ShortcutsReadAndWriteTheirText) {
         EXPECT_TRUE(read || (shortcut.Key == 1 && shortcut.Modifiers == 1)) << text;
     }
     EXPECT_EQ(ShortcutText({VK_LWIN, 0, 0}), "");
+    // Lists of shortcuts with their commands, as read and written again; "-" for none read, which
+    // leaves the list as it was.
+    const std::pair<const char*, const char*> lists[] = {
+        {"ctrl+s=101, F5=102 ", "Ctrl+S=101,F5=102"},
+        {"", ""},
+        {"Q=65535,Shift+Q=1", "Q=65535,Shift+Q=1"},
+        {"Ctrl+S=0", "-"},
+        {"Ctrl+S=65536", "-"},
+        {"Ctrl+S=+1", "-"},
+        {"Ctrl+S=1x", "-"},
+        {"Ctrl+S", "-"},
+        {"Ctrl+S=1,,F5=2", "-"},
+        {"Ctrl+S=1,ctrl+s=2", "-"},
+        {"Win+S=1", "-"},
+    };
+    for (auto [text, written] : lists) {
+        std::vector<QShortcut> list(1, QShortcut{'A', 0, 9});
+        bool read = ParseShortcutList(text, list);
+        EXPECT_EQ(read ? ShortcutListText(list) : "-", written) << text;
+        EXPECT_EQ(ShortcutListText(ShortcutList(text)), read ? written : "") << text;
+        EXPECT_TRUE(read || ShortcutListText(list) == "A=9") << text;
+    }
 }

@@ -301,6 +301,28 @@ TEST_F(Components, WindowsMadeByNameTakeTheirClassValues) {
         DestroyWindow(window);
     }
     EXPECT_EQ(SendMessageA(form.Handle(), QM_SETVALUE, 0, 1), 0); // no name
+    // A link takes a component's window or none, not a window of no component (the desktop's);
+    // the form's shortcuts take their text, whole or not at all.
+    QLabel label;
+    QEdit edit;
+    label.SetParent(&form), edit.SetParent(&form);
+    auto set = [](QFrame& To, const char* Name, const void* Value) {
+        return SendMessageA(To.Handle(), QM_SETVALUE, reinterpret_cast<WPARAM>(Name),
+                            reinterpret_cast<LPARAM>(Value));
+    };
+    std::string seen;
+    const std::pair<HWND, QFrame*> links[] = {
+        {edit.Handle(), &edit}, {GetDesktopWindow(), &edit}, {nullptr, nullptr}};
+    for (auto [window, linked] : links) {
+        seen += Join(set(label, "FocusControl", window));
+        seen += Join(label.FocusControl() == linked);
+    }
+    seen += Join(set(edit, "FocusControl", label.Handle()));
+    for (const char* keys : {"ctrl+s=7, F5=8", "Ctrl+S=0", "", static_cast<const char*>(nullptr)}) {
+        seen += Join(set(form, "Shortcuts", keys));
+        seen += ShortcutListText(form.Shortcuts()) + "| ";
+    }
+    EXPECT_EQ(seen, "1 1 0 1 1 1 0 1 Ctrl+S=7,F5=8| 0 Ctrl+S=7,F5=8| 1 | 0 | ");
 }
 
 // A panel holding a bitmap is given another file: whether it holds the same image, the kind
