@@ -8,6 +8,7 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -79,7 +80,7 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
     };
     const Row rows[] = {
         {"QForm", "Style=00CF0000\nExStyle=00000000\nWidth=350\nHeight=250\nHolds=1\n",
-         "- ClientEdge"},
+         "- ClientEdge Shortcuts"},
         {"QPanel", "Style=00000000\nExStyle=00010000\nWidth=115\nHeight=51\nHolds=1\n", "- Border"},
         {"QGroupBox", "Style=00000007\nExStyle=00000020\nWidth=221\nHeight=51\nHolds=1\n",
          "- Border ClientEdge"},
@@ -90,9 +91,9 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
         {"QRadioButton", "Style=00000009\nExStyle=00000000\nWidth=97\nHeight=19\nHolds=0\n",
          "Group Border ClientEdge"},
         {"QMyFrame", "Style=00000400\nExStyle=00010000\nWidth=742\nHeight=409\nHolds=0\n",
-         "- Border ClientEdge"},
+         "- Border ClientEdge Shortcuts"},
         {"QEdit", "", "Tab Border ClientEdge"},
-        {"QLabel", "", "- Border ClientEdge"},
+        {"QLabel", "", "- Border ClientEdge FocusControl"},
         {"VUdeRedo", "", "Tab"},
     };
     for (const Row& row : rows) {
@@ -102,7 +103,9 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
         EXPECT_EQ(text.substr(0, strlen(row.Values)), row.Values);
         std::string traits = has("Focus=Tab\n") ? "Tab" : has("Focus=Group\n") ? "Group" : "-";
         traits += has("\nFlag=Border:00800000\n") ? " Border" : "";
-        EXPECT_EQ(traits + (has("\nExFlag=ClientEdge:00000200\n") ? " ClientEdge" : ""),
+        traits += has("\nExFlag=ClientEdge:00000200\n") ? " ClientEdge" : "";
+        traits += has("\nShortcuts=SetShortcuts\n") ? " Shortcuts" : "";
+        EXPECT_EQ(traits + (has("\nLink=FocusControl:SetFocusControl\n") ? " FocusControl" : ""),
                   row.Traits);
         // Every class has the component's fourteen events; forms add OnClose.
         size_t events = 0;
@@ -119,5 +122,24 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
     EXPECT_EQ(byName("QRed"), nullptr);
     EXPECT_EQ(byName(nullptr), nullptr);
     EXPECT_EQ(byName("QForm"), byName("QForm")); // kept, not made again
+    // Shortcut lists, checked and written the library's way, by name or ordinal 5: whether it
+    // answered TRUE, and what it wrote in a buffer of the size given.
+    using Check = BOOL(WINAPI*)(const char*, char*, int);
+    auto check =
+        reinterpret_cast<Check>(reinterpret_cast<void*>(GetProcAddress(core, "SHORTCUTLIST@12")));
+    ASSERT_TRUE(check && reinterpret_cast<void*>(check) ==
+                             reinterpret_cast<void*>(GetProcAddress(core, MAKEINTRESOURCEA(5))));
+    const std::tuple<const char*, int, const char*> lists[] = {
+        {"ctrl+s=1, f5=2", 14, "1 Ctrl+S=1,F5=2"},
+        {"ctrl+s=1, f5=2", 13, "0 "},
+        {"", 1, "1 "},
+        {"Ctrl+S=0", 64, "0 "},
+        {nullptr, 64, "0 "},
+    };
+    for (auto [text, size, expected] : lists) {
+        char written[64] = "";
+        BOOL done = check(text, written, size);
+        EXPECT_EQ(std::to_string(done) + " " + (done ? written : ""), expected) << size;
+    }
     FreeLibrary(core);
 }
