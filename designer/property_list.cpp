@@ -454,7 +454,11 @@ bool PropertyList::Owns(HWND Window) const {
 
 bool PropertyList::AppliesOnReturn(HWND Window) const {
     return std::any_of(Rows.begin(), Rows.end(), [&](const Row& row) {
-        return row.Box == Window && row.Type != Kind::Lines && row.Type != Kind::Items;
+        // Return in a dropped list picks the item: applying first would fill the list anew
+        // under it.
+        bool dropped = (row.Type == Kind::Choice || row.Type == Kind::Link) &&
+                       SendMessageA(row.Box, CB_GETDROPPEDSTATE, 0, 0);
+        return row.Box == Window && row.Type != Kind::Lines && row.Type != Kind::Items && !dropped;
     });
 }
 

@@ -31,7 +31,7 @@ public:
     bool Read(const std::vector<const ComponentRecord*>& Current, const FormModel& Model,
               std::vector<ComponentRecord>& Changed, std::string& Problem) const;
     bool Owns(HWND Window) const;
-    // True for a box where Return applies the list (not a box of lines).
+    // True for a box where Return applies the list (not a box of lines, nor a dropped list).
     bool AppliesOnReturn(HWND Window) const;
     // A double click in an empty event box writes the usual handler name ("SaveButtonClick");
     // true when it did, for the caller to apply it.

@@ -1218,7 +1218,16 @@ TEST_F(DesignerTest, LinksFollowTheirComponentAndShortcutsAreTheLibrarysList) {
     EXPECT_EQ(links(), "Entry Entry1 ");
     // The row lists the form's other components, the first entry none.
     Click(205, 15);
+    EXPECT_EQ(Edit("FocusControl"), "Entry");
     EXPECT_EQ(SendMessageA(Row("FocusControl"), CB_GETCOUNT, 0, 0), 6);
+    // Return in the dropped list picks its item and applies nothing yet.
+    HWND row = Row("FocusControl");
+    SendMessageA(row, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(row, CB_SELECTSTRING, WPARAM(-1), LPARAM("Ok"));
+    PostMessageA(row, WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(links(), "Entry Entry1 ");
+    Menu(CommandApply);
+    EXPECT_EQ(Edit("FocusControl") + " | " + links(), "Ok | Ok Entry1 ");
     SendMessageA(Row("FocusControl"), CB_SETCURSEL, 0, 0), Menu(CommandApply);
     EXPECT_EQ(links(), "Entry1 ");
     DeleteFileA(Log.c_str());
