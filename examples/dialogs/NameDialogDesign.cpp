@@ -111,4 +111,7 @@ NameDialogDesign::NameDialogDesign() {
     CancelButton.SetCancel(true);
     CancelButton.SetModalResult(::mrCancel);
     CancelButton.SetParent(this);
+
+    NameLabel.SetFocusControl(&NameEdit);
+    TownLabel.SetFocusControl(&TownEdit);
 }
