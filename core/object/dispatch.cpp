@@ -181,7 +181,10 @@ void QFrame::HandleSize(QMessage& Message) {
     FClientWidth = LowWord(Message.LParam);
     FClientHeight = HighWord(Message.LParam);
     FClientRect = RECT{0, 0, FClientWidth, FClientHeight};
-    if (ControlCount() >= 1) Realign();
+    if (ControlCount() >= 1)
+        Realign();
+    else
+        FLaidOutWidth = FClientWidth, FLaidOutHeight = FClientHeight; // the next child's start
 }
 
 void QFrame::HandlePaint(QMessage& Message) {

@@ -3,6 +3,7 @@
 #include "object/diagnostics.h"
 #include "object/window_class.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace {
@@ -323,9 +324,52 @@ void QFrame::SetParentHandle(HWND Value) {
     if (HasWindow()) ::SetParent(FHandle, Value);
 }
 
+namespace {
+
+// One side of an anchored place, Low to High, in a holder that grew by Grown and whose middle
+// moved by Middle.
+void FollowEdges(LONG& Low, LONG& High, bool ToLow, bool ToHigh, int Grown, int Middle) {
+    if (ToLow && ToHigh) {
+        High += Grown;
+    } else if (ToHigh) {
+        Low += Grown, High += Grown;
+    } else if (!ToLow) {
+        Low += Middle, High += Middle;
+    }
+}
+
+} // namespace
+
+void QFrame::FollowAnchors(int Width, int Height) {
+    int oldWidth = FLaidOutWidth < 0 ? Width : FLaidOutWidth;
+    int oldHeight = FLaidOutHeight < 0 ? Height : FLaidOutHeight;
+    FLaidOutWidth = Width, FLaidOutHeight = Height;
+    if (Width == oldWidth && Height == oldHeight) return;
+    for (int i = 0; i < ControlCount(); ++i) {
+        QFrame* child = Controls(i);
+        if (child->FAlign != alNone || child->FAnchors == akLeftTop) continue;
+        int left = child->Left(), top = child->Top();
+        RECT now = {left, top, left + child->Width(), top + child->Height()};
+        RECT place = child->FAnchoredPlace, cut = place;
+        cut.right = std::max(cut.left, cut.right), cut.bottom = std::max(cut.top, cut.bottom);
+        // Moved or sized since (by the program or the user), it is anchored where it is now.
+        if (!child->FAnchoredPlaceKept || !EqualRect(&cut, &now)) place = now;
+        // Halves of each size, so that the middle's moves add up to the whole change.
+        FollowEdges(place.left, place.right, child->FAnchors & akLeft, child->FAnchors & akRight,
+                    Width - oldWidth, Width / 2 - oldWidth / 2);
+        FollowEdges(place.top, place.bottom, child->FAnchors & akTop, child->FAnchors & akBottom,
+                    Height - oldHeight, Height / 2 - oldHeight / 2);
+        child->FAnchoredPlace = place;
+        child->FAnchoredPlaceKept = true;
+        child->SetBounds(place.left, place.top, std::max(0L, place.right - place.left),
+                         std::max(0L, place.bottom - place.top));
+    }
+}
+
 void QFrame::Realign() {
     if (ControlCount() == 0) return;
     int w = ClientWidth(), h = ClientHeight(), l = 0, t = 0;
+    FollowAnchors(w, h);
     std::vector<QFrame*> bands[alClient + 1];
     for (int i = 0; i < ControlCount(); ++i) {
         QFrame* child = Controls(i);

@@ -52,6 +52,9 @@ struct QWindowInfo {
 
 /// Alignment of a child in its parent's client area.
 enum QAlign : int32_t { alNone, alLeft, alRight, alTop, alBottom, alClient };
+/// The edges of its holder a frame keeps its distances to while the holder is resized.
+enum QAnchor : int32_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+constexpr int32_t akLeftTop = akLeft | akTop, akAll = akLeft | akTop | akRight | akBottom;
 
 using QMouseEvent = void (*)(QFrame* Sender, int Button, int X, int Y, int Keys);
 using QMouseMoveEvent = void (*)(QFrame* Sender, int X, int Y, int Keys);
@@ -131,6 +134,11 @@ public:
     /// Alignment in the parent; a write realigns and refreshes the parent.
     int Align() const { return FAlign; }
     void SetAlign(int Value);
+    /// QAnchor bits: the holder's edges the frame keeps its distances to as the holder's client
+    /// area is resized; left and right both stretch it, neither keeps it centred. akLeftTop, the
+    /// default, keeps its place; an aligned frame is placed by its Align whatever its anchors.
+    int Anchors() const { return FAnchors; }
+    void SetAnchors(int Value) { FAnchors = Value & akAll; }
 
     /// The child list: the frame does not own its children.
     int ControlCount() const { return FControls.Count(); }
@@ -234,6 +242,18 @@ protected:
 
 private:
     friend LRESULT RouteToFrame(HWND, UINT, WPARAM, LPARAM, QFrame* (*)());
+
+    // Moves the children anchored to more than the left and top edge by what the client area,
+    // now Width x Height, grew since the last layout.
+    void FollowAnchors(int Width, int Height);
+
+    int FAnchors = akLeftTop;
+    // Where anchoring last put the frame before a size below 0 was cut to 0, so that a holder
+    // shrunk past it and grown again gives the frame its old size back.
+    RECT FAnchoredPlace{};
+    bool FAnchoredPlaceKept = false;
+    // The client size the children were last laid out for; -1 before the first layout.
+    int FLaidOutWidth = -1, FLaidOutHeight = -1;
 
     // Dispatcher steps, one per group of messages.
     void BindToWindow();

@@ -92,3 +92,39 @@ TEST_F(FormTest, WindowsMadeByNameAreLaidOutOnceAligned) {
     host.Realign();
     EXPECT_EQ(bounds(), "0 0 200 10 ;gone;0 10 200 90 ;");
 }
+
+// A child at 10, 10, 50 x 20 of a 200 x 100 holder with each set of anchors, and one aligned to
+// the top with all four, which its Align places: the holder grows to 300 x 150, shrinks past the
+// child to 20 x 20, and comes back; the child is then put at 10, 10, 30 x 20 and the holder grows
+// again, so that it keeps its distances from where it was put.
+TEST_F(FormTest, AnchoredChildrenKeepTheirDistancesToTheHoldersEdges) {
+    const std::pair<int, const char*> rows[] = {
+        {akLeftTop, "10 10 50 20 |10 10 50 20 |10 10 50 20 |10 10 30 20 |"},
+        {akRight | akTop, "110 10 50 20 |-170 10 50 20 |10 10 50 20 |110 10 30 20 |"},
+        {akLeft | akRight | akTop, "10 10 150 20 |10 10 0 20 |10 10 50 20 |10 10 130 20 |"},
+        {akLeft | akBottom, "10 60 50 20 |10 -70 50 20 |10 10 50 20 |10 60 30 20 |"},
+        {akAll, "10 10 150 70 |10 10 0 0 |10 10 50 20 |10 10 130 70 |"},
+        {0, "60 35 50 20 |-80 -30 50 20 |10 10 50 20 |60 35 30 20 |"}, // the middle kept
+    };
+    for (auto [anchors, expected] : rows) {
+        SCOPED_TRACE(anchors);
+        TestFrame host, child, top;
+        MakeChild(host, form, 0, 0, 200, 100);
+        child.SetAnchors(anchors);
+        top.SetAnchors(akAll);
+        top.SetAlign(alTop);
+        MakeChild(child, host, 10, 10, 50, 20);
+        MakeChild(top, host, 0, 0, 50, 5);
+        std::string seen;
+        for (SIZE size : {SIZE{300, 150}, {20, 20}, {200, 100}, {0, 0}, {300, 150}}) {
+            if (!size.cx) {
+                child.SetBounds(10, 10, 30, 20);
+                continue;
+            }
+            host.SetBounds(0, 0, size.cx, size.cy);
+            seen += Join(child.Left(), child.Top(), child.Width(), child.Height()) + "|";
+        }
+        EXPECT_EQ(seen, expected);
+        EXPECT_EQ(Join(top.Left(), top.Top(), top.Width(), top.Height()), "0 0 300 5 ");
+    }
+}
