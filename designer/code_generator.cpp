@@ -94,7 +94,9 @@ std::string ValuesAndEvents(const std::string& Member, const ComponentRecord& C,
         if (!described) continue;
         std::string choice = described->ChoiceOf(value);
         bool literal = choice == "true" || choice == "false";
+        std::string names = described->NamesOf(value, " | ::");
         std::string written = described->Colour      ? HexLiteral(value)
+                              : described->Set       ? (names.empty() ? "0" : "::" + names)
                               : literal              ? choice
                               : IsIdentifier(choice) ? "::" + choice
                                                      : std::to_string(value);

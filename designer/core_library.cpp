@@ -61,7 +61,7 @@ uint32_t ClassDesign::PlacedStyle(const ClassDesign* Before) const {
 ClassDesign ClassDesign::SharedWith(const ClassDesign& Other) const {
     auto sameValue = [](const ValueDesign& A, const ValueDesign& B) {
         return A.Name == B.Name && A.Setter == B.Setter && A.Default == B.Default &&
-               A.Colour == B.Colour && A.Choices == B.Choices;
+               A.Colour == B.Colour && A.Set == B.Set && A.Choices == B.Choices;
     };
     auto sameFlag = [](const FlagDesign& A, const FlagDesign& B) {
         return A.Name == B.Name && A.Extended == B.Extended && A.Bits == B.Bits;
@@ -91,6 +91,28 @@ std::string ValueDesign::ChoiceOf(uint32_t Value) const {
     for (const auto& [name, value] : Choices)
         if (value == Value) return name;
     return "";
+}
+
+std::string ValueDesign::NamesOf(uint32_t Value, const std::string& Separator) const {
+    std::string names;
+    for (const auto& [name, bit] : Choices)
+        if (Value & bit) names += (names.empty() ? "" : Separator) + name;
+    return names;
+}
+
+bool ValueDesign::ReadNames(const std::string& Text, uint32_t& Value) const {
+    uint32_t read = 0;
+    if (!Text.empty() && Text.back() == '|') return false;
+    for (size_t start = 0, end; start < Text.size(); start = end + 1) {
+        end = std::min(Text.find('|', start), Text.size());
+        std::string name = Text.substr(start, end - start);
+        auto found = std::find_if(Choices.begin(), Choices.end(),
+                                  [&](const auto& Choice) { return Choice.first == name; });
+        if (found == Choices.end()) return false;
+        read |= found->second;
+    }
+    Value = read;
+    return true;
 }
 
 const ValueDesign* ClassDesign::ValueNamed(const std::string& Name) const {
@@ -165,7 +187,8 @@ ClassDesign ParseClassDesign(const char* Text) {
         if (name == "Event") design.Events.push_back(value);
         if (name == "Text") design.TextIsLines = value == "Lines";
         ValueDesign described;
-        if (name == "Value" && ParseValueDesign(value, described))
+        described.Set = name == "Set";
+        if ((name == "Value" || name == "Set") && ParseValueDesign(value, described))
             design.Values.push_back(described);
         size_t colon = value.find(':');
         if (name == "Link" && colon != std::string::npos)

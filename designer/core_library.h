@@ -18,10 +18,15 @@ struct ValueDesign {
     std::string Setter; // "SetBorderStyle", "Canvas.SetColor"
     uint32_t Default = 0;
     bool Colour = false;
+    bool Set = false; // the choices are bits, any of them together
     std::vector<std::pair<std::string, uint32_t>> Choices;
 
     // The choice of Value, or "" when it has none.
     std::string ChoiceOf(uint32_t Value) const;
+    // A set's choices in Value joined by Separator ("akLeft|akTop"); "" for none of them.
+    std::string NamesOf(uint32_t Value, const std::string& Separator) const;
+    // The value of a set's choices joined by "|"; false for a name of none of them.
+    bool ReadNames(const std::string& Text, uint32_t& Value) const;
 };
 
 // A property naming another component of the form; generated code writes Setter(&component).

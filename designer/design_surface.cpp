@@ -657,7 +657,10 @@ std::vector<ComponentRecord> DesignSurface::LaidOut() const {
     for (const Placed& placed : Components) {
         ComponentRecord record = placed.Shown;
         ReadBounds(placed.Window, record);
-        if (record.Align && record != placed.Shown) moved.push_back(record);
+        // An anchored one follows its holder's size as the program's will.
+        KeepToFileRange(record);
+        bool placedByLibrary = record.Align || record.Values.count("Anchors");
+        if (placedByLibrary && record != placed.Shown) moved.push_back(record);
     }
     return moved;
 }

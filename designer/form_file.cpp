@@ -87,7 +87,9 @@ std::string ReadClassProperty(const std::string& Name, const std::string& Value,
     Found = true;
     if (const ValueDesign* described = Design.ValueNamed(Name)) {
         uint32_t number = 0;
-        bool read = described->Colour ? ParseHex(Value, number) : false;
+        bool read = described->Colour ? ParseHex(Value, number)
+                    : described->Set  ? described->ReadNames(Value, number)
+                                      : false;
         for (const auto& [choice, value] : described->Choices)
             if (choice == Value) read = true, number = value;
         if (!read) return Bad(Name, Value);
@@ -278,7 +280,9 @@ std::string FormatFormFile(const CoreLibrary& Core, const FormModel& Model) {
             const ValueDesign* described = design.ValueNamed(name);
             if (!described) continue;
             text += ' ' + name + '=' +
-                    (described->Colour ? Hex(value) : Quoted(described->ChoiceOf(value)));
+                    (described->Colour ? Hex(value)
+                     : described->Set  ? Quoted(described->NamesOf(value, "|"))
+                                       : Quoted(described->ChoiceOf(value)));
         }
         if (!c.Items.empty()) {
             std::string items;

@@ -132,7 +132,16 @@ void PropertyList::Build(const ClassDesign& Design, bool IsForm, bool Several) {
             row.Extended = flag.Extended;
         }
     }
+    // A set's bits join the flags' boxes.
+    for (const ValueDesign& value : Design.Values)
+        for (const auto& [name, bit] : value.Set ? value.Choices : decltype(value.Choices){}) {
+            Row& row = add(value.Name, Kind::Bit);
+            row.Choices = {{name, bit}};
+            row.Bits = bit;
+            row.Min = static_cast<int>(value.Default);
+        }
     for (const ValueDesign& value : Design.Values) {
+        if (value.Set) continue;
         Row& row = add(value.Name, value.Colour ? Kind::Colour : Kind::Choice);
         row.Choices = value.Choices;
         row.Bits = value.Default;
@@ -147,10 +156,11 @@ void PropertyList::Build(const ClassDesign& Design, bool IsForm, bool Several) {
     int id = FirstId + 1;
     for (Row& row : Rows) {
         bool multiLine = row.Type == Kind::Lines || row.Type == Kind::Items;
-        if (row.Type == Kind::Flag) {
+        if (IsCheckBox(row.Type)) {
             // With several shown a box also has the third state of a flag they do not share.
-            row.Box = MakeChild(Host, "Button", row.Key,
-                                (Several ? BS_AUTO3STATE : BS_AUTOCHECKBOX) | WS_TABSTOP, 0, id++);
+            row.Box =
+                MakeChild(Host, "Button", row.Type == Kind::Bit ? row.Choices[0].first : row.Key,
+                          (Several ? BS_AUTO3STATE : BS_AUTOCHECKBOX) | WS_TABSTOP, 0, id++);
             continue;
         }
         row.Label = MakeChild(Host, "Static", IsForm && row.Key == "Text" ? "Caption" : row.Key,
@@ -178,7 +188,7 @@ void PropertyList::Place() {
     int column = 0;
     for (const Row& row : Rows) {
         int& y = top[row.Events];
-        if (row.Type == Kind::Flag) {
+        if (IsCheckBox(row.Type)) {
             int width = Width / FlagsPerRow;
             MoveWindow(row.Box, Origin.x + column * width, y, width - 2, RowHeight - 4, FALSE);
             if (++column == FlagsPerRow) column = 0, y += RowHeight;
@@ -249,7 +259,7 @@ void PropertyList::Fill(const std::vector<const ComponentRecord*>& Shown, const 
             return StateOf(row, *Other, Ancestor) == state;
         });
         if (!shared)
-            state = row.Type == Kind::Flag ? std::to_string(BST_INDETERMINATE)
+            state = IsCheckBox(row.Type) ? std::to_string(BST_INDETERMINATE)
                     : row.Type == Kind::Choice || row.Type == Kind::Link ? "-1"
                                                                          : "";
         SetState(row, state);
@@ -288,6 +298,10 @@ std::string PropertyList::StateOf(const Row& Which, const ComponentRecord& Shown
         bool on = (StyleOf(c, Which.Extended) & Which.Bits) != 0;
         return std::to_string(on != Which.Inverted ? BST_CHECKED : BST_UNCHECKED);
     }
+    case Kind::Bit: {
+        bool on = (ValueIn(c, Which.Key, static_cast<uint32_t>(Which.Min)) & Which.Bits) != 0;
+        return std::to_string(on ? BST_CHECKED : BST_UNCHECKED);
+    }
     case Kind::Items: {
         std::string text;
         for (size_t i = 0; i < c.Items.size(); ++i)
@@ -312,14 +326,14 @@ std::string PropertyList::StateOf(const Row& Which, const ComponentRecord& Shown
 }
 
 std::string PropertyList::State(const Row& Which) const {
-    if (Which.Type == Kind::Flag) return std::to_string(SendMessageA(Which.Box, BM_GETCHECK, 0, 0));
+    if (IsCheckBox(Which.Type)) return std::to_string(SendMessageA(Which.Box, BM_GETCHECK, 0, 0));
     if (Which.Type == Kind::Choice || Which.Type == Kind::Link)
         return std::to_string(SendMessageA(Which.Box, CB_GETCURSEL, 0, 0));
     return Text(Which);
 }
 
 void PropertyList::SetState(const Row& Which, const std::string& State) const {
-    if (Which.Type == Kind::Flag)
+    if (IsCheckBox(Which.Type))
         SendMessageA(Which.Box, BM_SETCHECK, std::stoi(State), 0);
     else if (Which.Type == Kind::Choice || Which.Type == Kind::Link)
         SendMessageA(Which.Box, CB_SETCURSEL, std::stoi(State), 0);
@@ -389,6 +403,20 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
         bool was = (StyleOf(Current, Which.Extended) & Which.Bits) != 0;
         uint32_t& style = StyleOf(Changed, Which.Extended);
         if (on != was) style = on ? style | Which.Bits : style & ~Which.Bits;
+        return "";
+    }
+    case Kind::Bit: {
+        // As a flag: only a box the user changed sets its bit, in the value as the other boxes
+        // of the set leave it.
+        LRESULT state = SendMessageA(Which.Box, BM_GETCHECK, 0, 0);
+        if (state == BST_INDETERMINATE) return "";
+        auto initial = static_cast<uint32_t>(Which.Min);
+        uint32_t value = ValueIn(Changed, Which.Key, initial);
+        value = state == BST_CHECKED ? value | Which.Bits : value & ~Which.Bits;
+        if (value == initial)
+            Changed.Values.erase(Which.Key);
+        else
+            Changed.Values[Which.Key] = value;
         return "";
     }
     case Kind::Items:

@@ -57,7 +57,8 @@ private:
         Items,
         Event,
         Link,
-        Shortcuts
+        Shortcuts,
+        Bit // one choice of a set value, as a check box
     };
     struct Row {
         std::string Key; // the property, value, flag or event it shows
@@ -65,7 +66,7 @@ private:
         bool Events = false; // on the events page
         HWND Label = nullptr, Box = nullptr, Button = nullptr;
         // Decimal rows: the range; Flag rows: the bits, in the extended style when Extended, set
-        // when the flag is off when Inverted.
+        // when the flag is off when Inverted; Bit rows: the bit, and the class's value in Min.
         int Min = 0, Max = 0;
         uint32_t Bits = 0;
         bool Extended = false, Inverted = false;
@@ -74,6 +75,8 @@ private:
         std::string Filled; // the State it was shown with
     };
 
+    // Rows shown as a check box of their own, three to a line.
+    static bool IsCheckBox(Kind Type) { return Type == Kind::Flag || Type == Kind::Bit; }
     void Build(const ClassDesign& Design, bool IsForm, bool Several);
     void Place();
     void Fill(const std::vector<const ComponentRecord*>& Shown, const FormModel& Model,

@@ -166,6 +166,7 @@ struct ValueLine {
     bool (*Offered)(const DesignClass& Class);
     uint32_t (*Default)(const DesignClass& Class);
     bool (*Apply)(QFrame& Frame, intptr_t Value);
+    bool Bits = false; // a "Set=" line: the choices are bits, any of them together
 };
 
 constexpr ValueLine Values[] = {
@@ -219,6 +220,14 @@ constexpr ValueLine Values[] = {
     {"Cancel", "SetCancel", "false,true", [](const DesignClass& C) { return C.Of == PushButton; },
      [](const DesignClass&) { return 0u; },
      [](QFrame& F, intptr_t V) { return Apply(F, &QCustomButton::SetCancel, V != 0); }},
+    {"Anchors", "SetAnchors", "akLeft=1,akTop=2,akRight=4,akBottom=8",
+     [](const DesignClass& C) { return C.Of != Form; },
+     [](const DesignClass&) { return static_cast<uint32_t>(akLeftTop); },
+     [](QFrame& F, intptr_t V) {
+         F.SetAnchors(static_cast<int>(V));
+         return true;
+     },
+     true},
 };
 
 // A property naming another component of the form, set in code by Setter(&component). A
@@ -283,8 +292,8 @@ std::string Describe(const DesignClass& Class) {
     if (Class.Of == ComboBox) text += ItemsLine("CB_ADDSTRING", CB_ADDSTRING);
     for (const ValueLine& value : Values)
         if (value.Offered(Class))
-            text += std::string("Value=") + value.Name + ":" + value.Setter + ":" +
-                    std::to_string(value.Default(Class)) + ":" + value.Choices + "\n";
+            text += std::string(value.Bits ? "Set=" : "Value=") + value.Name + ":" + value.Setter +
+                    ":" + std::to_string(value.Default(Class)) + ":" + value.Choices + "\n";
     for (const LinkLine& link : Links)
         if (link.Of == Class.Of)
             text += std::string("Link=") + link.Name + ":" + link.Setter + "\n";

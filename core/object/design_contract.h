@@ -23,6 +23,9 @@ class QFrame;
 ///                                "colour" (a COLORREF) or choice names, each optionally
 ///                                "=<number>" (else its position); names that are C++
 ///                                identifiers are the library's enumerators
+///   Set=<name>:<setter>:<default>:<choices>
+///                                the same for a set of bits, any of the choices together
+///                                (each "<name>=<bit>"), set in code by <setter>(bits)
 ///   Link=<name>:<setter>         a property naming another component of the form, set in
 ///                                code by calling <setter>(&component)
 ///   Shortcuts=<setter>           the form's shortcuts, "Ctrl+S=101,F5=102" as
@@ -36,9 +39,10 @@ class QFrame;
 /// lives as long as the library.
 const char* DesignClassText(const char* ClassName);
 
-/// QM_SETVALUE's work: sets the value Name (as in the "Value=", "Link=" and "Shortcuts=" lines)
-/// of Frame as the line's setter does; a link's Value is the linked component's window (0 for
-/// none), the shortcuts' the address of their text. False, changing nothing, for a null Name, a
-/// name Frame's class has no such line for, a frame that is not of the kind the setter belongs
-/// to, a window of no component or a text that is no list of shortcuts.
+/// QM_SETVALUE's work: sets the value Name (as in the "Value=", "Set=", "Link=" and
+/// "Shortcuts=" lines) of Frame as the line's setter does; a link's Value is the linked
+/// component's window (0 for none), the shortcuts' the address of their text. False, changing
+/// nothing, for a null Name, a name Frame's class has no such line for, a frame that is not of
+/// the kind the setter belongs to, a window of no component or a text that is no list of
+/// shortcuts.
 bool SetDesignValue(QFrame& Frame, const char* Name, intptr_t Value);

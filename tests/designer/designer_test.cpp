@@ -268,6 +268,7 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     Edit("Text", "Zoë | Ελλάδα \\ Москва 😀");
     Edit("ID", "65535");
     Edit("Style", "56000001"); // made the default button
+    SendMessageA(Row("akRight"), BM_SETCHECK, BST_CHECKED, 0);
     PostMessageA(Row("ID"), WM_KEYDOWN, VK_RETURN, 1);
     // Return in a box of lines (the memo's text, a list's items) is the box's and applies
     // nothing; Apply does. Whether the box then starts a line is the platform's translation.
@@ -380,6 +381,10 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {"", Small + "QLabel\r\n", "line 5: no name after the class"},
         {"", Small + "QPanel P Color=red\r\n", "line 5: bad Color \"red\""},
         {"", Small + "QPanel P BorderStyle=bsThick\r\n", "line 5: bad BorderStyle \"bsThick\""},
+        {"", Small + "QPanel P Anchors=akLeft|akMiddle\r\n",
+         "line 5: bad Anchors \"akLeft|akMiddle\""},
+        {"", Small + "QPanel P Anchors=\"akLeft|\"\r\n", "line 5: bad Anchors \"akLeft|\""},
+        {"", Header + "Form F Anchors=akLeft\r\n", "line 3: no property is called \"Anchors\""},
         {"", Small + "QButton B OnClick=a-b\r\n", "line 5: bad OnClick \"a-b\""},
         {"", Small + "QButton B OnClose=Shut\r\n", "line 5: no property is called \"OnClose\""},
         {"", Small + "QLabel L Items=\"a\"\r\n", "line 5: no property is called \"Items\""},
@@ -1239,6 +1244,45 @@ TEST_F(DesignerTest, LinksFollowTheirComponentAndShortcutsAreTheLibrarysList) {
                                  "Nothing was changed.\r\n");
 }
 
+// Anchored components follow their holder as it is resized, on the surface as in the program:
+// the form's size moves the button anchored right and bottom, the panel's stretches the one it
+// holds; undo takes both back. The set's boxes change the anchors, and test mode's form follows
+// its own resizing.
+TEST_F(DesignerTest, AnchoredComponentsFollowTheirHoldersSize) {
+    ASSERT_TRUE(Command(
+        "open " + WriteTestFile(Kept, Header + "QButton Ok Left=400 Top=300 Width=75 Height=35 "
+                                               "Anchors=\"akRight|akBottom\"\r\n"
+                                               "QPanel P Left=10 Top=10 Width=200 Height=100\r\n"
+                                               "QButton B Parent=P Left=10 Top=10 Width=50 "
+                                               "Height=20 Anchors=\"akLeft|akRight\"\r\n")));
+    const std::string start = Saved(Snapshot);
+    Click(500, 380), Edit("Width", "656"), Edit("Height", "446"), Menu(CommandApply);
+    Click(150, 90), Edit("Width", "300"), Menu(CommandApply);
+    EXPECT_EQ(Nesting(Saved(Snapshot), true),
+              "Ok - 500,350 75x35; P - 10,10 300x100; B P 10,10 150x20; ");
+    Key('Z', false, true), Key('Z', false, true);
+    EXPECT_EQ(Saved(Snapshot), start);
+    Click(420, 310);
+    EXPECT_EQ(SendMessageA(Row("akLeft"), BM_GETCHECK, 0, 0) * 10 +
+                  SendMessageA(Row("akRight"), BM_GETCHECK, 0, 0),
+              BST_CHECKED);
+    SendMessageA(Row("akLeft"), BM_SETCHECK, BST_CHECKED, 0), Menu(CommandApply);
+    EXPECT_NE(Saved(Snapshot).find(" Anchors=\"akLeft|akRight|akBottom\"\r\n"), std::string::npos);
+    Key('R', false, true);
+    HWND form = TestFormShown(), ok = FindWindowExA(form, nullptr, "QButton", nullptr);
+    ASSERT_TRUE(form && ok);
+    RECT outer, button;
+    GetWindowRect(form, &outer);
+    SetWindowPos(form, nullptr, 0, 0, outer.right - outer.left + 50, outer.bottom - outer.top + 20,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    GetWindowRect(ok, &button);
+    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(std::to_string(button.left) + " " + std::to_string(button.top) + " " +
+                  std::to_string(button.right - button.left),
+              "400 320 125");
+    PostMessageA(form, WM_CLOSE, 0, 0);
+}
+
 // The caption marks unsaved changes, and New, Open, Exit and closing the window ask first:
 // Cancel keeps the form, No gives the changes up, Yes saves them first.
 TEST_F(DesignerTest, UnsavedChangesAreMarkedAndAskedAboutBeforeTheyAreLost) {
@@ -1337,10 +1381,14 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsTheSelectionAndTextsInEveryLan
             "Button[AutoHScroll] 50010003 0 576,374 80x18\n"
             "Button[Border] 50010003 0 658,374 80x18\n"
             "Button[ClientEdge] 50010003 0 740,374 80x18\n"
-            "Static[Color] 50000200 0 576,396 74x18 Edit[] 50010080 200 650,396 146x18\n"
-            "Button[...] 50000000 0 798,396 24x18\n"
-            "Static[TextColor] 50000200 0 576,418 74x18 Edit[] 50010080 200 650,418 146x18\n"
-            "Button[...] 50000000 0 798,418 24x18\n");
+            "Button[akLeft] 50010003 0 576,396 80x18\n"
+            "Button[akTop] 50010003 0 658,396 80x18\n"
+            "Button[akRight] 50010003 0 740,396 80x18\n"
+            "Button[akBottom] 50010003 0 576,418 80x18\n"
+            "Static[Color] 50000200 0 576,440 74x18 Edit[] 50010080 200 650,440 146x18\n"
+            "Button[...] 50000000 0 798,440 24x18\n"
+            "Static[TextColor] 50000200 0 576,462 74x18 Edit[] 50010080 200 650,462 146x18\n"
+            "Button[...] 50000000 0 798,462 24x18\n");
     // The Color row's button opens the system's colour dialog, Open its file dialog.
     PostMessageA(FindWindowExA(Main, nullptr, "Button", "..."), BM_CLICK, 0, 0);
     EXPECT_TRUE(Answer(IDCANCEL));

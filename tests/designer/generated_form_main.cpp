@@ -27,6 +27,7 @@ void ReadValues(QFrame& Frame, const ClassDesign& Design, ComponentRecord& Recor
         if (panel && value.Name == "BorderStyle") now = static_cast<uint32_t>(panel->BorderStyle());
         if (panel && value.Name == "Alignment") now = static_cast<uint32_t>(panel->Alignment());
         if (form && value.Name == "FormStyle") now = static_cast<uint32_t>(form->FormStyle());
+        if (value.Name == "Anchors") now = static_cast<uint32_t>(Frame.Anchors());
         if (now != value.Default) Record.Values[value.Name] = now;
     }
     auto* label = dynamic_cast<QCustomLabel*>(&Frame);

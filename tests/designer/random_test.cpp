@@ -56,6 +56,7 @@ const char* const Texts[] = {"", "OK", "Zoë | Ελλάδα 😀", "a\"b\\c", "o
 const char* const Handlers[] = {"", "Clicked", "Pressed"};
 const char* const Items[] = {"", "one", "one\r\ntwo", "\r\n", " \r\n\r\nx"};
 const char* const Keys[] = {"", "ctrl+s=1", "F5=2,F5=3", "Alt+X=65535, Del=7"};
+const char* const Boxes[] = {"Visible", "Enabled", "akLeft", "akRight", "akBottom"};
 const char* const Decimals[] = {"Left", "Top", "Width", "Height", "ID"};
 const int Limits[] = {-32768, -1, 0, 32767, 65535};
 const WPARAM Arrows[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN};
@@ -412,7 +413,7 @@ private:
             SendMessageA(Row(Roll(2) ? "Align" : "FocusControl"), CB_SETCURSEL, Roll(6), 0);
             break;
         default:
-            SendMessageA(Row(Roll(2) ? "Visible" : "Enabled"), BM_SETCHECK, Roll(2), 0);
+            SendMessageA(Row(Any(Boxes)), BM_SETCHECK, Roll(2), 0);
         }
         Menu(CommandApply, "apply");
         return Check();

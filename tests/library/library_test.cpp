@@ -114,6 +114,7 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
         bool form = row.Name[1] == 'F' || row.Name[1] == 'M';
         EXPECT_EQ(events, form ? 15u : 14u);
         EXPECT_EQ(has("Event=OnClose(QFrame* Sender, int& Action)\n"), form);
+        EXPECT_EQ(has("\nSet=Anchors:SetAnchors:3:akLeft=1,akTop=2,akRight=4,akBottom=8\n"), !form);
     }
     // Every offered class is described, and nothing else is.
     std::istringstream offered(Call(core, "EXPORTCLASSES@0"));

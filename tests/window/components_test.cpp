@@ -318,11 +318,15 @@ TEST_F(Components, WindowsMadeByNameTakeTheirClassValues) {
         seen += Join(label.FocusControl() == linked);
     }
     seen += Join(set(edit, "FocusControl", label.Handle()));
+    // Anchors are any component's but a form's.
+    seen += Join(set(edit, "Anchors", reinterpret_cast<void*>(akRight | akBottom)));
+    seen += Join(edit.Anchors(), set(form, "Anchors", reinterpret_cast<void*>(akRight)));
+    seen += Join(form.Anchors());
     for (const char* keys : {"ctrl+s=7, F5=8", "Ctrl+S=0", "", static_cast<const char*>(nullptr)}) {
         seen += Join(set(form, "Shortcuts", keys));
         seen += ShortcutListText(form.Shortcuts()) + "| ";
     }
-    EXPECT_EQ(seen, "1 1 0 1 1 1 0 1 Ctrl+S=7,F5=8| 0 Ctrl+S=7,F5=8| 1 | 0 | ");
+    EXPECT_EQ(seen, "1 1 0 1 1 1 0 1 12 0 3 1 Ctrl+S=7,F5=8| 0 Ctrl+S=7,F5=8| 1 | 0 | ");
 }
 
 // A panel holding a bitmap is given another file: whether it holds the same image, the kind
