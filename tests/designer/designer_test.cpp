@@ -284,6 +284,9 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
                  MAKELPARAM(90, 10));
     PostMessageA(Row("OnClick"), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     EXPECT_TRUE(IsWindowVisible(Row("OnClick")) && !IsWindowVisible(Row("Name")));
+    RECT first, event;
+    GetWindowRect(Row("Class"), &first), GetWindowRect(Row("OnCreate"), &event);
+    EXPECT_EQ(event.top, first.top); // each page starts under the tabs
     EXPECT_EQ(Edit("OnClick"), "Button1Click");
     Click(420, 10), Edit("OnClick", "Button1Click"), Menu(CommandApply);
     Click(20, 170); // the list box's items

@@ -373,9 +373,30 @@ private:
     // Tab-order mode, where each click is an edit of its own.
     bool TabOrder() {
         Key('T', 2);
+        if (!NumbersShown()) return Fail("a tab-order number shows no figure");
         for (unsigned i = Roll(4); i > 0; --i)
             if (ClickAt(Picked(), 0), !Check()) return false;
         return Key(VK_ESCAPE, 0), Check();
+    }
+    // Whether every number of tab-order mode shows its figure, in the highlight's text colour.
+    bool NumbersShown() const {
+        for (HWND w = nullptr; (w = FindWindowExA(Surface, w, "VelmoraTabNumber", nullptr));) {
+            RECT r;
+            GetClientRect(w, &r);
+            RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            HDC dc = GetDC(w);
+            bool figure = false;
+            for (int p = 0; p < r.right * r.bottom && !figure; ++p)
+                figure = GetPixel(dc, p % r.right, p / r.right) == GetSysColor(COLOR_HIGHLIGHTTEXT);
+            ReleaseDC(w, dc);
+            // One the surface cuts off shows no pixels to read.
+            RECT on = r, client, common;
+            MapWindowPoints(w, Surface, reinterpret_cast<POINT*>(&on), 2);
+            GetClientRect(Surface, &client);
+            bool whole = IntersectRect(&common, &on, &client) && EqualRect(&common, &on);
+            if (IsWindowVisible(w) && whole && !figure) return false;
+        }
+        return true;
     }
     // The property list's row called Label once it shows the selection; null when the list
     // has no such row or nobody can type there now.
