@@ -116,12 +116,14 @@ public:
             return Fail("the bars lack pictures: the Format bar's are " +
                         FormatInk(images(format)));
         if (!Surface || !Restart(false)) return false;
-        // The empty form shows the grid's points, black on its face, one every grid pixels.
+        // The empty form shows the grid's points, black on its face, one every grid pixels, and its
+        // face between them.
         RedrawWindow(Surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         HDC dc = GetDC(Surface);
-        bool shown =
-            !grid || (GetPixel(dc, grid, 2 * grid) == 0 && GetPixel(dc, grid + 1, 2 * grid) != 0 &&
-                      GetPixel(dc, grid, 2 * grid - 1) != 0);
+        COLORREF face = GetSysColor(COLOR_BTNFACE);
+        bool shown = !grid || (GetPixel(dc, grid, 2 * grid) == 0 &&
+                               GetPixel(dc, grid + 1, 2 * grid) == face &&
+                               GetPixel(dc, grid, 2 * grid - 1) == face);
         ReleaseDC(Surface, dc);
         return shown || Fail("the grid is not shown");
     }
