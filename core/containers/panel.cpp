@@ -125,12 +125,16 @@ void QCustomPanel::DrawBorderAndCaption() {
         DrawEdge(Canvas.DC(), &FClientRect, EdgeKinds[FBorderStyle - bsSunken], BF_RECT);
         InflateRect(&FClientRect, 2, 2);
     }
-    // As the canvas draws text: in a multi-byte code page as the page spells it, not as the
-    // font's character set reads the bytes.
-    if (MultiByteCodePage())
-        DrawTextW(Canvas.DC(), WideOf(Text()).c_str(), -1, &FClientRect, format);
-    else
-        DrawTextA(Canvas.DC(), Text().c_str(), -1, &FClientRect, format);
+    {
+        // As the canvas draws text: in the panel's font, put back before the context goes, and
+        // in a multi-byte code page as the page spells it, not as the font's character set
+        // reads the bytes.
+        QFontSelection text(Canvas.DC(), ShownFont());
+        if (MultiByteCodePage())
+            DrawTextW(Canvas.DC(), WideOf(Text()).c_str(), -1, &FClientRect, format);
+        else
+            DrawTextA(Canvas.DC(), Text().c_str(), -1, &FClientRect, format);
+    }
     EndPaint(FHandle, &paint);
 }
 

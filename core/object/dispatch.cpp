@@ -149,6 +149,11 @@ void QFrame::HandleMessage(QMessage& Message) {
     case QM_SETVALUE:
         SetValueByName(Message);
         return;
+    case WM_GETFONT:
+        // A class of the library's own keeps no font for default processing to answer with.
+        if (!FClassAncestor.empty()) break;
+        Message.Result = reinterpret_cast<LRESULT>(ShownFont());
+        return;
     default:
         if (IsOtherMouseMessage(Message.Msg) && (FStyle & WS_CHILD) && MouseTransparent) {
             Message.Result = 1;
@@ -195,6 +200,7 @@ void QFrame::HandlePaint(QMessage& Message) {
     HDC dc = PaintDC.Take(FHandle);
     Canvas.SetDC(dc);
     Message.Extra2 = reinterpret_cast<LONG_PTR>(&dc);
+    QFontSelection text(dc, ShownFont());
     Canvas.Paint(Message);
     if (OnPaint) OnPaint(this);
     Message.Extra2 = 0;

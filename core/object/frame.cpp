@@ -304,6 +304,7 @@ void QFrame::SetParent(QFrame* Value) {
         ::SetParent(FHandle, FParentHandle);
         if (old) old->RemoveControl(Self());
         if (Value) Value->AddControl(Self());
+        if (ParentFont()) ShowFont(); // the new holder's
         return;
     }
     if (Value) Value->AddControl(Self());
@@ -364,6 +365,33 @@ void QFrame::FollowAnchors(int Width, int Height) {
         child->SetBounds(place.left, place.top, std::max(0L, place.right - place.left),
                          std::max(0L, place.bottom - place.top));
     }
+}
+
+QFont QFrame::Font() {
+    if (FOwnFont) return FFont;
+    return FParent ? FParent->Font() : QFont();
+}
+
+void QFrame::SetFont(const QFont& Value) {
+    FFont = Value;
+    FOwnFont = true;
+    ShowFont();
+}
+
+void QFrame::SetParentFont(bool Value) {
+    FOwnFont = !Value;
+    ShowFont();
+}
+
+void QFrame::ShowFont() {
+    QFont shown = Font();
+    if (!shown.IsSet() && !FFontShown.Get()) return;
+    QFontHandle next(shown);
+    // The window takes the new font before the old one may go with its last user.
+    if (HasWindow()) SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(next.Get()), TRUE);
+    FFontShown = std::move(next);
+    for (int i = 0; i < ControlCount(); ++i)
+        if (QFrame* child = Controls(i); child && child->ParentFont()) child->ShowFont();
 }
 
 void QFrame::Realign() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "containers/canvas.h"
+#include "object/fonts.h"
 #include "object/gdi_handles.h"
 #include "object/qobject.h"
 
@@ -140,6 +141,15 @@ public:
     int Anchors() const { return FAnchors; }
     void SetAnchors(int Value) { FAnchors = Value & akAll; }
 
+    /// The font the window shows its text in, and the canvas draws text in: the frame's own,
+    /// else its holder's; none (the platform's own font, the look without fonts) when no frame
+    /// up to the top has one.
+    QFont Font();
+    void SetFont(const QFont& Value);
+    /// True while the frame takes its holder's font; writing true gives up its own.
+    bool ParentFont() const { return !FOwnFont; }
+    void SetParentFont(bool Value);
+
     /// The child list: the frame does not own its children.
     int ControlCount() const { return FControls.Count(); }
     QFrame* Controls(int Index) const { return FControls.At(Index); }
@@ -218,6 +228,11 @@ protected:
     bool TakeValuesFromWindow(WINDOWPLACEMENT& Placement);
     /// A drop-down combo box's height from its top to its list's bottom, 0 for other windows.
     int DroppedComboHeight();
+    /// Gives the window the font it is to show now, and the same to each child that takes its
+    /// holder's; sends nothing while no font was ever shown or set.
+    void ShowFont();
+    /// The platform font the window shows, null for its own.
+    HFONT ShownFont() const { return FFontShown.Get(); }
 
     int FAlign = alNone;
     int FClientWidth = 0;
@@ -247,6 +262,9 @@ private:
     // now Width x Height, grew since the last layout.
     void FollowAnchors(int Width, int Height);
 
+    QFont FFont;
+    bool FOwnFont = false;
+    QFontHandle FFontShown;
     int FAnchors = akLeftTop;
     // Where anchoring last put the frame before a size below 0 was cut to 0, so that a holder
     // shrunk past it and grown again gives the frame its old size back.

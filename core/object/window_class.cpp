@@ -115,6 +115,7 @@ void QFrame::CreateHandle() {
     EnableWindow(FHandle, FEnabled);
     ShowWindow(FHandle, FVisible ? SW_SHOW : SW_HIDE);
     SetWindowLongPtrA(FHandle, GWLP_ID, FID);
+    ShowFont();
     UpdateWindow(FHandle);
 }
 

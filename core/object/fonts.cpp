@@ -1,0 +1,108 @@
+#include "object/fonts.h"
+
+#include <map>
+#include <mutex>
+#include <tuple>
+#include <utility>
+
+namespace {
+
+struct SharedFont {
+    HFONT Handle;
+    int Users;
+};
+
+// Every font in use, by description: components of several threads may share one.
+std::mutex FontsInUse;
+std::map<QFont, SharedFont>& Fonts() {
+    static auto* fonts = new std::map<QFont, SharedFont>; // outlives every static holder
+    return *fonts;
+}
+
+int ScreenPixelsPerInch() {
+    HDC screen = GetDC(nullptr);
+    int perInch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return perInch;
+}
+
+HFONT MakeFont(const QFont& Font) {
+    LOGFONTA description{};
+    description.lfHeight = -MulDiv(Font.Size, ScreenPixelsPerInch(), 72);
+    description.lfWeight = Font.Bold ? FW_BOLD : FW_NORMAL;
+    description.lfItalic = Font.Italic;
+    description.lfUnderline = Font.Underline;
+    description.lfStrikeOut = Font.StrikeOut;
+    description.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(description.lfFaceName, Font.Face.c_str(), LF_FACESIZE);
+    return CreateFontIndirectA(&description);
+}
+
+auto Fields(const QFont& F) {
+    return std::tie(F.Face, F.Size, F.Bold, F.Italic, F.Underline, F.StrikeOut);
+}
+
+} // namespace
+
+bool operator==(const QFont& A, const QFont& B) {
+    return Fields(A) == Fields(B);
+}
+
+bool operator<(const QFont& A, const QFont& B) {
+    return Fields(A) < Fields(B);
+}
+
+QFont MessageFont() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    QFont font;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return font;
+    const LOGFONTA& message = metrics.lfMessageFont;
+    font.Face = message.lfFaceName;
+    int height = message.lfHeight < 0 ? -message.lfHeight : message.lfHeight;
+    font.Size = MulDiv(height, 72, ScreenPixelsPerInch());
+    font.Bold = message.lfWeight >= FW_BOLD;
+    font.Italic = message.lfItalic != 0;
+    return font;
+}
+
+QFontHandle::QFontHandle(const QFont& Font) {
+    if (!Font.IsSet()) return;
+    std::lock_guard<std::mutex> lock(FontsInUse);
+    auto found = Fonts().find(Font);
+    if (found == Fonts().end()) {
+        HFONT made = MakeFont(Font);
+        if (!made) return;
+        found = Fonts().emplace(Font, SharedFont{made, 0}).first;
+    }
+    ++found->second.Users;
+    Held = Font;
+    Handle = found->second.Handle;
+}
+
+QFontHandle::QFontHandle(QFontHandle&& Other) noexcept
+    : Held(std::move(Other.Held)), Handle(std::exchange(Other.Handle, nullptr)) {}
+
+QFontHandle& QFontHandle::operator=(QFontHandle&& Other) noexcept {
+    if (this != &Other) {
+        Release();
+        Held = std::move(Other.Held);
+        Handle = std::exchange(Other.Handle, nullptr);
+    }
+    return *this;
+}
+
+QFontHandle::~QFontHandle() {
+    Release();
+}
+
+void QFontHandle::Release() {
+    if (!Handle) return;
+    std::lock_guard<std::mutex> lock(FontsInUse);
+    auto found = Fonts().find(Held);
+    if (found != Fonts().end() && --found->second.Users == 0) {
+        DeleteObject(found->second.Handle);
+        Fonts().erase(found);
+    }
+    Handle = nullptr;
+}

@@ -1,0 +1,69 @@
+/// \file
+/// Fonts of components: a description (face, size in points, style) and the platform's font for
+/// it, made once per distinct description, shared by every component that shows it and deleted
+/// with its last user.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct QFont {
+    std::string Face; ///< "" for none: the window keeps the platform's own font
+    int Size = 0;     ///< in points
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool StrikeOut = false;
+
+    /// True for a font to show: a face and a size above 0.
+    bool IsSet() const { return !Face.empty() && Size > 0; }
+};
+
+bool operator==(const QFont& A, const QFont& B);
+inline bool operator!=(const QFont& A, const QFont& B) {
+    return !(A == B);
+}
+bool operator<(const QFont& A, const QFont& B);
+
+/// The font for boxes of messages the system gives (SystemParametersInfo), at the screen's
+/// pixels per inch: what a designed form starts with.
+QFont MessageFont();
+
+/// Font selected into DC for the scope, the one before put back at its end (a shared font must
+/// not stay selected into a context that outlives it); nothing for no font.
+class QFontSelection {
+public:
+    QFontSelection(HDC DC, HFONT Font)
+        : Context(DC), Before(Font && DC ? SelectObject(DC, Font) : nullptr) {}
+    ~QFontSelection() {
+        if (Before) SelectObject(Context, Before);
+    }
+    QFontSelection(const QFontSelection&) = delete;
+    QFontSelection& operator=(const QFontSelection&) = delete;
+
+private:
+    HDC Context;
+    HGDIOBJ Before;
+};
+
+/// One user's hold on the shared platform font of a description; none when the description is
+/// not set or the font cannot be made. Moving passes the hold on; the last hold deletes it.
+class QFontHandle {
+public:
+    QFontHandle() = default;
+    explicit QFontHandle(const QFont& Font);
+    QFontHandle(QFontHandle&& Other) noexcept;
+    QFontHandle& operator=(QFontHandle&& Other) noexcept;
+    QFontHandle(const QFontHandle&) = delete;
+    QFontHandle& operator=(const QFontHandle&) = delete;
+    ~QFontHandle();
+
+    HFONT Get() const { return Handle; }
+
+private:
+    void Release();
+
+    QFont Held;
+    HFONT Handle = nullptr;
+};
