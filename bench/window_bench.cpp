@@ -116,7 +116,8 @@ std::function<void()> LibraryCreation(int Windows, QFrame& Parent) {
 } // namespace
 
 void BenchCreation() {
-    BenchForm host;
+    BenchForm host, fonted; // the second's buttons take its font
+    fonted.Form.SetFont(MessageFont());
     RegisterPrescribedClass();
     HWND parent = host.Form.Handle();
     HWND (*plain)(HWND) = [](HWND Parent) { return PlainChild("Button", Parent); };
@@ -128,14 +129,15 @@ void BenchCreation() {
     } sizes[] = {{250, 7}, {1000, 7}, {2000, 3}};
     // The ratios are taken at this size.
     const int compared = 1000;
-    double libraryOverPrescribed = 0, libraryOverPlain = 0;
+    double libraryOverPrescribed = 0, libraryOverPlain = 0, fontOverNone = 0;
     for (const auto& size : sizes) {
         std::vector<double> seconds;
         {
             QuietOutput quiet;
             seconds = MedianSeconds({LibraryCreation(size.Windows, host.Form),
                                      RawCreation(size.Windows, PrescribedChild, parent),
-                                     RawCreation(size.Windows, plain, parent)},
+                                     RawCreation(size.Windows, plain, parent),
+                                     LibraryCreation(size.Windows, fonted.Form)},
                                     size.Repetitions);
         }
         double library = seconds[0], prescribed = seconds[1], system = seconds[2];
@@ -143,12 +145,16 @@ void BenchCreation() {
         PrintFigure("creation QButton" + count, library * 1e3 / size.Windows, "ms/window");
         PrintFigure("creation prescribed" + count, prescribed * 1e3 / size.Windows, "ms/window");
         PrintFigure("creation raw Button" + count, system * 1e3 / size.Windows, "ms/window");
+        PrintFigure("creation QButton with a font" + count, seconds[3] * 1e3 / size.Windows,
+                    "ms/window");
         if (size.Windows != compared) continue;
         libraryOverPrescribed = library / prescribed;
         libraryOverPlain = library / system;
+        fontOverNone = seconds[3] / library;
     }
     PrintRatio("creation", libraryOverPrescribed, 1.1);
     PrintFigure("creation against raw", libraryOverPlain, "times");
+    PrintFigure("creation with a font against without", fontOverNone, "times");
 }
 
 namespace {
