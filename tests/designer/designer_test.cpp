@@ -529,6 +529,7 @@ TEST_F(DesignerTest, HandlesKeysToolsAndTypedValuesChangeTheSelectionSo) {
         {[] { Drag(85, 45, 0, 0), Key(VK_LEFT, true), Key(VK_UP, true); },
          "10 10 1 1 56010000 00000000 1001"},
         {[] { Drag(40, 25, 47, 30); }, "17 15 75 35 56010000 00000000 1001"},
+        {[] { Drag(40, 25, 42, 26); }, "10 10 75 35 56010000 00000000 1001"}, // within a click
         // A change of the model or the selection while the button is down ends the drag: the
         // mouse moves and comes up over what is left without changing it.
         {[] { Drag(85, 45, 95, 51, Surface, [] { Key(VK_DELETE); }); }, "- - 556 396 - - -"},
