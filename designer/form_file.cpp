@@ -243,7 +243,8 @@ std::string CheckReferences(const std::vector<ComponentRecord>& Read,
         const ComponentRecord& c = Read[i];
         std::string at = "line " + std::to_string(Lines[i]) + ": ";
         for (const auto& [link, linked] : c.Links)
-            if (!find(linked)) return at + link + " names no component \"" + linked + "\"";
+            if (!find(linked))
+                return at.append(link).append(" names no component \"").append(linked) + "\"";
         if (c.Parent.empty()) continue;
         const ComponentRecord* holder = find(c.Parent);
         if (!holder) return at + "the parent \"" + c.Parent + "\" is no component of the form";

@@ -340,7 +340,7 @@ bool SetDesignValue(QFrame& Frame, const char* Name, intptr_t Value) {
         }
     std::vector<QShortcut> shortcuts;
     auto* form = dynamic_cast<QCustomForm*>(&Frame);
-    if (std::strcmp(Name, ShortcutsName) || !form || !Value ||
+    if (std::strcmp(Name, ShortcutsName) != 0 || !form || !Value ||
         !ParseShortcutList(reinterpret_cast<const char*>(Value), shortcuts))
         return false;
     form->SetShortcuts(shortcuts);
