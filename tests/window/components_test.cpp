@@ -195,6 +195,8 @@ TEST_F(Components, EditSelectionAndMemoLines) {
         {"replace", [](QMemo& M) { M.SetSelStart(1), M.SetSelText("X"); },
          "/0X123/ab// 2+0 '' 2,0"},
         {"scroll bars", [](QMemo& M) { M.SetScrollBars(3); }, "/0123/ab// 0+0 '' 0,0 H V"},
+        {"scroll bars kept by a value past both",
+         [](QMemo& M) { M.SetScrollBars(3), M.SetScrollBars(4); }, "/0123/ab// 0+0 '' 0,0 H V"},
         {"no word wrap", [](QMemo& M) { M.SetWordWrap(0); }, "/0123/ab// 0+0 '' 0,0 A"},
     };
     ExpectActs(form, "0123\r\nab", memos);
@@ -442,6 +444,14 @@ TEST_F(Components, PaintedComponentsKeepTheirColourAndAContextToDrawOn) {
 }
 
 // QBox writes its class name at 20, 20 of its red client area: where its ink is, and the red.
+// The demonstration frame is made with its place, size, names and children, before any window.
+TEST_F(Components, DemonstrationFrameIsBuiltWithItsBoundsAndChildren) {
+    QMyFrame frame;
+    EXPECT_EQ(Join(frame.Left(), frame.Top(), frame.Width(), frame.Height(), frame.Name(),
+                   frame.Text(), frame.Align(), frame.ControlCount(), frame.Handle() == nullptr),
+              "627 210 742 409 Form1 Form1 5 2 1 ");
+}
+
 TEST_F(Components, BoxWritesItsClassNameAtTwentyTwenty) {
     QBox box;
     box.SetParent(&form);
