@@ -165,7 +165,7 @@ void PropertyList::Build(const ClassDesign& Design, bool IsForm, bool Several) {
         }
         row.Label = MakeChild(Host, "Static", IsForm && row.Key == "Text" ? "Caption" : row.Key,
                               SS_CENTERIMAGE, 0, -1);
-        if (row.Type == Kind::Choice || row.Type == Kind::Link) {
+        if (IsList(row.Type)) {
             row.Box = MakeChild(Host, "ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
                                 id++);
             for (const auto& choice : row.Choices)
@@ -201,8 +201,7 @@ void PropertyList::Place() {
         int label = row.Events ? EventLabelWidth : LabelWidth;
         MoveWindow(row.Label, Origin.x, y, label, RowHeight - 4, FALSE);
         // A drop-down list's height is that of the list that drops down.
-        int boxHeight =
-            row.Type == Kind::Choice || row.Type == Kind::Link ? 8 * RowHeight : height - 4;
+        int boxHeight = IsList(row.Type) ? 8 * RowHeight : height - 4;
         MoveWindow(row.Box, Origin.x + label, y, right - Origin.x - label, boxHeight, FALSE);
         if (row.Button)
             MoveWindow(row.Button, right + 2, y, ColourButtonWidth, RowHeight - 4, FALSE);
@@ -260,8 +259,8 @@ void PropertyList::Fill(const std::vector<const ComponentRecord*>& Shown, const 
         });
         if (!shared)
             state = IsCheckBox(row.Type) ? std::to_string(BST_INDETERMINATE)
-                    : row.Type == Kind::Choice || row.Type == Kind::Link ? "-1"
-                                                                         : "";
+                    : IsList(row.Type)   ? "-1"
+                                         : "";
         SetState(row, state);
         if (own) EnableWindow(row.Box, FALSE);
         row.Filled = State(row);
@@ -327,15 +326,14 @@ std::string PropertyList::StateOf(const Row& Which, const ComponentRecord& Shown
 
 std::string PropertyList::State(const Row& Which) const {
     if (IsCheckBox(Which.Type)) return std::to_string(SendMessageA(Which.Box, BM_GETCHECK, 0, 0));
-    if (Which.Type == Kind::Choice || Which.Type == Kind::Link)
-        return std::to_string(SendMessageA(Which.Box, CB_GETCURSEL, 0, 0));
+    if (IsList(Which.Type)) return std::to_string(SendMessageA(Which.Box, CB_GETCURSEL, 0, 0));
     return Text(Which);
 }
 
 void PropertyList::SetState(const Row& Which, const std::string& State) const {
     if (IsCheckBox(Which.Type))
         SendMessageA(Which.Box, BM_SETCHECK, std::stoi(State), 0);
-    else if (Which.Type == Kind::Choice || Which.Type == Kind::Link)
+    else if (IsList(Which.Type))
         SendMessageA(Which.Box, CB_SETCURSEL, std::stoi(State), 0);
     else
         SetWindowTextA(Which.Box, State.c_str());
@@ -484,9 +482,8 @@ bool PropertyList::AppliesOnReturn(HWND Window) const {
     return std::any_of(Rows.begin(), Rows.end(), [&](const Row& row) {
         // Return in a dropped list picks the item: applying first would fill the list anew
         // under it.
-        bool dropped = (row.Type == Kind::Choice || row.Type == Kind::Link) &&
-                       SendMessageA(row.Box, CB_GETDROPPEDSTATE, 0, 0);
-        return row.Box == Window && row.Type != Kind::Lines && row.Type != Kind::Items && !dropped;
+        return row.Box == Window && row.Type != Kind::Lines && row.Type != Kind::Items &&
+               !(IsList(row.Type) && SendMessageA(row.Box, CB_GETDROPPEDSTATE, 0, 0));
     });
 }
 

@@ -77,6 +77,8 @@ private:
 
     // Rows shown as a check box of their own, three to a line.
     static bool IsCheckBox(Kind Type) { return Type == Kind::Flag || Type == Kind::Bit; }
+    // Rows shown as a drop-down list.
+    static bool IsList(Kind Type) { return Type == Kind::Choice || Type == Kind::Link; }
     void Build(const ClassDesign& Design, bool IsForm, bool Several);
     void Place();
     void Fill(const std::vector<const ComponentRecord*>& Shown, const FormModel& Model,
