@@ -102,9 +102,12 @@ std::string ValuesAndEvents(const std::string& Member, const ComponentRecord& C,
                                                      : std::to_string(value);
         text += "    " + Member + described->Setter + "(" + written + ");\n";
     }
-    if (!C.Shortcuts.empty() && !Design.ShortcutsSetter.empty())
-        text += "    " + Member + Design.ShortcutsSetter + "(::ShortcutList(" +
-                Literal(C.Shortcuts) + "));\n";
+    for (const WrittenDesign& written : Design.Written) {
+        auto value = C.Written.find(written.Name);
+        if (value != C.Written.end())
+            text += "    " + Member + written.Setter + "(::" + written.Reader + "(" +
+                    Literal(value->second) + "));\n";
+    }
     for (const auto& [event, handler] : C.Events) {
         EventSignature signature = ParseEvent(Design.EventNamed(event));
         text += "    " + Member + event + " = [](" + signature.Parameters + ") {\n        if (" +

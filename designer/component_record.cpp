@@ -25,7 +25,7 @@ bool IsHeaderMacro(const std::string& Name) {
 auto Fields(const ComponentRecord& R) {
     return std::tie(R.ClassName, R.Name, R.Parent, R.Text, R.Left, R.Top, R.Width, R.Height,
                     R.Style, R.ExStyle, R.Id, R.Align, R.Values, R.Items, R.Events, R.Links,
-                    R.Shortcuts);
+                    R.Written);
 }
 
 } // namespace

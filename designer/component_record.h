@@ -29,8 +29,9 @@ struct ComponentRecord {
     std::map<std::string, std::string> Events;
     // The component of the form each link names, by the link's name ("FocusControl").
     std::map<std::string, std::string> Links;
-    // The form's shortcuts, "Ctrl+S=101,F5=102" as the library writes them; "" for none.
-    std::string Shortcuts;
+    // The values written as text, by name, as the library writes them: a font "Tahoma,8,Bold"
+    // (none: the holder's), the form's shortcuts "Ctrl+S=101,F5=102". None is empty.
+    std::map<std::string, std::string> Written;
 };
 
 // What a form file holds of a place in the holder, of a size and of an identifier: the file's

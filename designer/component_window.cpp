@@ -96,6 +96,13 @@ void ShowClassValues(HWND Window, const ComponentRecord& Record, const ClassDesi
         SendMessageA(Window, QM_SETVALUE, reinterpret_cast<WPARAM>(value.Name.c_str()),
                      static_cast<LPARAM>(set == Record.Values.end() ? value.Default : set->second));
     }
+    for (const WrittenDesign& written : Design.Written) {
+        auto set = Record.Written.find(written.Name);
+        if (Made && set == Record.Written.end()) continue;
+        const char* text = set == Record.Written.end() ? "" : set->second.c_str();
+        SendMessageA(Window, QM_SETVALUE, reinterpret_cast<WPARAM>(written.Name.c_str()),
+                     reinterpret_cast<LPARAM>(text));
+    }
     if (Made && Design.ItemsMessage)
         for (const std::string& item : Record.Items)
             SendMessageA(Window, Design.ItemsMessage, 0, reinterpret_cast<LPARAM>(item.c_str()));

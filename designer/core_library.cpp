@@ -21,9 +21,11 @@ bool CoreLibrary::Offers(const std::string& ClassName) const {
     return std::find(Classes.begin(), Classes.end(), ClassName) != Classes.end();
 }
 
-bool CoreLibrary::NormalShortcuts(const std::string& Text, std::string& Written) const {
+bool CoreLibrary::NormalText(const std::string& Name, const std::string& Text,
+                             std::string& Written) const {
     char written[1024];
-    if (!ShortcutList || !ShortcutList(Text.c_str(), written, sizeof written)) return false;
+    if (!DesignText || !DesignText(Name.c_str(), Text.c_str(), written, sizeof written))
+        return false;
     Written = written;
     return true;
 }
@@ -81,6 +83,9 @@ ClassDesign ClassDesign::SharedWith(const ClassDesign& Other) const {
     keep(shared.Flags, Other.Flags, sameFlag);
     keep(shared.Links, Other.Links, [](const LinkDesign& A, const LinkDesign& B) {
         return A.Name == B.Name && A.Setter == B.Setter;
+    });
+    keep(shared.Written, Other.Written, [](const WrittenDesign& A, const WrittenDesign& B) {
+        return A.Name == B.Name && A.Setter == B.Setter && A.Reader == B.Reader;
     });
     shared.TextIsLines = TextIsLines && Other.TextIsLines;
     if (ItemsMessage != Other.ItemsMessage) shared.ItemsMessage = 0, shared.ItemsMessageName = "";
@@ -164,6 +169,19 @@ bool ParseFlagDesign(const std::string& Text, bool Extended, FlagDesign& Flag) {
     return colon != std::string::npos && ParseHex(Text.substr(colon + 1), Flag.Bits);
 }
 
+// "Name:Setter:Reader:font:what a text must be"
+bool ParseWrittenDesign(const std::string& Text, WrittenDesign& Written) {
+    size_t a = Text.find(':'), b = Text.find(':', a + 1), c = Text.find(':', b + 1),
+           d = Text.find(':', c + 1);
+    if (d == std::string::npos) return false;
+    Written.Name = Text.substr(0, a);
+    Written.Setter = Text.substr(a + 1, b - a - 1);
+    Written.Reader = Text.substr(b + 1, c - b - 1);
+    Written.Font = Text.compare(c + 1, d - c - 1, "font") == 0;
+    Written.Hint = Text.substr(d + 1);
+    return true;
+}
+
 } // namespace
 
 ClassDesign ParseClassDesign(const char* Text) {
@@ -193,7 +211,9 @@ ClassDesign ParseClassDesign(const char* Text) {
         size_t colon = value.find(':');
         if (name == "Link" && colon != std::string::npos)
             design.Links.push_back({value.substr(0, colon), value.substr(colon + 1)});
-        if (name == "Shortcuts") design.ShortcutsSetter = value;
+        WrittenDesign written;
+        if (name == "Written" && ParseWrittenDesign(value, written))
+            design.Written.push_back(written);
         FlagDesign flag;
         if ((name == "Flag" || name == "ExFlag") && ParseFlagDesign(value, name[0] == 'E', flag))
             design.Flags.push_back(flag);
@@ -265,6 +285,6 @@ LoadFailure LoadCoreLibrary(const std::string& Path, CoreLibrary& Core, std::str
         Core.Designs.push_back(ParseClassDesign(design ? design(name.c_str()) : nullptr));
     Core.Form = ParseClassDesign(design ? design("QForm") : nullptr);
     Core.FormKey = FindExport<decltype(Core.FormKey)>(Core.Module, "FORMKEY@4");
-    Core.ShortcutList = FindExport<decltype(Core.ShortcutList)>(Core.Module, "SHORTCUTLIST@12");
+    Core.DesignText = FindExport<decltype(Core.DesignText)>(Core.Module, "DESIGNTEXT@16");
     return LoadFailure::None;
 }

@@ -35,6 +35,17 @@ struct LinkDesign {
     std::string Setter;
 };
 
+// A property written as text the library reads and writes (a font, the form's shortcuts);
+// generated code writes Setter(::Reader("text")). Font offers the font dialog; Hint says what a
+// text must be.
+struct WrittenDesign {
+    std::string Name;
+    std::string Setter;
+    std::string Reader;
+    bool Font = false;
+    std::string Hint;
+};
+
 // A style bit the designer shows by name; Extended for the extended style.
 struct FlagDesign {
     std::string Name;
@@ -58,8 +69,7 @@ struct ClassDesign {
     std::vector<ValueDesign> Values;
     std::vector<FlagDesign> Flags;
     std::vector<LinkDesign> Links;
-    // The setter of the form's shortcuts, "" for a class without them.
-    std::string ShortcutsSetter;
+    std::vector<WrittenDesign> Written;
     bool TextIsLines = false;
     Focus Takes = Focus::None;
     std::string ItemsMessageName; // "LB_ADDSTRING"
@@ -91,11 +101,12 @@ struct CoreLibrary {
     // The keys the library's loop answers for its forms, for a designed form being tried out;
     // null for a library without them.
     BOOL(WINAPI* FormKey)(MSG* Message) = nullptr;
-    // Checks a list of shortcuts and writes it the library's way; null for a library without.
-    BOOL(WINAPI* ShortcutList)(const char* Text, char* Written, int Size) = nullptr;
+    // Checks the text of a written value and writes it the library's way; null for a library
+    // without.
+    BOOL(WINAPI* DesignText)(const char* Name, const char* Text, char* Written, int Size) = nullptr;
 
-    // Text as the library writes a list of shortcuts; false when it is none.
-    bool NormalShortcuts(const std::string& Text, std::string& Written) const;
+    // Text as the library writes the value Name; false when it reads none.
+    bool NormalText(const std::string& Name, const std::string& Text, std::string& Written) const;
 
     bool Offers(const std::string& ClassName) const;
     // The design of an offered class; a plain one for any other.

@@ -381,7 +381,9 @@ void DesignSurface::Place(const std::string& ClassName, POINT Point, const RECT*
     record.Id = Model->FreeId();
     HWND window = CreateComponentWindow(HolderWindow(holder), record);
     if (!window) return;
-    // What the library made of it (a combo box takes the height it needs) is what is placed.
+    // What the library made of it in its holder's font (a combo box takes the height it needs)
+    // is what is placed.
+    AlignComponent(window, record.Align);
     ComponentRecord made = ReadComponent(window, record.Name);
     made.Parent = record.Parent;
     Components.push_back({window, made});
@@ -657,10 +659,10 @@ std::vector<ComponentRecord> DesignSurface::LaidOut() const {
     for (const Placed& placed : Components) {
         ComponentRecord record = placed.Shown;
         ReadBounds(placed.Window, record);
-        // An anchored one follows its holder's size as the program's will.
+        // An anchored one follows its holder's size as the program's will, and a combo box
+        // takes the height its font gives it.
         KeepToFileRange(record);
-        bool placedByLibrary = record.Align || record.Values.count("Anchors");
-        if (placedByLibrary && record != placed.Shown) moved.push_back(record);
+        if (record != placed.Shown) moved.push_back(record);
     }
     return moved;
 }

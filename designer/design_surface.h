@@ -47,8 +47,9 @@ public:
     // component is gone and writes those that changed. False, with Problem naming the
     // component, when a window cannot be made.
     bool ShowModel(std::string& Problem);
-    // The aligned and anchored components whose windows the library laid out elsewhere than
-    // their records say, with the bounds it gave them (within what a file holds).
+    // The components whose windows the library laid out elsewhere than their records say
+    // (aligned, anchored, a combo box's height in its font), with the bounds it gave them
+    // (within what a file holds).
     std::vector<ComponentRecord> LaidOut() const;
 
     // Places a component of ClassName with its defaults at Point, or over Drawn when the user

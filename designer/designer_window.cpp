@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "component_window.h"
 #include "containers/bar_addresses.h"
+#include "font_dialog.h"
 #include "form_file.h"
 #include "report.h"
 
@@ -198,6 +199,7 @@ bool DesignerWindow::Create(const DesignerSettings& Settings) {
     UseSettings(Settings, false);
     Keys = BuildKeys();
     std::string problem;
+    Model = NewModel();
     Surface.ShowModel(problem);
     ShowSelection();
     ShowEditMenu();
@@ -603,9 +605,18 @@ bool DesignerWindow::Replace(const FormModel& Read, std::string& Problem) {
     return true;
 }
 
+FormModel DesignerWindow::NewModel() const {
+    // A file without the form's font keeps the platform's, as forms made before fonts had it:
+    // only what New makes starts with one.
+    FormModel made;
+    std::string font = MessageFontText(Core);
+    if (!font.empty()) made.Form.Written["Font"] = font;
+    return made;
+}
+
 bool DesignerWindow::New() {
     std::string problem;
-    Replace(FormModel(), problem);
+    Replace(NewModel(), problem);
     FormPath.clear();
     ShowCaption();
     return true;

@@ -29,6 +29,7 @@ public:
     // keys, input on the surface and Enter in the property list.
     bool PreTranslate(const MSG& Message);
 
+    // An empty form, in the system's message font.
     bool New();
     bool Open(const std::string& Path);
     bool Save(const std::string& Path);
@@ -36,6 +37,7 @@ public:
     bool Select(const std::string& Name) { return Surface.Select(Name); }
 
 private:
+    FormModel NewModel() const;
     static LRESULT CALLBACK WindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam);
     LRESULT HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
     void Command(int Id);

@@ -175,6 +175,18 @@ std::string ReadNamedValue(const std::string& Line, size_t& I, std::string& Name
     return "";
 }
 
+// A value written as text, as the library writes it; none for an empty one.
+std::string ReadWritten(const CoreLibrary& Core, const std::string& Name, const std::string& Value,
+                        ComponentRecord& Record) {
+    std::string written;
+    if (!Core.NormalText(Name, Value, written)) return Bad(Name, Value);
+    if (written.empty())
+        Record.Written.erase(Name);
+    else
+        Record.Written[Name] = written;
+    return "";
+}
+
 // What the form line may not give: the form has no holder, place, styles or identifier.
 const char* const NotOfTheForm[] = {"Parent", "Left", "Top", "Style", "ExStyle", "ID", "Align"};
 
@@ -198,8 +210,10 @@ std::string ParseComponent2(const std::string& Line, const CoreLibrary& Core, bo
             std::find(std::begin(NotOfTheForm), std::end(NotOfTheForm), name) !=
                 std::end(NotOfTheForm))
             fault = "the form has no " + name;
-        if (fault.empty() && name == "Shortcuts" && !design.ShortcutsSetter.empty())
-            fault = Core.NormalShortcuts(value, Record.Shortcuts) ? "" : Bad(name, value);
+        auto written = std::find_if(design.Written.begin(), design.Written.end(),
+                                    [&](const WrittenDesign& W) { return W.Name == name; });
+        if (fault.empty() && written != design.Written.end())
+            fault = ReadWritten(Core, name, value, Record);
         else if (fault.empty())
             fault = ReadProperty(name, value, design, Record);
         if (!fault.empty()) return fault;
@@ -295,7 +309,8 @@ std::string FormatFormFile(const CoreLibrary& Core, const FormModel& Model) {
             text.append(1, ' ').append(event).append(1, '=').append(handler);
         for (const auto& [link, linked] : c.Links)
             text.append(1, ' ').append(link).append(1, '=').append(linked);
-        if (!c.Shortcuts.empty()) text += " Shortcuts=" + Quoted(c.Shortcuts);
+        for (const auto& [name, value] : c.Written)
+            text.append(1, ' ').append(name).append(1, '=').append(Quoted(value));
         text += "\r\n";
     };
     // A form as new as the one New makes needs no line: a reader makes it so.

@@ -102,3 +102,13 @@ void FormModel::ForgetBrokenLinks() {
         for (auto link = c.Links.begin(); link != c.Links.end();)
             link = IndexOf(link->second) < 0 ? c.Links.erase(link) : std::next(link);
 }
+
+std::string FormModel::HolderFont(const ComponentRecord& Component) const {
+    if (&Component == &Form) return "";
+    for (const ComponentRecord* holder = Find(Component.Parent);; holder = Find(holder->Parent)) {
+        const ComponentRecord& at = holder ? *holder : Form;
+        auto font = at.Written.find("Font");
+        if (font != at.Written.end()) return font->second;
+        if (!holder) return "";
+    }
+}

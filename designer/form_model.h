@@ -40,6 +40,9 @@ public:
     // Moves the component at Index, with what it holds, to Place among its holder's components
     // (the last place when Place is past them).
     void MoveAmongSiblings(size_t Index, size_t Place);
+    // The font the holder of Component shows: the first of its holders, out to the form, with a
+    // font of its own; "" for none.
+    std::string HolderFont(const ComponentRecord& Component) const;
     // Forgets every link to a component the form no longer has, as deleting it must.
     void ForgetBrokenLinks();
 };

@@ -1,5 +1,7 @@
 #include "property_list.h"
 
+#include "font_dialog.h"
+
 #include <commctrl.h>
 #include <commdlg.h>
 
@@ -149,7 +151,11 @@ void PropertyList::Build(const ClassDesign& Design, bool IsForm, bool Several) {
     if (Design.ItemsMessage) add("Items", Kind::Items);
     for (const LinkDesign& link : Design.Links)
         add(link.Name, Kind::Link);
-    if (!Design.ShortcutsSetter.empty()) add("Shortcuts", Kind::Shortcuts);
+    for (const WrittenDesign& written : Design.Written) {
+        Row& row = add(written.Name, Kind::Written);
+        row.Hint = written.Hint;
+        row.Font = written.Font;
+    }
     for (const std::string& event : Design.Events)
         add(ParseEvent(event).Name, Kind::Event, true);
 
@@ -177,7 +183,7 @@ void PropertyList::Build(const ClassDesign& Design, bool IsForm, bool Several) {
                       (multiLine ? ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL : ES_AUTOHSCROLL) |
                       (row.Type == Kind::Fixed ? ES_READONLY : 0);
         row.Box = MakeChild(Host, "Edit", "", style, WS_EX_CLIENTEDGE, id++);
-        if (row.Type == Kind::Colour)
+        if (row.Type == Kind::Colour || row.Font)
             row.Button = MakeChild(Host, "Button", "...", BS_PUSHBUTTON, 0, id++);
     }
     Place();
@@ -253,10 +259,11 @@ void PropertyList::Fill(const std::vector<const ComponentRecord*>& Shown, const 
         }
         // Each component keeps its own name and identifier.
         bool own = Shown.size() > 1 && (row.Type == Kind::Name || row.Key == "ID");
-        std::string state = StateOf(row, *Shown.front(), Ancestor);
+        std::string state = StateOf(row, *Shown.front(), Ancestor, Model);
         bool shared = !own && std::all_of(Shown.begin(), Shown.end(), [&](auto* Other) {
-            return StateOf(row, *Other, Ancestor) == state;
+            return StateOf(row, *Other, Ancestor, Model) == state;
         });
+        if (row.Font) row.Inherited = shared ? Model.HolderFont(*Shown.front()) : "";
         if (!shared)
             state = IsCheckBox(row.Type) ? std::to_string(BST_INDETERMINATE)
                     : IsList(row.Type)   ? "-1"
@@ -268,7 +275,7 @@ void PropertyList::Fill(const std::vector<const ComponentRecord*>& Shown, const 
 }
 
 std::string PropertyList::StateOf(const Row& Which, const ComponentRecord& Shown,
-                                  const std::string& Ancestor) const {
+                                  const std::string& Ancestor, const FormModel& Model) const {
     const ComponentRecord& c = Shown;
     switch (Which.Type) {
     case Kind::Fixed:
@@ -318,8 +325,13 @@ std::string PropertyList::StateOf(const Row& Which, const ComponentRecord& Shown
                                [&](const auto& choice) { return choice.first == linked; });
         return std::to_string(at == Which.Choices.end() ? -1 : at - Which.Choices.begin());
     }
-    case Kind::Shortcuts:
-        return c.Shortcuts;
+    case Kind::Written: {
+        auto found = c.Written.find(Which.Key);
+        if (found != c.Written.end()) return found->second;
+        // A component without a font of its own shows its holder's; the form, the platform's.
+        std::string inherited = Which.Font ? Model.HolderFont(c) : "";
+        return inherited.empty() ? "" : "(inherited: " + inherited + ")";
+    }
     }
     return "";
 }
@@ -444,11 +456,16 @@ std::string PropertyList::ReadRow(const Row& Which, const ComponentRecord& Curre
             Changed.Links[Which.Key] = Which.Choices[index].first;
         return "";
     }
-    case Kind::Shortcuts:
-        return Library->NormalShortcuts(text, Changed.Shortcuts)
-                   ? ""
-                   : quoted + "is not a list of shortcuts such as Ctrl+S=101,F5=102 (commands "
-                              "from 1 to 65535, no key twice).";
+    case Kind::Written: {
+        std::string written;
+        if (!Library->NormalText(Which.Key, text, written))
+            return quoted + "is not " + Which.Hint + ".";
+        if (written.empty())
+            Changed.Written.erase(Which.Key);
+        else
+            Changed.Written[Which.Key] = written;
+        return "";
+    }
     }
     return "";
 }
@@ -503,6 +520,13 @@ bool PropertyList::Take(const MSG& Message) {
 void PropertyList::Command(int Id) {
     for (const Row& row : Rows) {
         if (!row.Button || GetDlgCtrlID(row.Button) != Id) continue;
+        if (row.Type == Kind::Written) {
+            // The dialog starts at the font typed, else at the holder's.
+            std::string font = Text(row), typed;
+            if (!Library->NormalText(row.Key, font, typed) || typed.empty()) font = row.Inherited;
+            if (ChooseFontText(Host, *Library, font)) SetWindowTextA(row.Box, font.c_str());
+            continue;
+        }
         static COLORREF custom[16];
         CHOOSECOLORA dialog{};
         dialog.lStructSize = sizeof dialog;

@@ -36,7 +36,7 @@ public:
     // A double click in an empty event box writes the usual handler name ("SaveButtonClick");
     // true when it did, for the caller to apply it.
     bool Take(const MSG& Message);
-    // A colour row's button: the system's colour dialog fills the row.
+    // A colour or font row's button: the system's colour or font dialog fills the row.
     void Command(int Id);
     // The page tabs.
     bool Notify(const NMHDR& Header);
@@ -57,8 +57,8 @@ private:
         Items,
         Event,
         Link,
-        Shortcuts,
-        Bit // one choice of a set value, as a check box
+        Written, // a text the library reads: a font, the form's shortcuts
+        Bit      // one choice of a set value, as a check box
     };
     struct Row {
         std::string Key; // the property, value, flag or event it shows
@@ -72,6 +72,10 @@ private:
         bool Extended = false, Inverted = false;
         // Choice rows: the names and values; Link rows: "" and the components it may name.
         std::vector<std::pair<std::string, uint32_t>> Choices;
+        // Written rows: what a text must be; whether it is a font, and its holder's then.
+        std::string Hint;
+        bool Font = false;
+        std::string Inherited;
         std::string Filled; // the State it was shown with
     };
 
@@ -84,8 +88,8 @@ private:
     void Fill(const std::vector<const ComponentRecord*>& Shown, const FormModel& Model,
               const std::string& Ancestor);
     // What Which shows of Shown: a box's text, a choice's index, a check box's state.
-    std::string StateOf(const Row& Which, const ComponentRecord& Shown,
-                        const std::string& Ancestor) const;
+    std::string StateOf(const Row& Which, const ComponentRecord& Shown, const std::string& Ancestor,
+                        const FormModel& Model) const;
     // The same as the row's window shows it now; SetState shows it.
     std::string State(const Row& Which) const;
     void SetState(const Row& Which, const std::string& State) const;

@@ -19,9 +19,6 @@ bool TestForm::Show(HWND Designer, const CoreLibrary& Core, const FormModel& Mod
         return false;
     }
     ShowClassValues(Form, Model.Form, Core.Form, true);
-    if (!Model.Form.Shortcuts.empty())
-        SendMessageA(Form, QM_SETVALUE, reinterpret_cast<WPARAM>("Shortcuts"),
-                     reinterpret_cast<LPARAM>(Model.Form.Shortcuts.c_str()));
     // Sized for the frame its values gave it (a dialog's is thinner): the client area is the
     // designed one.
     RECT outer = {0, 0, Model.Form.Width, Model.Form.Height}, owner;

@@ -244,8 +244,59 @@ constexpr LinkLine Links[] = {
      [](QFrame& F, QFrame* L) { return Apply(F, &QCustomLabel::SetFocusControl, L); }},
 };
 
-// A form's shortcuts, as the text ParseShortcutList reads; a designer's window takes the text.
-constexpr char ShortcutsName[] = "Shortcuts";
+// A property written as text the library reads: generated code sets it with
+// Setter(::Reader("text")), a designer's window takes the text, and DesignText checks a text
+// and writes it the library's way. Kind tells a designer how it may be picked ("font": the
+// font dialog), Hint what a text must be.
+struct WrittenLine {
+    const char* Name;
+    const char* Setter;
+    const char* Reader;
+    const char* Kind;
+    const char* Hint;
+    bool (*Offered)(const DesignClass& Class);
+    bool (*Normal)(const std::string& Text, std::string& Written);
+    bool (*Apply)(QFrame& Frame, const std::string& Text);
+};
+
+constexpr WrittenLine Written[] = {
+    {"Font", "SetFont", "FontOf", "font",
+     "a font such as Tahoma,8,Bold (a face, a size in points from 1 to 1000, then any of Bold, "
+     "Italic, Underline, StrikeOut), or empty for the holder's",
+     [](const DesignClass&) { return true; },
+     [](const std::string& Text, std::string& Normal) {
+         QFont font;
+         if (!ParseFont(Text, font)) return false;
+         Normal = FontText(font);
+         return true;
+     },
+     [](QFrame& F, const std::string& Text) {
+         QFont font;
+         if (!ParseFont(Text, font)) return false;
+         // No font of its own is its holder's.
+         if (font.IsSet())
+             F.SetFont(font);
+         else
+             F.SetParentFont(true);
+         return true;
+     }},
+    {"Shortcuts", "SetShortcuts", "ShortcutList", "text",
+     "a list of shortcuts such as Ctrl+S=101,F5=102 (commands from 1 to 65535, no key twice)",
+     [](const DesignClass& C) { return C.Of == Form; },
+     [](const std::string& Text, std::string& Normal) {
+         std::vector<QShortcut> list;
+         if (!ParseShortcutList(Text, list)) return false;
+         Normal = ShortcutListText(list);
+         return true;
+     },
+     [](QFrame& F, const std::string& Text) {
+         std::vector<QShortcut> list;
+         auto* form = dynamic_cast<QCustomForm*>(&F);
+         if (!form || !ParseShortcutList(Text, list)) return false;
+         form->SetShortcuts(list);
+         return true;
+     }},
+};
 
 // Every component's events, then a form's own, with their handlers' parameters.
 const char FrameEvents[] = "Event=OnCreate(QFrame* Sender)\n"
@@ -297,7 +348,19 @@ std::string Describe(const DesignClass& Class) {
     for (const LinkLine& link : Links)
         if (link.Of == Class.Of)
             text += std::string("Link=") + link.Name + ":" + link.Setter + "\n";
-    if (Class.Of == Form) text += std::string(ShortcutsName) + "=SetShortcuts\n";
+    for (const WrittenLine& written : Written)
+        if (written.Offered(Class))
+            text.append("Written=")
+                .append(written.Name)
+                .append(":")
+                .append(written.Setter)
+                .append(":")
+                .append(written.Reader)
+                .append(":")
+                .append(written.Kind)
+                .append(":")
+                .append(written.Hint)
+                .append("\n");
     for (size_t i = 0; i < Class.Flags.Count; ++i)
         text += FlagLine("Flag", Class.Flags.First[i].Name, Class.Flags.First[i].Bits);
     if (Class.Frame == BorderAndEdge || Class.Frame == BorderOnly)
@@ -338,11 +401,16 @@ bool SetDesignValue(QFrame& Frame, const char* Name, intptr_t Value) {
             QFrame* linked = Value ? FrameOfWindow(reinterpret_cast<HWND>(Value)) : nullptr;
             return (linked || !Value) && link.Apply(Frame, linked);
         }
-    std::vector<QShortcut> shortcuts;
-    auto* form = dynamic_cast<QCustomForm*>(&Frame);
-    if (std::strcmp(Name, ShortcutsName) != 0 || !form || !Value ||
-        !ParseShortcutList(reinterpret_cast<const char*>(Value), shortcuts))
-        return false;
-    form->SetShortcuts(shortcuts);
-    return true;
+    for (const WrittenLine& written : Written)
+        if (std::strcmp(written.Name, Name) == 0)
+            return written.Offered(*found) && Value &&
+                   written.Apply(Frame, reinterpret_cast<const char*>(Value));
+    return false;
+}
+
+bool DesignText(const char* Name, const char* Text, std::string& Normal) {
+    for (const WrittenLine& written : Written)
+        if (Name && Text && std::strcmp(written.Name, Name) == 0)
+            return written.Normal(Text, Normal);
+    return false;
 }

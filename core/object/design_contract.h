@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class QFrame;
 
@@ -28,9 +29,12 @@ class QFrame;
 ///                                (each "<name>=<bit>"), set in code by <setter>(bits)
 ///   Link=<name>:<setter>         a property naming another component of the form, set in
 ///                                code by calling <setter>(&component)
-///   Shortcuts=<setter>           the form's shortcuts, "Ctrl+S=101,F5=102" as
-///                                ParseShortcutList reads them, set in code by calling
-///                                <setter>(ShortcutList(text))
+///   Written=<name>:<setter>:<reader>:<kind>:<hint>
+///                                a property written as text the library reads (a font
+///                                "Tahoma,8,Bold", the form's shortcuts "Ctrl+S=101"), set in
+///                                code by calling <setter>(<reader>(text)); <kind> is "font"
+///                                for a font, "text" for others; <hint> says what a text must
+///                                be, for a designer's message
 ///   Flag=<name>:<hex>            a style bit a designer shows as a check box
 ///   ExFlag=<name>:<hex>          the same for the extended style
 /// \endverbatim
@@ -40,9 +44,13 @@ class QFrame;
 const char* DesignClassText(const char* ClassName);
 
 /// QM_SETVALUE's work: sets the value Name (as in the "Value=", "Set=", "Link=" and
-/// "Shortcuts=" lines) of Frame as the line's setter does; a link's Value is the linked
-/// component's window (0 for none), the shortcuts' the address of their text. False, changing
-/// nothing, for a null Name, a name Frame's class has no such line for, a frame that is not of
-/// the kind the setter belongs to, a window of no component or a text that is no list of
-/// shortcuts.
+/// "Written=" lines) of Frame as the line's setter does; a link's Value is the linked
+/// component's window (0 for none), a written value's the address of its text (an empty font
+/// is the holder's). False, changing nothing, for a null Name, a name Frame's class has no
+/// such line for, a frame that is not of the kind the setter belongs to, a window of no
+/// component or a text the property's reader does not read.
 bool SetDesignValue(QFrame& Frame, const char* Name, intptr_t Value);
+
+/// A designer's check of a written value: true, with Text as the library writes it in Normal,
+/// when the property Name ("Font", "Shortcuts") reads Text.
+bool DesignText(const char* Name, const char* Text, std::string& Normal);

@@ -308,6 +308,7 @@ void QFrame::AlignInHolderWindow(QMessage& Message) {
     if (FParent) FParent->RemoveControl(Self());
     FParent = holder;
     if (holder) holder->AddControl(Self());
+    if (ParentFont()) ShowFont(); // its holder's, as a program's child takes it when made
     SetAlign(static_cast<int>(Message.WParam));
     Message.Result = 1;
 }

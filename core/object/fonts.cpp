@@ -1,9 +1,14 @@
 #include "object/fonts.h"
 
+#include "object/text_items.h"
+
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -38,6 +43,17 @@ HFONT MakeFont(const QFont& Font) {
     return CreateFontIndirectA(&description);
 }
 
+constexpr int MostPoints = 1000;
+
+// The styles a font's text may name, in the order it writes them.
+constexpr struct {
+    const char* Name;
+    bool QFont::*Field;
+} Styles[] = {{"Bold", &QFont::Bold},
+              {"Italic", &QFont::Italic},
+              {"Underline", &QFont::Underline},
+              {"StrikeOut", &QFont::StrikeOut}};
+
 auto Fields(const QFont& F) {
     return std::tie(F.Face, F.Size, F.Bold, F.Italic, F.Underline, F.StrikeOut);
 }
@@ -50,6 +66,44 @@ bool operator==(const QFont& A, const QFont& B) {
 
 bool operator<(const QFont& A, const QFont& B) {
     return Fields(A) < Fields(B);
+}
+
+bool ParseFont(const std::string& Text, QFont& Font) {
+    std::vector<std::string> items;
+    if (!SplitItems(Text, ',', items) || items.size() == 1) return false;
+    QFont read;
+    if (!items.empty()) {
+        const std::string& size = items[1];
+        if (items[0].size() >= LF_FACESIZE || size.empty() || size.size() > 4 ||
+            size.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        read.Face = items[0];
+        read.Size = std::stoi(size);
+        if (read.Size < 1 || read.Size > MostPoints) return false;
+    }
+    for (size_t i = 2; i < items.size(); ++i) {
+        auto style = std::find_if(std::begin(Styles), std::end(Styles), [&](const auto& S) {
+            return !lstrcmpiA(items[i].c_str(), S.Name);
+        });
+        if (style == std::end(Styles) || read.*style->Field) return false;
+        read.*style->Field = true;
+    }
+    Font = read;
+    return true;
+}
+
+std::string FontText(const QFont& Font) {
+    if (!Font.IsSet()) return "";
+    std::string text = Font.Face + "," + std::to_string(Font.Size);
+    for (const auto& style : Styles)
+        if (Font.*style.Field) text.append(",").append(style.Name);
+    return text;
+}
+
+QFont FontOf(const std::string& Text) {
+    QFont font;
+    ParseFont(Text, font);
+    return font;
 }
 
 QFont MessageFont() {

@@ -26,6 +26,16 @@ inline bool operator!=(const QFont& A, const QFont& B) {
 }
 bool operator<(const QFont& A, const QFont& B);
 
+/// Reads "Tahoma,8" or "Segoe UI,9,Bold,Italic": a face, a size in whole points from 1 to
+/// 1000, then any of Bold, Italic, Underline and StrikeOut, once each, in any order and case
+/// (spaces around an item are left out). An empty text is no font, which the holder's stands
+/// for. False, changing nothing, for any other text.
+bool ParseFont(const std::string& Text, QFont& Font);
+/// The font as ParseFont reads it, its styles in the order above; "" for a font not set.
+std::string FontText(const QFont& Font);
+/// The font of Text, none where it is none: designed components take theirs from it.
+QFont FontOf(const std::string& Text);
+
 /// The font for boxes of messages the system gives (SystemParametersInfo), at the screen's
 /// pixels per inch: what a designed form starts with.
 QFont MessageFont();

@@ -18,13 +18,15 @@ constexpr UINT QM_SETWINDOWINFO = 0xA710;
 constexpr UINT QM_GETWINDOWINFO = 0xA711;
 /// For designers: WParam is an alignment (QAlign). The window's component takes it and becomes the
 /// last child of the component of the window holding it, which lays out its aligned children as a
-/// program's would; answers 1, or 0 for a value that is no alignment. It carries no address.
+/// program's would, and takes its font unless it has its own; answers 1, or 0 for a value that
+/// is no alignment. It carries no address.
 constexpr UINT QM_SETALIGN = 0xA712;
 /// For designers: WParam is the address of a NUL-terminated value name as in DESIGNCLASS's
-/// "Value=" lines ("Color", "TextColor", "BorderStyle", "Alignment", "FormStyle"), LParam the
-/// value. The window's component sets it as that line's setter does and the window is drawn
-/// again; answers 1, or 0 for a name its class has no such line for, a window without a
-/// component or a message from another thread. A posted one never reaches a window procedure.
+/// "Value=", "Set=", "Link=" and "Written=" lines ("Color", "Anchors", "Font"), LParam the
+/// value (a link's window, a written value's text). The window's component sets it as that line's
+/// setter does and the window is drawn again; answers 1, or 0 for a name its class has no such line
+/// for, a window without a component or a message from another thread. A posted one never reaches a
+/// window procedure.
 constexpr UINT QM_SETVALUE = 0xA713;
 
 /// One window message on its way through HandleMessage and DefaultHandler.

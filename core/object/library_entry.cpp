@@ -32,6 +32,22 @@ extern "C" BOOL WINAPI FORMKEY(MSG* Message) EXPORT_NAME("FORMKEY@4");
 extern "C" BOOL WINAPI SHORTCUTLIST(const char* Text, char* Written, int Size)
     EXPORT_NAME("SHORTCUTLIST@12");
 
+// For a designer's rows of text values: TRUE, with Text written the library's way in Written
+// (Size bytes with its NUL), when the property Name ("Font", "Shortcuts") reads Text and that
+// fits.
+extern "C" BOOL WINAPI DESIGNTEXT(const char* Name, const char* Text, char* Written, int Size)
+    EXPORT_NAME("DESIGNTEXT@16");
+
+namespace {
+
+BOOL CopyOut(const std::string& Text, char* Written, int Size) {
+    if (Text.size() >= static_cast<size_t>(Size)) return FALSE;
+    std::memcpy(Written, Text.c_str(), Text.size() + 1);
+    return TRUE;
+}
+
+} // namespace
+
 const char* WINAPI VERSION() {
     return "Velmora(Tessaly7)-GUI Version 1";
 }
@@ -52,10 +68,13 @@ BOOL WINAPI FORMKEY(MSG* Message) {
 BOOL WINAPI SHORTCUTLIST(const char* Text, char* Written, int Size) {
     std::vector<QShortcut> list;
     if (!Text || !Written || Size <= 0 || !ParseShortcutList(Text, list)) return FALSE;
-    std::string text = ShortcutListText(list);
-    if (text.size() >= static_cast<size_t>(Size)) return FALSE;
-    std::memcpy(Written, text.c_str(), text.size() + 1);
-    return TRUE;
+    return CopyOut(ShortcutListText(list), Written, Size);
+}
+
+BOOL WINAPI DESIGNTEXT(const char* Name, const char* Text, char* Written, int Size) {
+    std::string normal;
+    if (!Written || Size <= 0 || !DesignText(Name, Text, normal)) return FALSE;
+    return CopyOut(normal, Written, Size);
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD Reason, LPVOID) {

@@ -1,5 +1,7 @@
 #include "object/shortcuts.h"
 
+#include "object/text_items.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -73,13 +75,10 @@ std::string ShortcutText(const QShortcut& Shortcut) {
 }
 
 bool ParseShortcutList(const std::string& Text, std::vector<QShortcut>& List) {
+    std::vector<std::string> items;
+    if (!SplitItems(Text, ',', items)) return false;
     std::vector<QShortcut> read;
-    for (size_t start = 0, end; start < Text.size(); start = end + 1) {
-        end = std::min(Text.find(',', start), Text.size());
-        size_t first = Text.find_first_not_of(' ', start),
-               last = Text.find_last_not_of(' ', end - 1);
-        if (first >= end || last < first) return false;
-        std::string item = Text.substr(first, last + 1 - first);
+    for (const std::string& item : items) {
         size_t equals = item.rfind('=');
         QShortcut shortcut;
         char* stop = nullptr;

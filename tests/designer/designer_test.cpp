@@ -268,6 +268,7 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     Edit("Text", "Zoë | Ελλάδα \\ Москва 😀");
     Edit("ID", "65535");
     Edit("Style", "56000001"); // made the default button
+    Edit("Font", "courier new , 10 , italic");
     SendMessageA(Row("akRight"), BM_SETCHECK, BST_CHECKED, 0);
     PostMessageA(Row("ID"), WM_KEYDOWN, VK_RETURN, 1);
     // Return in a box of lines (the memo's text, a list's items) is the box's and applies
@@ -295,7 +296,8 @@ TEST_F(DesignerTest, EveryClassPlacedMovedResizedAndEditedComesBackFromItsFile) 
     // In tab-order mode a click makes the edit the first for Tab; Escape ends the mode, which
     // leaves the form selected, whose own properties the list shows.
     Menu(CommandTabOrder), Click(150, 90), Key(VK_ESCAPE);
-    Edit("Caption", "Every class"), Edit("Shortcuts", "ctrl+s=101, F5=102"), Menu(CommandApply);
+    Edit("Caption", "Every class"), Edit("Shortcuts", "ctrl+s=101, F5=102");
+    Edit("Font", "Tahoma, 9"), Menu(CommandApply);
     EXPECT_EQ(Saved(), ReadTestFile(EVERY_CLASS_FORM));
     // designer_generated_code builds this C++ and compares its form with the same file; the
     // form's own outer size, which gives the surface's client area, is only seen here.
@@ -358,6 +360,9 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {"OnClick", "RGB", "OnClick: \"RGB\" is not a C++ name."},
         // The types of the events' parameters.
         {"Name", "uint16_t", "Name: \"uint16_t\" is not a C++ name."},
+        {"Font", "Tahoma,0",
+         "Font: \"Tahoma,0\" is not a font such as Tahoma,8,Bold (a face, a size in points from 1 "
+         "to 1000, then any of Bold, Italic, Underline, StrikeOut), or empty for the holder's."},
         {"OnMouseDown", "Input",
          "Events: the handler \"Input\" of Ok.OnMouseDown is named like a component."},
         {"", "Velmora form 3\r\n",
@@ -409,6 +414,8 @@ TEST_F(DesignerTest, BadValuesAndDamagedFilesAreRefusedWithAMessageAndChangeNoth
         {"", Header + "Form F Shortcuts=\"Ctrl+S=1,ctrl+s=2\"\r\n",
          "line 3: bad Shortcuts \"Ctrl+S=1,ctrl+s=2\""},
         {"", Small + "QButton B Shortcuts=F5=1\r\n", "line 5: no property is called \"Shortcuts\""},
+        {"", Small + "QButton B Font=\"Tahoma,8,Bold,bold\"\r\n",
+         "line 5: bad Font \"Tahoma,8,Bold,bold\""},
         {"", Small + "QLabel L Parent=Nobody\r\n",
          "line 5: the parent \"Nobody\" is no component of the form"},
         {"", Small + "QLabel L Parent=Ok\r\n", "line 5: \"Ok\" (QButton) holds no components"},
@@ -1195,6 +1202,74 @@ TEST_F(DesignerTest, TestModeShowsTheFormLiveAndTabOrderIsSetByClicks) {
               "10,10; ");
 }
 
+// A component without a font of its own shows its holder's, out to the form's; the row says
+// so, takes a typed font the library's way and the system's dialog, and undo gives it back.
+TEST_F(DesignerTest, FontsComeFromTheHolderUnlessTypedOrChosen) {
+    ASSERT_TRUE(
+        Command("open " + WriteTestFile(Kept, Header + "Form F Font=\"Tahoma,8\"\r\n"
+                                                       "QPanel P Left=10 Top=10 Width=200 "
+                                                       "Height=100\r\nQLabel L Parent=P "
+                                                       "Left=10 Top=10 Width=60 Height=18\r\n")));
+    auto label = [] {
+        Click(25, 25);
+        return Edit("Font");
+    };
+    // Each line's name and font in the saved file.
+    auto fonts = [] {
+        std::string file = Saved(Snapshot), shown;
+        for (size_t line = 0; line < file.size(); line = file.find('\n', line) + 1) {
+            size_t end = file.find('\r', line), name = file.find(' ', line) + 1,
+                   font = file.find(" Font=\"", line);
+            if (font < end)
+                shown += file.substr(name, file.find(' ', name) - name) + ":" +
+                         file.substr(font + 7, end - font - 8) + " ";
+        }
+        return shown;
+    };
+    EXPECT_EQ(label(), "(inherited: Tahoma,8)");
+    // The system's dialog, from the row's button, for the panel: Cancel changes nothing. A face
+    // it offers is the one typed then.
+    auto dialog = [] {
+        RECT box, button;
+        GetWindowRect(Row("Font"), &box);
+        for (HWND w = nullptr; (w = FindWindowExA(Main, w, "Button", "..."));)
+            if (GetWindowRect(w, &button), button.top == box.top) PostMessageA(w, BM_CLICK, 0, 0);
+        HWND shown = nullptr;
+        for (int i = 0; i < 500 && !(shown = Box()); ++i)
+            Sleep(10);
+        return shown;
+    };
+    Click(150, 90);
+    HWND shown = dialog();
+    ASSERT_TRUE(shown);
+    wchar_t wide[LF_FACESIZE] = L"";
+    char face[LF_FACESIZE] = "";
+    const int faces = 0x470; // the dialog's list of faces, a window of wide characters
+    SendDlgItemMessageW(shown, faces, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(wide));
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, face, sizeof face, nullptr, nullptr);
+    PostMessageA(shown, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(Edit("Font", (std::string(face) + " , 12, bold").c_str()), "(inherited: Tahoma,8)");
+    Menu(CommandApply);
+    const std::string chosen = std::string(face) + ",12,Bold";
+    EXPECT_EQ(Edit("Font"), chosen);
+    EXPECT_EQ(label(), "(inherited: " + chosen + ")");
+    // For the label the dialog starts at the font shown, which OK makes its own.
+    ASSERT_TRUE(shown = dialog());
+    PostMessageA(shown, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(Edit("Font"), chosen);
+    Menu(CommandApply);
+    EXPECT_EQ(fonts(), "F:Tahoma,8 P:" + chosen + " L:" + chosen + " ");
+    Key('Z', false, true);
+    EXPECT_EQ(label(), "(inherited: " + chosen + ")");
+    EXPECT_EQ(fonts(), "F:Tahoma,8 P:" + chosen + " ");
+    // Emptied, the form's font is the platform's, which the file says by leaving it out.
+    Click(350, 250), Edit("Font", ""), Menu(CommandApply);
+    EXPECT_EQ(Edit("Font"), "");
+    Click(150, 90), Edit("Font", ""), Menu(CommandApply);
+    EXPECT_EQ(label(), "");
+    EXPECT_EQ(fonts(), "");
+}
+
 // A label's FocusControl names another component: Alt and its mnemonic focus that one in test
 // mode, and the link follows a rename, goes with a delete (undo brings it back) and names the
 // pasted copy where both were copied. The form's shortcuts are a list the library reads.
@@ -1291,6 +1366,17 @@ TEST_F(DesignerTest, AnchoredComponentsFollowTheirHoldersSize) {
 // Cancel keeps the form, No gives the changes up, Yes saves them first.
 TEST_F(DesignerTest, UnsavedChangesAreMarkedAndAskedAboutBeforeTheyAreLost) {
     std::string moved = Small;
+    // A new form keeps the dialog keys and starts with the system's message font.
+    Menu(CommandNew);
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const std::string font = Edit("Font");
+    EXPECT_EQ(font.substr(0, font.find(',')), metrics.lfMessageFont.lfFaceName);
+    const std::string made = Header +
+                             "Form DesignedForm Text=\"DesignedForm\" Width=556 Height=396 "
+                             "DialogKeys=true Font=\"" +
+                             font + "\"\r\n";
     moved.replace(moved.find("Left=10"), 7, "Left=11");
     const std::string title = "Velmora designer - ", kept = "kept.vform - " + Version;
     struct Row {
@@ -1302,8 +1388,8 @@ TEST_F(DesignerTest, UnsavedChangesAreMarkedAndAskedAboutBeforeTheyAreLost) {
     };
     const Row rows[] = {
         {CommandNew, IDCANCEL, Small, moved, title + "kept.vform* - " + Version},
-        {CommandNew, IDNO, Small, Header, title + "untitled - " + Version},
-        {CommandNew, IDYES, moved, Header, title + "untitled - " + Version},
+        {CommandNew, IDNO, Small, made, title + "untitled - " + Version},
+        {CommandNew, IDYES, moved, made, title + "untitled - " + Version},
         {CommandOpen, IDCANCEL, Small, moved, title + "kept.vform* - " + Version},
         {CommandExit, IDCANCEL, Small, moved, title + "kept.vform* - " + Version},
         {WM_CLOSE, IDCANCEL, Small, moved, title + "kept.vform* - " + Version},
@@ -1392,7 +1478,9 @@ TEST_F(DesignerTest, TheWindowsShowTheFormTheToolsTheSelectionAndTextsInEveryLan
             "Static[Color] 50000200 0 576,440 74x18 Edit[] 50010080 200 650,440 146x18\n"
             "Button[...] 50000000 0 798,440 24x18\n"
             "Static[TextColor] 50000200 0 576,462 74x18 Edit[] 50010080 200 650,462 146x18\n"
-            "Button[...] 50000000 0 798,462 24x18\n");
+            "Button[...] 50000000 0 798,462 24x18\n"
+            "Static[Font] 50000200 0 576,484 74x18 Edit[] 50010080 200 650,484 146x18\n"
+            "Button[...] 50000000 0 798,484 24x18\n");
     // The Color row's button opens the system's colour dialog, Open its file dialog.
     PostMessageA(FindWindowExA(Main, nullptr, "Button", "..."), BM_CLICK, 0, 0);
     EXPECT_TRUE(Answer(IDCANCEL));

@@ -33,8 +33,10 @@ void ReadValues(QFrame& Frame, const ClassDesign& Design, ComponentRecord& Recor
     auto* label = dynamic_cast<QCustomLabel*>(&Frame);
     if (label && label->FocusControl())
         Record.Links["FocusControl"] = label->FocusControl()->Name();
-    if (auto* form = dynamic_cast<QCustomForm*>(&Frame))
-        Record.Shortcuts = ShortcutListText(form->Shortcuts());
+    auto* form = dynamic_cast<QCustomForm*>(&Frame);
+    if (form && !form->Shortcuts().empty())
+        Record.Written["Shortcuts"] = ShortcutListText(form->Shortcuts());
+    if (!Frame.ParentFont()) Record.Written["Font"] = FontText(Frame.Font());
 }
 
 void ReadItems(QFrame& Frame, ComponentRecord& Record) {

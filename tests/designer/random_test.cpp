@@ -56,6 +56,7 @@ const char* const Texts[] = {"", "OK", "Zoë | Ελλάδα 😀", "a\"b\\c", "o
 const char* const Handlers[] = {"", "Clicked", "Pressed"};
 const char* const Items[] = {"", "one", "one\r\ntwo", "\r\n", " \r\n\r\nx"};
 const char* const Keys[] = {"", "ctrl+s=1", "F5=2,F5=3", "Alt+X=65535, Del=7"};
+const char* const Fonts[] = {"", "Tahoma,12,Bold", "tahoma, 7", "Tahoma,0"};
 const char* const Boxes[] = {"Visible", "Enabled", "akLeft", "akRight", "akBottom"};
 const char* const Decimals[] = {"Left", "Top", "Width", "Height", "ID"};
 const int Limits[] = {-32768, -1, 0, 32767, 65535};
@@ -391,11 +392,21 @@ private:
             for (int p = 0; p < r.right * r.bottom && !figure; ++p)
                 figure = GetPixel(dc, p % r.right, p / r.right) == GetSysColor(COLOR_HIGHLIGHTTEXT);
             ReleaseDC(w, dc);
-            // One the surface cuts off shows no pixels to read.
-            RECT on = r, client, common;
+            // One the surface or the designer's window cuts off, or another number lies over
+            // (components placed at almost one place), shows no pixels to read.
+            RECT on = r, client, around, common;
             MapWindowPoints(w, Surface, reinterpret_cast<POINT*>(&on), 2);
             GetClientRect(Surface, &client);
+            GetClientRect(Main, &around);
+            MapWindowPoints(Main, Surface, reinterpret_cast<POINT*>(&around), 2);
+            IntersectRect(&client, &client, &around);
             bool whole = IntersectRect(&common, &on, &client) && EqualRect(&common, &on);
+            for (HWND above = w; whole && (above = GetWindow(above, GW_HWNDPREV));) {
+                RECT over;
+                GetWindowRect(above, &over);
+                MapWindowPoints(nullptr, Surface, reinterpret_cast<POINT*>(&over), 2);
+                whole = !IsWindowVisible(above) || !IntersectRect(&common, &on, &over);
+            }
             if (IsWindowVisible(w) && whole && !figure) return false;
         }
         return true;
@@ -425,7 +436,7 @@ private:
         case 0:
             return Type(Any(Decimals), std::to_string(Roll(4) ? Between(-20, 600) : Any(Limits)));
         case 6:
-            return Type("Shortcuts", Any(Keys));
+            return Roll(2) ? Type("Shortcuts", Any(Keys)) : Type("Font", Any(Fonts));
         case 1:
             return Type(Roll(2) ? "Text" : "Caption", Any(Texts));
         case 2:

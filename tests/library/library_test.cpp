@@ -104,7 +104,7 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
         std::string traits = has("Focus=Tab\n") ? "Tab" : has("Focus=Group\n") ? "Group" : "-";
         traits += has("\nFlag=Border:00800000\n") ? " Border" : "";
         traits += has("\nExFlag=ClientEdge:00000200\n") ? " ClientEdge" : "";
-        traits += has("\nShortcuts=SetShortcuts\n") ? " Shortcuts" : "";
+        traits += has("\nWritten=Shortcuts:SetShortcuts:ShortcutList:text:") ? " Shortcuts" : "";
         EXPECT_EQ(traits + (has("\nLink=FocusControl:SetFocusControl\n") ? " FocusControl" : ""),
                   row.Traits);
         // Every class has the component's fourteen events; forms add OnClose.
@@ -115,6 +115,7 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
         EXPECT_EQ(events, form ? 15u : 14u);
         EXPECT_EQ(has("Event=OnClose(QFrame* Sender, int& Action)\n"), form);
         EXPECT_EQ(has("\nSet=Anchors:SetAnchors:3:akLeft=1,akTop=2,akRight=4,akBottom=8\n"), !form);
+        EXPECT_TRUE(has("\nWritten=Font:SetFont:FontOf:font:a font such as "));
     }
     // Every offered class is described, and nothing else is.
     std::istringstream offered(Call(core, "EXPORTCLASSES@0"));
@@ -123,24 +124,43 @@ TEST(CoreLibrary, DescribesEachClassToADesigner) {
     EXPECT_EQ(byName("QRed"), nullptr);
     EXPECT_EQ(byName(nullptr), nullptr);
     EXPECT_EQ(byName("QForm"), byName("QForm")); // kept, not made again
-    // Shortcut lists, checked and written the library's way, by name or ordinal 5: whether it
-    // answered TRUE, and what it wrote in a buffer of the size given.
+    // Texts of values checked and written the library's way: shortcut lists by name or ordinal
+    // 5, and any written value by its name through ordinal 6; whether it answered TRUE, and what
+    // it wrote in a buffer of the size given.
     using Check = BOOL(WINAPI*)(const char*, char*, int);
+    using CheckNamed = BOOL(WINAPI*)(const char*, const char*, char*, int);
     auto check =
         reinterpret_cast<Check>(reinterpret_cast<void*>(GetProcAddress(core, "SHORTCUTLIST@12")));
     ASSERT_TRUE(check && reinterpret_cast<void*>(check) ==
                              reinterpret_cast<void*>(GetProcAddress(core, MAKEINTRESOURCEA(5))));
-    const std::tuple<const char*, int, const char*> lists[] = {
-        {"ctrl+s=1, f5=2", 14, "1 Ctrl+S=1,F5=2"},
-        {"ctrl+s=1, f5=2", 13, "0 "},
-        {"", 1, "1 "},
-        {"Ctrl+S=0", 64, "0 "},
-        {nullptr, 64, "0 "},
+    auto checkNamed = reinterpret_cast<CheckNamed>(
+        reinterpret_cast<void*>(GetProcAddress(core, "DESIGNTEXT@16")));
+    ASSERT_TRUE(checkNamed &&
+                reinterpret_cast<void*>(checkNamed) ==
+                    reinterpret_cast<void*>(GetProcAddress(core, MAKEINTRESOURCEA(6))));
+    // The name "-" asks SHORTCUTLIST.
+    const std::tuple<const char*, const char*, int, const char*> texts[] = {
+        {"-", "ctrl+s=1, f5=2", 14, "1 Ctrl+S=1,F5=2"},
+        {"-", "ctrl+s=1, f5=2", 13, "0 "},
+        {"-", "", 1, "1 "},
+        {"-", "Ctrl+S=0", 64, "0 "},
+        {"-", nullptr, 64, "0 "},
+        {"Shortcuts", "ctrl+s=1, f5=2", 14, "1 Ctrl+S=1,F5=2"},
+        {"Shortcuts", "Ctrl+S=0", 64, "0 "},
+        {"Font", " Segoe UI , 9, italic,BOLD", 64, "1 Segoe UI,9,Bold,Italic"},
+        {"Font", "Tahoma,8", 8, "0 "},
+        {"Font", "", 1, "1 "},
+        {"Font", "Tahoma", 64, "0 "},
+        {"Font", nullptr, 64, "0 "},
+        {"Anchors", "akLeft", 64, "0 "},
+        {nullptr, "Tahoma,8", 64, "0 "},
     };
-    for (auto [text, size, expected] : lists) {
+    for (auto [name, text, size, expected] : texts) {
         char written[64] = "";
-        BOOL done = check(text, written, size);
-        EXPECT_EQ(std::to_string(done) + " " + (done ? written : ""), expected) << size;
+        BOOL done = name && !strcmp(name, "-") ? check(text, written, size)
+                                               : checkNamed(name, text, written, size);
+        EXPECT_EQ(std::to_string(done) + " " + (done ? written : ""), expected)
+            << (name ? name : "null") << " " << size;
     }
     FreeLibrary(core);
 }

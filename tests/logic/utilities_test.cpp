@@ -2,6 +2,7 @@
 // texts, and shortcuts read from and written as text.
 #include "containers/paths.h"
 #include "object/diagnostics.h"
+#include "object/fonts.h"
 #include "object/shortcuts.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +73,7 @@ TEST(Utilities, ShortcutsReadAndWriteTheirText) {
         {"Ctrl+S=1x", "-"},
         {"Ctrl+S", "-"},
         {"Ctrl+S=1,,F5=2", "-"},
+        {"Ctrl+S=1,", "-"},
         {"Ctrl+S=1,ctrl+s=2", "-"},
         {"Win+S=1", "-"},
     };
@@ -82,4 +84,36 @@ TEST(Utilities, ShortcutsReadAndWriteTheirText) {
         EXPECT_EQ(ShortcutListText(ShortcutList(text)), read ? written : "") << text;
         EXPECT_TRUE(read || ShortcutListText(list) == "A=9") << text;
     }
+}
+
+// Fonts as text: read and written again, "-" for none read, which leaves the font as it was.
+TEST(Utilities, FontsReadAndWriteTheirText) {
+    const std::string longest(LF_FACESIZE - 1, 'F');
+    const std::pair<std::string, std::string> rows[] = {
+        {"Tahoma,8", "Tahoma,8"},
+        {" Segoe UI , 9 , italic,BOLD ", "Segoe UI,9,Bold,Italic"},
+        {"Tahoma,8,StrikeOut,Underline", "Tahoma,8,Underline,StrikeOut"},
+        {"", ""},
+        {"Tahoma,1", "Tahoma,1"},
+        {"Tahoma,1000", "Tahoma,1000"},
+        {longest + ",8", longest + ",8"},
+        {longest + "F,8", "-"},
+        {"Tahoma,1001", "-"},
+        {"Tahoma,0", "-"},
+        {"Tahoma,+8", "-"},
+        {"Tahoma,8.5", "-"},
+        {"Tahoma", "-"},
+        {",8", "-"},
+        {"Tahoma,8,", "-"},
+        {"Tahoma,8,Bold,bold", "-"},
+        {"Tahoma,8,Heavy", "-"},
+    };
+    for (const auto& [text, written] : rows) {
+        QFont font{"Old", 5, true, true, true, true};
+        bool read = ParseFont(text, font);
+        EXPECT_EQ(read ? FontText(font) : "-", written) << text;
+        EXPECT_EQ(FontText(FontOf(text)), read ? written : "") << text;
+        EXPECT_TRUE(read || FontText(font) == "Old,5,Bold,Italic,Underline,StrikeOut") << text;
+    }
+    EXPECT_EQ(FontText(QFont{"Tahoma", 0}), ""); // not set
 }
