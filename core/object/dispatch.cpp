@@ -186,7 +186,9 @@ void QFrame::HandleSize(QMessage& Message) {
     FClientWidth = LowWord(Message.LParam);
     FClientHeight = HighWord(Message.LParam);
     FClientRect = RECT{0, 0, FClientWidth, FClientHeight};
-    if (ControlCount() >= 1)
+    if (FScaling)
+        FLaidOutWidth = FClientWidth, FLaidOutHeight = FClientHeight; // ScaleBy places them
+    else if (ControlCount() >= 1)
         Realign();
     else
         FLaidOutWidth = FClientWidth, FLaidOutHeight = FClientHeight; // the next child's start

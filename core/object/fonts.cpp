@@ -17,10 +17,12 @@ struct SharedFont {
     int Users;
 };
 
-// Every font in use, by description: components of several threads may share one.
+// Every font in use, by description and pixels per inch: components of several threads may
+// share one.
+using FontKey = std::pair<QFont, int>;
 std::mutex FontsInUse;
-std::map<QFont, SharedFont>& Fonts() {
-    static auto* fonts = new std::map<QFont, SharedFont>; // outlives every static holder
+std::map<FontKey, SharedFont>& Fonts() {
+    static auto* fonts = new std::map<FontKey, SharedFont>; // outlives every static holder
     return *fonts;
 }
 
@@ -31,9 +33,9 @@ int ScreenPixelsPerInch() {
     return perInch;
 }
 
-HFONT MakeFont(const QFont& Font) {
+HFONT MakeFont(const QFont& Font, int PixelsPerInch) {
     LOGFONTA description{};
-    description.lfHeight = -MulDiv(Font.Size, ScreenPixelsPerInch(), 72);
+    description.lfHeight = -MulDiv(Font.Size, PixelsPerInch, 72);
     description.lfWeight = Font.Bold ? FW_BOLD : FW_NORMAL;
     description.lfItalic = Font.Italic;
     description.lfUnderline = Font.Underline;
@@ -120,27 +122,30 @@ QFont MessageFont() {
     return font;
 }
 
-QFontHandle::QFontHandle(const QFont& Font) {
-    if (!Font.IsSet()) return;
+QFontHandle::QFontHandle(const QFont& Font, int PixelsPerInch) {
+    if (!Font.IsSet() || PixelsPerInch <= 0) return;
     std::lock_guard<std::mutex> lock(FontsInUse);
-    auto found = Fonts().find(Font);
+    auto found = Fonts().find({Font, PixelsPerInch});
     if (found == Fonts().end()) {
-        HFONT made = MakeFont(Font);
+        HFONT made = MakeFont(Font, PixelsPerInch);
         if (!made) return;
-        found = Fonts().emplace(Font, SharedFont{made, 0}).first;
+        found = Fonts().emplace(FontKey{Font, PixelsPerInch}, SharedFont{made, 0}).first;
     }
     ++found->second.Users;
     Held = Font;
+    HeldAt = PixelsPerInch;
     Handle = found->second.Handle;
 }
 
 QFontHandle::QFontHandle(QFontHandle&& Other) noexcept
-    : Held(std::move(Other.Held)), Handle(std::exchange(Other.Handle, nullptr)) {}
+    : Held(std::move(Other.Held)), HeldAt(Other.HeldAt),
+      Handle(std::exchange(Other.Handle, nullptr)) {}
 
 QFontHandle& QFontHandle::operator=(QFontHandle&& Other) noexcept {
     if (this != &Other) {
         Release();
         Held = std::move(Other.Held);
+        HeldAt = Other.HeldAt;
         Handle = std::exchange(Other.Handle, nullptr);
     }
     return *this;
@@ -153,7 +158,7 @@ QFontHandle::~QFontHandle() {
 void QFontHandle::Release() {
     if (!Handle) return;
     std::lock_guard<std::mutex> lock(FontsInUse);
-    auto found = Fonts().find(Held);
+    auto found = Fonts().find({Held, HeldAt});
     if (found != Fonts().end() && --found->second.Users == 0) {
         DeleteObject(found->second.Handle);
         Fonts().erase(found);

@@ -57,12 +57,13 @@ private:
     HGDIOBJ Before;
 };
 
-/// One user's hold on the shared platform font of a description; none when the description is
-/// not set or the font cannot be made. Moving passes the hold on; the last hold deletes it.
+/// One user's hold on the shared platform font of a description at a number of pixels per
+/// inch; none when the description is not set or the font cannot be made. Moving passes the
+/// hold on; the last hold deletes it.
 class QFontHandle {
 public:
     QFontHandle() = default;
-    explicit QFontHandle(const QFont& Font);
+    QFontHandle(const QFont& Font, int PixelsPerInch);
     QFontHandle(QFontHandle&& Other) noexcept;
     QFontHandle& operator=(QFontHandle&& Other) noexcept;
     QFontHandle(const QFontHandle&) = delete;
@@ -75,5 +76,6 @@ private:
     void Release();
 
     QFont Held;
+    int HeldAt = 0;
     HFONT Handle = nullptr;
 };

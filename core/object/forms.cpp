@@ -2,6 +2,7 @@
 
 #include "object/dialog_keys.h"
 #include "object/form_defaults.h"
+#include "object/scaling.h"
 #include "object/window_class.h"
 
 #include <vector>
@@ -94,8 +95,27 @@ int QCustomForm::ShowModal() {
     return result;
 }
 
+void QCustomForm::ScaleForScreen(QMessage& Message) {
+    if (!DpiScaling() || (Style() & WS_CHILD)) return;
+    if (Message.Msg == WM_SHOWWINDOW && Message.WParam && !FScaledForScreen) {
+        // Before it is first seen, all its components made by then.
+        FScaledForScreen = true;
+        ScaleToPixelsPerInch(WindowPixelsPerInch(FHandle));
+    } else if (Message.Msg == WM_DPICHANGED) {
+        FScaledForScreen = true;
+        ScaleToPixelsPerInch(LOWORD(Message.WParam));
+        const RECT* suggested = reinterpret_cast<const RECT*>(Message.LParam);
+        if (suggested)
+            SetWindowPos(FHandle, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        Message.Result = 0;
+    }
+}
+
 void QCustomForm::HandleMessage(QMessage& Message) {
     QFrame::HandleMessage(Message);
+    ScaleForScreen(Message);
     // A form inside another window (a designer's surface) leaves the focus where it is put.
     bool focus = Message.Msg == WM_ACTIVATE || Message.Msg == WM_SETFOCUS;
     if (!FDialogKeys || !focus || (Style() & WS_CHILD)) return;

@@ -74,6 +74,11 @@ public:
     bool TranslateShortcut(MSG& Message) const { return FShortcuts.Translate(FHandle, Message); }
 
 private:
+    // With DpiScaling, the form scales to its window's pixels per inch when first shown and
+    // when the platform reports a change (WM_DPICHANGED), taking the place it suggests.
+    void ScaleForScreen(QMessage& Message);
+
+    bool FScaledForScreen = false;
     int FFormStyle = fsNormal;
     int FFormKind = fkWindow;
     int FModalResult = mrNone;

@@ -386,7 +386,7 @@ void QFrame::SetParentFont(bool Value) {
 void QFrame::ShowFont() {
     QFont shown = Font();
     if (!shown.IsSet() && !FFontShown.Get()) return;
-    QFontHandle next(shown);
+    QFontHandle next(shown, PixelsPerInch());
     // The window takes the new font before the old one may go with its last user.
     if (HasWindow()) SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(next.Get()), TRUE);
     FFontShown = std::move(next);

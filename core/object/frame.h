@@ -152,6 +152,17 @@ public:
     bool ParentFont() const { return !FOwnFont; }
     void SetParentFont(bool Value);
 
+    /// The pixels per inch the frame's bounds and fonts are in: its top holder's, 96 unless
+    /// set or scaled. Writing it on a top frame says what its bounds were given in (a form
+    /// designed at 120) and changes nothing else; ScaleToPixelsPerInch scales it all there.
+    int PixelsPerInch();
+    void SetPixelsPerInch(int Value) { FPixelsPerInch = Value > 0 ? Value : FPixelsPerInch; }
+    void ScaleToPixelsPerInch(int Value);
+    /// Scales the frame's bounds by Multiplier / Divisor (a window of its own: its client
+    /// size, at its place), and every child's, lays out the aligned children again and makes
+    /// the fonts anew at the top holder's pixels per inch; the caller sets those first.
+    void ScaleBy(int Multiplier, int Divisor);
+
     /// The child list: the frame does not own its children.
     int ControlCount() const { return FControls.Count(); }
     QFrame* Controls(int Index) const { return FControls.At(Index); }
@@ -267,6 +278,9 @@ private:
     QFont FFont;
     bool FOwnFont = false;
     QFontHandle FFontShown;
+    // The top holder's pixels per inch; true while ScaleBy resizes the frame.
+    int FPixelsPerInch = 96;
+    bool FScaling = false;
     int FAnchors = akLeftTop;
     // Where anchoring last put the frame before a size below 0 was cut to 0, so that a holder
     // shrunk past it and grown again gives the frame its old size back.
