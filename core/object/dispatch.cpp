@@ -187,7 +187,7 @@ void QFrame::HandleSize(QMessage& Message) {
     FClientHeight = HighWord(Message.LParam);
     FClientRect = RECT{0, 0, FClientWidth, FClientHeight};
     if (FScaling)
-        FLaidOutWidth = FClientWidth, FLaidOutHeight = FClientHeight; // ScaleBy places them
+        FLaidOutWidth = FClientWidth, FLaidOutHeight = FClientHeight; // ScaleFrom places them
     else if (ControlCount() >= 1)
         Realign();
     else

@@ -103,12 +103,8 @@ void QCustomForm::ScaleForScreen(QMessage& Message) {
         ScaleToPixelsPerInch(WindowPixelsPerInch(FHandle));
     } else if (Message.Msg == WM_DPICHANGED) {
         FScaledForScreen = true;
-        ScaleToPixelsPerInch(LOWORD(Message.WParam));
-        const RECT* suggested = reinterpret_cast<const RECT*>(Message.LParam);
-        if (suggested)
-            SetWindowPos(FHandle, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+        // In the rectangle the platform suggests, the frame it draws there around it.
+        ScaleToPixelsPerInch(LOWORD(Message.WParam), reinterpret_cast<const RECT*>(Message.LParam));
         Message.Result = 0;
     }
 }

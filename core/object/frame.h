@@ -157,11 +157,11 @@ public:
     /// designed at 120) and changes nothing else; ScaleToPixelsPerInch scales it all there.
     int PixelsPerInch();
     void SetPixelsPerInch(int Value) { FPixelsPerInch = Value > 0 ? Value : FPixelsPerInch; }
-    void ScaleToPixelsPerInch(int Value);
-    /// Scales the frame's bounds by Multiplier / Divisor (a window of its own: its client
-    /// size, at its place), and every child's, lays out the aligned children again and makes
-    /// the fonts anew at the top holder's pixels per inch; the caller sets those first.
-    void ScaleBy(int Multiplier, int Divisor);
+    /// Scales the frame's bounds (a window of its own: its client area, at its place, inside
+    /// the frame the platform draws at Value; or Outer, the screen rectangle the platform
+    /// suggests) and every child's by Value over the pixels per inch they are in, lays out the
+    /// aligned children again and makes the fonts anew.
+    void ScaleToPixelsPerInch(int Value, const RECT* Outer = nullptr);
 
     /// The child list: the frame does not own its children.
     int ControlCount() const { return FControls.Count(); }
@@ -278,7 +278,9 @@ private:
     QFont FFont;
     bool FOwnFont = false;
     QFontHandle FFontShown;
-    // The top holder's pixels per inch; true while ScaleBy resizes the frame.
+    // Scales from the pixels per inch From to To, the top holder's set to To already.
+    void ScaleFrom(int To, int From, const RECT* Outer);
+    // The top holder's pixels per inch; true while ScaleFrom resizes the frame.
     int FPixelsPerInch = 96;
     bool FScaling = false;
     int FAnchors = akLeftTop;

@@ -31,6 +31,16 @@ bool ManifestDeclaresAwareness() {
     return false;
 }
 
+// Area grown by the frame the platform draws around a window's client area at PixelsPerInch;
+// at the screen's own where the platform draws only that one.
+void FrameAround(RECT& Area, DWORD Style, BOOL Menu, DWORD ExStyle, int PixelsPerInch) {
+    using ForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+    if (!forDpi || !forDpi(&Area, Style, Menu, ExStyle, static_cast<UINT>(PixelsPerInch)))
+        AdjustWindowRectEx(&Area, Style, Menu, ExStyle);
+}
+
 int& Scaling() {
     static int scaling = ManifestDeclaresAwareness() ? 1 : 0;
     return scaling;
@@ -62,36 +72,41 @@ int QFrame::PixelsPerInch() {
     return FParent ? FParent->PixelsPerInch() : FPixelsPerInch;
 }
 
-void QFrame::ScaleBy(int Multiplier, int Divisor) {
-    if (Multiplier <= 0 || Divisor <= 0 || Multiplier == Divisor) return;
-    auto scaled = [&](int Value) { return MulDiv(Value, Multiplier, Divisor); };
+void QFrame::ScaleFrom(int To, int From, const RECT* Outer) {
+    auto scaled = [&](int Value) { return MulDiv(Value, To, From); };
     // The holder's own resize lays out nothing: its children are scaled each in its own bounds,
     // and aligned ones are placed again once all are.
     FScaling = true;
-    bool topLevel = HasWindow() && !(GetWindowLongA(FHandle, GWL_STYLE) & WS_CHILD);
-    if (topLevel) {
-        // A window of its own keeps its place; its client area scales.
-        RECT outer{0, 0, scaled(ClientWidth()), scaled(ClientHeight())};
-        AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(FHandle, GWL_STYLE)),
-                           GetMenu(FHandle) != nullptr,
-                           static_cast<DWORD>(GetWindowLongA(FHandle, GWL_EXSTYLE)));
-        RECT now;
+    DWORD style = HasWindow() ? static_cast<DWORD>(GetWindowLongA(FHandle, GWL_STYLE)) : WS_CHILD;
+    if (!(style & WS_CHILD) && Outer) {
+        SetBounds(Outer->left, Outer->top, Outer->right - Outer->left, Outer->bottom - Outer->top);
+    } else if (!(style & WS_CHILD)) {
+        // A window of its own keeps its place. Its client area is what its outer size leaves
+        // inside the frame drawn at From (a designed form's size is given so, whatever frame
+        // the screen it is made on draws), scaled; the frame drawn at To goes around it.
+        DWORD extended = static_cast<DWORD>(GetWindowLongA(FHandle, GWL_EXSTYLE));
+        BOOL menu = GetMenu(FHandle) != nullptr;
+        RECT now, frame{}, outer;
         GetWindowRect(FHandle, &now);
+        FrameAround(frame, style, menu, extended, From);
+        outer = {0, 0, scaled(now.right - now.left - (frame.right - frame.left)),
+                 scaled(now.bottom - now.top - (frame.bottom - frame.top))};
+        FrameAround(outer, style, menu, extended, To);
         SetBounds(now.left, now.top, outer.right - outer.left, outer.bottom - outer.top);
     } else {
         SetBounds(scaled(Left()), scaled(Top()), scaled(Width()), scaled(Height()));
     }
     for (int i = 0; i < ControlCount(); ++i)
-        Controls(i)->ScaleBy(Multiplier, Divisor);
+        Controls(i)->ScaleFrom(To, From, nullptr);
     FScaling = false;
     FLaidOutWidth = ClientWidth(), FLaidOutHeight = ClientHeight();
     Realign();
     if (!ParentFont() || !FParent) ShowFont(); // and so every child that takes it
 }
 
-void QFrame::ScaleToPixelsPerInch(int Value) {
+void QFrame::ScaleToPixelsPerInch(int Value, const RECT* Outer) {
     int from = PixelsPerInch();
     if (Value <= 0 || Value == from) return;
     FPixelsPerInch = Value;
-    ScaleBy(Value, from);
+    ScaleFrom(Value, from, Outer);
 }

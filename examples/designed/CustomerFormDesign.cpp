@@ -5,6 +5,7 @@ CustomerFormDesign::CustomerFormDesign() {
     SetText("Customer");
     SetBounds(0, 0, 564, 423);
     QForm::SetDialogKeys(true);
+    QForm::SetFont(::FontOf("Tahoma,8"));
     QForm::OnClose = [](QFrame* Sender, int& Action) {
         if (CustomerFormDesign* form = FormOf(Sender)) form->FormClose(Sender, Action);
     };

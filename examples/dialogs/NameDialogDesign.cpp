@@ -6,6 +6,7 @@ NameDialogDesign::NameDialogDesign() {
     SetBounds(0, 0, 328, 223);
     QForm::SetDialogKeys(true);
     QForm::SetFormKind(::fkDialog);
+    QForm::SetFont(::FontOf("Tahoma,8"));
 
     NameLabel.SetClassName("QLabel");
     NameLabel.SetName("NameLabel");
