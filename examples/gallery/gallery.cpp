@@ -35,6 +35,7 @@ int main() {
     form.SetText("Velmora gallery");
     form.SetBounds(12, 12, 640, 420); // a margin of the desktop shows around it in the picture
     form.Canvas.SetColor(RGB(236, 240, 248));
+    form.SetFont(MessageFont()); // every component takes it: today's look, not the System font
     form.SetParent(nullptr); // the children's windows are made as they are placed
 
     QToolBar toolBar;
