@@ -100,6 +100,7 @@ const ListRow ListRows[] = {
      "T +a T tx\ny\r\nz T", ";1;a\0;a\nx\ny\r\0; [a|x|y\r] 222"s},
     {"CommaText keeps each comma with its item and reads joined by spaces; empty texts clear",
      "kone,two, K t +b k", "one, two, ;1; [] 222525"},
+    {"CommaText of three items keeps each one's own text", "ka,bb,c K", "a, bb, c; [a,|bb,|c] 222"},
     {"Count adds empty items or cuts from the end; Capacity only reserves, in fours, within what "
      "memory holds; 0 empties",
      "n3 =0:keep n1 n-4 i0 p6 p8 p2147483644 i0 p0",

@@ -416,6 +416,8 @@ TEST_F(Components, PaintedComponentsKeepTheirColourAndAContextToDrawOn) {
     // then for each part of a combo box whether it gets the brush, and its background colour.
     const Row<QFrame* (*)()> rows[] = {
         {"QBlue, without its own context", []() -> QFrame* { return new QBlue; }, "197121 1 "},
+        {"QRed, red once made whatever it was given", []() -> QFrame* { return new QRed; },
+         "255 1 "},
         {"QComboBox", []() -> QFrame* { return new QComboBox; }, "197121 1 1 197121 1 197121 "},
     };
     for (const auto& row : rows) {
