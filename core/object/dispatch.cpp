@@ -186,12 +186,12 @@ void QFrame::HandleSize(QMessage& Message) {
     FClientWidth = LowWord(Message.LParam);
     FClientHeight = HighWord(Message.LParam);
     FClientRect = RECT{0, 0, FClientWidth, FClientHeight};
-    if (FScaling)
-        FLaidOutWidth = FClientWidth, FLaidOutHeight = FClientHeight; // ScaleFrom places them
-    else if (ControlCount() >= 1)
+    // While ScaleFrom resizes it, it places the children itself; without children, the size
+    // is the next child's start.
+    if (!FScaling && ControlCount() >= 1)
         Realign();
     else
-        FLaidOutWidth = FClientWidth, FLaidOutHeight = FClientHeight; // the next child's start
+        FLaidOutWidth = FClientWidth, FLaidOutHeight = FClientHeight;
 }
 
 void QFrame::HandlePaint(QMessage& Message) {
