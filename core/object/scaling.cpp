@@ -2,6 +2,7 @@
 
 #include "object/frame.h"
 
+#include <cctype>
 #include <string>
 
 namespace {
