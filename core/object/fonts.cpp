@@ -1,5 +1,6 @@
 #include "object/fonts.h"
 
+#include "object/scaling.h"
 #include "object/text_items.h"
 
 #include <algorithm>
@@ -24,13 +25,6 @@ std::mutex FontsInUse;
 std::map<FontKey, SharedFont>& Fonts() {
     static auto* fonts = new std::map<FontKey, SharedFont>; // outlives every static holder
     return *fonts;
-}
-
-int ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    int perInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return perInch;
 }
 
 HFONT MakeFont(const QFont& Font, int PixelsPerInch) {
@@ -116,7 +110,7 @@ QFont MessageFont() {
     const LOGFONTA& message = metrics.lfMessageFont;
     font.Face = message.lfFaceName;
     int height = message.lfHeight < 0 ? -message.lfHeight : message.lfHeight;
-    font.Size = MulDiv(height, 72, ScreenPixelsPerInch());
+    font.Size = MulDiv(height, 72, WindowPixelsPerInch(nullptr));
     font.Bold = message.lfWeight >= FW_BOLD;
     font.Italic = message.lfItalic != 0;
     return font;

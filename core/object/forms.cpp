@@ -96,8 +96,10 @@ int QCustomForm::ShowModal() {
 }
 
 void QCustomForm::ScaleForScreen(QMessage& Message) {
-    if (!DpiScaling() || (Style() & WS_CHILD)) return;
-    if (Message.Msg == WM_SHOWWINDOW && Message.WParam && !FScaledForScreen) {
+    // Every message of the form passes here: the two it scales at are told apart first.
+    bool shown = Message.Msg == WM_SHOWWINDOW && Message.WParam && !FScaledForScreen;
+    if ((!shown && Message.Msg != WM_DPICHANGED) || !DpiScaling() || (Style() & WS_CHILD)) return;
+    if (shown) {
         // Before it is first seen, all its components made by then.
         FScaledForScreen = true;
         ScaleToPixelsPerInch(WindowPixelsPerInch(FHandle));

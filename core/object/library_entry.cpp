@@ -3,7 +3,6 @@
 #include "object/design_contract.h"
 #include "object/dialog_keys.h"
 #include "object/library_start.h"
-#include "object/shortcuts.h"
 
 #include <windows.h>
 
@@ -38,16 +37,6 @@ extern "C" BOOL WINAPI SHORTCUTLIST(const char* Text, char* Written, int Size)
 extern "C" BOOL WINAPI DESIGNTEXT(const char* Name, const char* Text, char* Written, int Size)
     EXPORT_NAME("DESIGNTEXT@16");
 
-namespace {
-
-BOOL CopyOut(const std::string& Text, char* Written, int Size) {
-    if (Text.size() >= static_cast<size_t>(Size)) return FALSE;
-    std::memcpy(Written, Text.c_str(), Text.size() + 1);
-    return TRUE;
-}
-
-} // namespace
-
 const char* WINAPI VERSION() {
     return "Velmora(Tessaly7)-GUI Version 1";
 }
@@ -66,15 +55,16 @@ BOOL WINAPI FORMKEY(MSG* Message) {
 }
 
 BOOL WINAPI SHORTCUTLIST(const char* Text, char* Written, int Size) {
-    std::vector<QShortcut> list;
-    if (!Text || !Written || Size <= 0 || !ParseShortcutList(Text, list)) return FALSE;
-    return CopyOut(ShortcutListText(list), Written, Size);
+    return DESIGNTEXT("Shortcuts", Text, Written, Size);
 }
 
 BOOL WINAPI DESIGNTEXT(const char* Name, const char* Text, char* Written, int Size) {
     std::string normal;
-    if (!Written || Size <= 0 || !DesignText(Name, Text, normal)) return FALSE;
-    return CopyOut(normal, Written, Size);
+    if (!Written || Size <= 0 || !DesignText(Name, Text, normal) ||
+        normal.size() >= static_cast<size_t>(Size))
+        return FALSE;
+    std::memcpy(Written, normal.c_str(), normal.size() + 1);
+    return TRUE;
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD Reason, LPVOID) {
